@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/PlatformTypes.h"
+
+namespace tilora {
+
+// A tooltip window; 0 is none.
+using TooltipHandle = std::int64_t;
+
+// The controls of the main dialog, addressed by control ID, and the dialog window itself.
+class DialogControls {
+  public:
+    virtual ~DialogControls() = default;
+
+    // Dialog window.
+    virtual void SetCaption(const std::wstring& caption) = 0;
+    virtual void SetIcons() = 0;
+    virtual bool IsMinimized() const = 0;
+    virtual Size ClientSize() const = 0;
+    virtual Size SystemIconSize() const = 0;
+    // Erases the icon background and draws the dialog's icon at x, y of the client area.
+    virtual void DrawIcon(int x, int y) = 0;
+    // Lets the dialog framework paint the dialog.
+    virtual void DefaultPaint() = 0;
+    virtual void StartTimer(unsigned timerId, unsigned periodMs) = 0;
+    virtual void StopTimer(unsigned timerId) = 0;
+    virtual void EndDialog(int result) = 0;
+
+    // Any control's text (buttons, check boxes, labels, edit field).
+    virtual void SetText(int controlId, const std::wstring& text) = 0;
+    virtual std::wstring Text(int controlId) const = 0;
+
+    // Check boxes.
+    virtual bool IsChecked(int controlId) const = 0;
+    virtual void SetChecked(int controlId, bool checked) = 0;
+
+    // List box.
+    virtual int ListAppend(int controlId, const std::wstring& line) = 0;  // index of the new line
+    virtual int ListCount(int controlId) const = 0;
+    virtual std::wstring ListLine(int controlId, int index) const = 0;
+    virtual void ListDeleteLine(int controlId, int index) = 0;
+    virtual void ListClear(int controlId) = 0;
+    virtual void ListSetTopIndex(int controlId, int index) = 0;
+    virtual void ListSetHorizontalExtent(int controlId, int pixels) = 0;
+
+    // Combo boxes.
+    virtual void ComboReset(int controlId) = 0;
+    virtual void ComboAdd(int controlId, const std::wstring& item) = 0;
+    virtual void ComboSelect(int controlId, int index) = 0;  // -1 clears the selection
+    virtual int ComboSelection(int controlId) const = 0;     // -1 when nothing is selected
+    virtual int ComboCount(int controlId) const = 0;
+    virtual std::wstring ComboItem(int controlId, int index) const = 0;
+    virtual void ComboSetDroppedWidth(int controlId, int pixels) = 0;
+
+    // Edit field.
+    virtual void EditSelectAll(int controlId) = 0;
+    virtual void EditScrollCaret(int controlId) = 0;
+    virtual void EditClearSelection(int controlId) = 0;
+
+    // Tooltips: a balloon tooltip owned by ownerWindow for the control; 0 when it cannot be made.
+    virtual TooltipHandle CreateTooltip(WindowHandle ownerWindow, int controlId,
+                                        const std::wstring& text) = 0;
+    virtual void DestroyTooltip(TooltipHandle tooltip) = 0;
+};
+
+}  // namespace tilora

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tilora {
+
+// Wide enough for a 64-bit HWND; 0 is "no window".
+using WindowHandle = std::int64_t;
+inline constexpr WindowHandle kNoWindow = 0;
+
+// Special insert-after values of SetWindowPos, with the Windows numbers.
+inline constexpr WindowHandle kHwndTop = 0;
+inline constexpr WindowHandle kHwndBottom = 1;
+inline constexpr WindowHandle kHwndTopmost = -1;
+inline constexpr WindowHandle kHwndNoTopmost = -2;
+
+// SetWindowPos flags, with the Windows numbers.
+inline constexpr unsigned kSwpNoSize = 0x0001;
+inline constexpr unsigned kSwpNoMove = 0x0002;
+inline constexpr unsigned kSwpNoZOrder = 0x0004;
+inline constexpr unsigned kSwpNoActivate = 0x0010;
+inline constexpr unsigned kSwpShowWindow = 0x0040;
+
+// Dialog results.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+struct Rect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+
+    std::int32_t Width() const { return right - left; }
+    std::int32_t Height() const { return bottom - top; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Point {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Size {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
+struct LocalDateTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// Deadlines are absolute tick counts in milliseconds; this one never comes.
+inline constexpr std::uint64_t NEVER_DUE = (std::uint64_t{1} << 60) - 1;
+
+}  // namespace tilora
