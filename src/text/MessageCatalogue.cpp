@@ -1,0 +1,468 @@
+#include "text/MessageCatalogue.h"
+
+#include <cstddef>
+#include <span>
+
+namespace tilora {
+namespace {
+
+// 90 hyphen-minus characters.
+constexpr wchar_t kCommandSeparatorText[] =
+    L"---------------------------------------------"
+    L"---------------------------------------------";
+static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
+
+const std::array<const wchar_t*, 60> kEnglishMessages = {
+    L"The attempt to open the settings file was not successful.The following Windows error "
+    L"(decimal value) has occurred : ",
+    L"The language setting was not found in the settings file. The English language will be "
+    L"applied.",
+    L"The topmost setting was not found in the settings file. Thus, the Tilora window will not be "
+    L"set to topmost.",
+    L"SaveAs_yyyy-mm-dd_hh.mm.ss.txt",
+    L"The button '",
+    L"' was pressed.",
+    L"The command was not successful. The following windows error (decimal value) has occurred: ",
+    L"Monitor",
+    L"Properties",
+    L"Width",
+    L"Height",
+    L"Number of identified Monitors: ",
+    L"Virtual Desktop",
+    L"The enumeration process has failed (Windows enumeration loops = 0 !).",
+    L" could NOT be minimized.",
+    L" was minimized.",
+    L"Process path: ",
+    L" was not maximized, because it is contained in the exclusion list.",
+    L" was not minimized, because the Topmost checkmark is checked.",
+    L"Mouse position: ",
+    L" could not be restored.",
+    L" ! The selected file was not found. The file name was: ",
+    L" was selected from the command combobox.",
+    L"A separator line instead of an executable command was selected and executed from the command "
+    L"combobox.",
+    L"The attempt to open the file was not successful. The following Windows error (decimal value) "
+    L"has occurred : ",
+    L" ! The window name '",
+    L"' was not found. Please start the corresponding process/file(s) manually.",
+    L" ! The window '",
+    L"' is not contained in the stored windows list. The window size is set to minimized.",
+    L"New last active Window: ",
+    L" ! The last active window was not found in the window arrangement at start and could "
+    L"therefore not be restored.",
+    L"The following window size was copied: ",
+    L"The copied window size was pasted to: ",
+    L"Attention, no window size has been copied to the clipboard within this Windows cycle or the "
+    L"copy event was a long time ago. The initialization value 100x100 will be applied. Continue "
+    L"anyway?",
+    L"No window handles were received. There is nothing to display.",
+    L" ! No handle received yet. Please klick the desired window and repeat the command.",
+    L"Window name: ",
+    L"; Position (left/top/right/bottom): ",
+    L"; Process-ID: ",
+    L"width x height: ",
+    L" was maximized.",
+    L"The following window size was copied: ",
+    L"The last active window has been restored to its initial size.",
+    L" ! The last active window could not be restored to its initial size.",
+    L" is now the TOPMOST window.",
+    L" is no longer the TOPMOST window.",
+    L" was moved to coordinates top=0/left=0.",
+    L"No window had to be moved.",
+    L"The following file with all window sizes and positions was automatically created and saved "
+    L"in the _Exports folder: ",
+    L"The following files in the _Exports folder were deleted: ",
+    L"No files to be cleared were found.",
+    L"Your input does not contain an x. Please enter the window width x window height in the "
+    L"format 300 x 400.",
+    L"Your input does contain more than one x. Please enter the window width x window height in "
+    L"the format 300 x 400.",
+    L"; ltrb = left/top/right/bottom coordinates",
+    L" ! ltrb (left/top/right/bottom) error in the read arrangement file. The file row content "
+    L"was: ",
+    L" ! The following, file saved window was not found among the currently opened windows, thus "
+    L"being minimized: ",
+    L"empty",
+    L" ! Faulty user input as desired window size width x height: ",
+    L"The minimum size is 50x50 pixel.",
+    L" ! Faulty user input detected. The following invalid characters were identified: ",
+};
+
+const std::array<const wchar_t*, 60> kGermanMessages = {
+    L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
+    L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
+    L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
+    L"wird angewendet.",
+    L"Die Topmost Einstellung wurde in der Einstellungen-Datei nicht gefunden. Daher wird das "
+    L"Tilora Fenster nicht auf Topmost gesetzt.",
+    L"SaveAs_JJJJ-MM-TT_hh.mm.ss.txt",
+    L"Der Button '",
+    L"' wurde gedrückt.",
+    L"Die Befehlsausführung war nicht erfolgreich. Der folgende Windows Fehlercode (Dezimalwert) "
+    L"ist aufgetreten: ",
+    L"Monitor",
+    L"Eigenschaften",
+    L"Breite",
+    L"Höhe",
+    L"Anzahl identifizierter Monitore: ",
+    L"Virtuelle Desktop",
+    L"Der Enummerierungsprozess ist fehlgeschlagen (Anzahl der Enummerierungsschleifen = 0 !).",
+    L" konnte nicht minimiert werden.",
+    L" wurde minimiert.",
+    L"Prozesspfad: ",
+    L" wurde nicht maximiert, weil das Fenster in der Exclude-Liste enthalten ist.",
+    L" wurde nicht minimiert, weil das Topmost Häkchen gesetzt ist.",
+    L"Mausposition: ",
+    L" konnte nicht wiederhergestellt werden.",
+    L" ! Die gewählte Datei wurde nicht gefunden. Der Dateiname war: ",
+    L" wurde über die Befehle-Combobox ausgewählt.",
+    L"Eine Separator Zeile anstatt eines ausführbaren Befehls wurde über die Befehle-Combobox "
+    L"ausgewählt und ausgeführt.",
+    L"Der Versuch, die Datei zu öffen war nicht erfolgreich. Der folgende Windows Fehlercode "
+    L"(Dezimalwert) ist aufgetreten: ",
+    L" ! Der Fenstername '",
+    L"' wurde nicht gefunden. Bitte starten Sie den zugehörigen Prozess/Datei(en) von Hand.",
+    L" ! Das Fenster '",
+    L"' ist nicht in der gespeicherten Fensterliste enthalten. Die Fenstergröße wird auf minimiert "
+    L"gesetzt.",
+    L"Neues letztes aktives Fenster: ",
+    L" ! Das zuletzt aktive Fenster wurde in der Startanordnung der Fenster nicht gefunden und "
+    L"konnte daher nicht wiederhergestellt werden.",
+    L"Die folgende Fenstergröße wurde kopiert: ",
+    L"Die kopierte Fenstergröße wurde auf das folgende Fenster übertragen: ",
+    L"Achtung, in diesem Windows Zyklus wurde noch keine Fenstergröße in die Zwischenablage "
+    L"kopiert oder das Kopieren ist schon lange her. Es kommt der Initialisierungswert 100x100 zu "
+    L"Anwendung. Trotzdem fortfahren?",
+    L"Es wurden keine Fenster-Handles erhalten. Daher kann nichts angezeigt werden.",
+    L" ! Es wurde kein Handle des zuletzt aktiven Fensters empfangen. Bitte klicken Sie das "
+    L"erwünschte Fenster an und wiederholen Sie den Befehl.",
+    L"Fenstername: ",
+    L"; Position (links/oben/rechts/unten): ",
+    L"; Prozess-ID: ",
+    L"Breite x Höhe: ",
+    L" wurde maximiert.",
+    L"Die folgende Fenstergröße wurde kopiert: ",
+    L"Das zuletzt aktive Fenster wurde in seiner Startgröße wieder hergestellt.",
+    L" ! Das zuletzt aktive Fenster konnte nicht in seiner Startgröße wieder hergestellt werden.",
+    L" ist nun das TOPMOST Fenster.",
+    L" ist kein TOPMOST Fenster mehr.",
+    L" wurde zu den Koordinaten oben=0/links=0 bewegt.",
+    L"Es musste kein Fenster verschoben werden.",
+    L"Die folgende Datei mit allen Fenstergrößen und -positionen wurde automatisch erzeugt und im "
+    L"_Exports Ordner gespeichert: ",
+    L"Die folgenden Dateien im _Exports Verzeichnis wurden gelöscht: ",
+    L"Es wurden keine zu löschenden Dateien gefunden.",
+    L"Ihre Eingabe enthält kein x. Bitte geben Sie die Fensterbreite x Fensterhöhe im Format 300 x "
+    L"400 ein.",
+    L"Ihre Eingabe enthält mehr als ein x. Bitte geben Sie die Fensterbreite x Fensterhöhe im "
+    L"Format 300 x 400 ein.",
+    L"; ltrb = links/oben/rechts/unten Koordinaten",
+    L" ! ltrb (links/oben/rechts/unten) Fehler in der eingelesenen Fenster-Anordnungsdatei. Der "
+    L"Zeileninhalt war: ",
+    L" ! Das folgende, gespeicherte Fenster wurde unter den aktuell geöffneten Fenstern nicht "
+    L"gefunden und wurde minimiert: ",
+    L"leer",
+    L" ! Fehlerhafte Benutzereingabe als erwünschte Fenstergröße Breite x Höhe: ",
+    L"Die minimale Größe beträgt 50x50 Pixel.",
+    L" ! Fehlerhafte Benutzereingabe. Es wurden die folgenden, unzulässigen Zeichen ermittelt: ",
+};
+
+const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {
+    L"not used",      L"Apply",     L"Execute",     L"SaveAs",     L"Copy Size",
+    L"Start Arrang.", L"Open Help", L"Show MonRes", L"Paste Size", L"Minimize All",
+    L"Maximize All",  L"Tile All",  L"Save SD",     L"Apply SD",   L"Eng/Ger",
+};
+
+const std::array<const wchar_t*, 15> kGermanButtonCaptions = {
+    L"unbenutzt",      L"Anwenden",     L"Ausführen",    L"Speich. Unter", L"Kopiere Größe",
+    L"Startanordnung", L"Öffne Hilfe",  L"Zeige MonAuf", L"Einfüg. Größe", L"Minimiere Alle",
+    L"Maximiere Alle", L"Kacheln Alle", L"Speichern SD", L"Anwenden SD",   L"Deutsch/Eng",
+};
+
+const std::array<const wchar_t*, 5> kEnglishCheckBoxCaptions = {
+    L"Stop", L"Clear", L"Top", L"Min", L"Mouse Pstn",
+};
+
+const std::array<const wchar_t*, 5> kGermanCheckBoxCaptions = {
+    L"Stop", L"Lösche", L"Top", L"Min", L"Mausposition",
+};
+
+const std::array<const wchar_t*, 5> kEnglishLabelCaptions = {
+    L"Select Command:",
+    L"Select App Start Script:",
+    L"Select Window Arrangement File:",
+    L"User Input (e.g. new window arrangement file name):",
+    L"Information Listbox:",
+};
+
+const std::array<const wchar_t*, 5> kGermanLabelCaptions = {
+    L"Befehl auswählen:",
+    L"App Start Skript auswählen:",
+    L"Datei Fensteranordnung auswählen:",
+    L"Benutzereingabe (z.B. der Name einer neuen Fensterdatei):",
+    L"Listbox Informationsausgabe:",
+};
+
+const std::array<const wchar_t*, 5> kEnglishFilePrefixes = {
+    L"SessionDefault_", L"AllWindowsProperties_", L"LastWindowProperties_", L"ListboxContent_", L"",
+};
+
+const std::array<const wchar_t*, 5> kGermanFilePrefixes = {
+    L"SessionDefault_",
+    L"AlleFensterEigenschaften_",
+    L"LetztesFensterEigenschaften_",
+    L"ListboxInhalt_",
+    L"",
+};
+
+const std::array<const wchar_t*, 15> kEnglishButtonTooltips = {
+    L"",
+    L"Applies the refrenced window arrangement file",
+    L"Executes the referenced app start script",
+    L"Saves the current window arragement (sizes and positions) under the file name which was "
+    L"input by the user or under the default name (SaveAs+date+time)",
+    L"Copies the size of the last active window",
+    L"Restores all window sizes and positions before the tile command",
+    L"Opens the help file in PDF format",
+    L"Shows the monitor resolution in the listbox",
+    L"Applies the copied window size to the last active window",
+    L"Minimizes all windows (= show desktop)",
+    L"Maximizes all windows by keeping their z-position",
+    L"Shows all windows as tiles on the screen",
+    L"Saves the current window sizes and positions as the session default SD",
+    L"Applies the session default SD of window sizes and positions",
+    L"Toggles the language (buttons, tooltips, listbox entries) between English ad German",
+};
+
+const std::array<const wchar_t*, 15> kGermanButtonTooltips = {
+    L"",
+    L"Wendet die referenzierte Fensteranordnungsdatei an",
+    L"Führt das referenzierte App-Startskript aus",
+    L"Speichert die aktuelle Fensteranordnung (Größen und Positionen) unter dem Dateinamen, der "
+    L"vom Benutzer eingegeben wurde oder unter dem Default Namen (SaveAs+Datum+Uhrzeit)",
+    L"Kopiert die Größe des zuletzt aktiven Fensters",
+    L"Stellt alle Fenstergrößen und -positionen vor dem Befehl Fenster-als-Kacheln wieder her",
+    L"Öffnet die Hilfedatei im PDF-Format",
+    L"Zeigt die Monitorauflösung in der Listbox an",
+    L"Wendet die kopierte Fenstergröße auf das zuletzt aktive Fenster an",
+    L"Minimiert alle Fenster (= Desktop anzeigen)",
+    L"Maximiert alle Fenster unter Beibehaltung ihrer Z-Position",
+    L"Zeigt alle Fenster als Kacheln auf dem Bildschirm",
+    L"Speichert die aktuellen Fenstergrößen und -positionen als Sitzungs-Default (Standard) SD",
+    L"Wendet den Sitzungsstandard SD der Fenstergrößen und -positionen an",
+    L"Schaltet die Sprache (Schaltflächen, Tooltips, Listboxeinträge) zwischen Englisch und "
+    L"Deutsch um",
+};
+
+const std::array<const wchar_t*, 5> kEnglishCheckBoxTooltips = {
+    L"Sets the Tilora window to topmost in the Windows z-order",
+    L"Stops entries into the listbox",
+    L"Clears all listbox entries",
+    L"Minimizes the Tilora window after execution of a corresponding command (e.g. Appply Session "
+    L"Default). Only effective, if the topmost checkmark is not set.",
+    L"Shows the mouse position in the listbox as long as checked",
+};
+
+const std::array<const wchar_t*, 5> kGermanCheckBoxTooltips = {
+    L"Setzt das Tilora-Fenster auf Topmost (ganz oben) in der Windows Z-Reihenfolge",
+    L"Stoppt die Einträge in der Listbox",
+    L"Löscht alle Einträge in der Listbox",
+    L"Minimiert das Tilora-Fenster nach Ausführung eines entsprechenden Befehls (z.B. Anwendung "
+    L"des Sitzungs Defaults). Nur wirksam, wenn das Topmost Häkchen nicht gesetzt ist.",
+    L"Zeigt die Mausposition in der Listbox an, solange das Häkchen gesetzt ist",
+};
+
+const std::array<const wchar_t*, 39> kEnglishCommandTexts = {
+    L"Window commands:",
+    L"1. Show the monitor resolution(s)",
+    L"2. Show the size and position of alL windows within the list box",
+    L"3. Show the size and position of the last active window",
+    L"4. Copy the size of the last active window",
+    L"5. Apply the copied size to all other windows",
+    L"6. Apply the start size and position to the last active window",
+    L"7. Set the last active window to TOPMOST",
+    L"8. Reset the last active window to no-TOPMOST",
+    L"9. Move all invisible windows into the visible area",
+    kCommandSeparatorText,
+    L"Open directory in Windows Explorer:",
+    kCommandSeparatorText,
+    L"10. Open the main directory of the application",
+    L"11. Open the subdirectory _AppStartScripts",
+    L"12. Open the subdirectory _Arrangements",
+    L"13. Open the subdirectory _Exports",
+    L"14. Open the subdirectory _Help",
+    L"15. Open the subdirectory _License",
+    L"16. Open the subdirectory _Settings",
+    kCommandSeparatorText,
+    L"Open file in standard text editor:",
+    kCommandSeparatorText,
+    L"17. Update the files found in the _AppStartScripts directory",
+    L"18. Update the files found in the _Arrangements directory",
+    L"19. Open the Settings.txt file",
+    L"20. Open the referenced AppStartScripts file",
+    L"21. Open the referenced Arrangements file",
+    kCommandSeparatorText,
+    L"Further Commands:",
+    kCommandSeparatorText,
+    L"22. Show the size and position of all windows in a text file",
+    L"23. Show the size and position of the last active window in a text file",
+    L"24. Export the content of the list box to a text file",
+    L"25. Delete all SaveAuto text files in the _Exports directory",
+    L"26. Delete all SaveAs text files in the _Arrangements directory",
+    L"27. Apply user input width/height (e.g. 300x400) to the last active window",
+    L"28. Restore Tilora's original size",
+    L"",
+};
+
+const std::array<const wchar_t*, 39> kGermanCommandTexts = {
+    L"Fensterbefehle:",
+    L"1. Zeige die Monitorauflösung(en)",
+    L"2. Zeige die Größe und Position aller Fenster in der Listbox",
+    L"3. Zeige die Größe und Position des zuletzt aktiven Fensters",
+    L"4. Kopiere die Größe des zuletzt aktiven Fensters",
+    L"5. Wende die kopierte Größe auf alle anderen Fenster an",
+    L"6. Wende die Startgröße und Position auf das zuletzt aktive Fenster an",
+    L"7. Setze das letzte aktive Fenster auf TOPMOST",
+    L"8. Setze das letzte aktive Fenster auf no-TOPMOST zurück",
+    L"9. Verschiebe alle unsichtbaren Fenster in den sichtbaren Bereich",
+    kCommandSeparatorText,
+    L"Verzeichnis im Windows Explorer öffnen:",
+    kCommandSeparatorText,
+    L"10. Öffne das Hauptverzeichnis der Anwendung",
+    L"11. Öffne das Unterverzeichnis _AppStartScripts",
+    L"12. Öffne das Unterverzeichnis _Arrangements",
+    L"13. Öffne das Unterverzeichnis _Exports",
+    L"14. Öffne das Unterverzeichnis _Help",
+    L"15. Öffne das Unterverzeichnis _License",
+    L"16. Öffne das Unterverzeichnis _Settings",
+    kCommandSeparatorText,
+    L"Datei im Standard Text Editor öffnen:",
+    kCommandSeparatorText,
+    L"17. Aktualisiere die Dateien im _AppStartScripts Verzeichnis",
+    L"18. Aktualisiere die Dateien im _Arrangements Verzeichnis",
+    L"19. Öffne die Settings.txt Datei",
+    L"20. Öffne die referenzierte AppStartScripts Datei",
+    L"21. Öffne die referenzierte Arrangements Datei",
+    kCommandSeparatorText,
+    L"Weitere Befehle:",
+    kCommandSeparatorText,
+    L"22. Zeige die Größe und Position aller Fenster in einer Textdatei",
+    L"23. Zeige die Größe/ Position des letzten Fenster in einer Textdatei",
+    L"24. Exportiere den Inhalt der Listbox in eine Textdatei",
+    L"25. Lösche alle SaveAuto Textdateien im _Exports Verzeichnis",
+    L"26. Lösche alle SaveAs Textdateien im _Arrangements Verzeichnis",
+    L"27. Wende die eingegebene Fensterbreite-/höhe (z.B. 300x400) auf das zuletzt aktive Fenster "
+    L"an",
+    L"28. Stelle die Tilora Originalgröße wieder her",
+    L"",
+};
+
+struct FamilyTables {
+    std::span<const wchar_t* const> english;
+    std::span<const wchar_t* const> german;
+};
+
+FamilyTables TablesOf(TextFamily family) {
+    switch (family) {
+        case TextFamily::Messages:
+            return {kEnglishMessages, kGermanMessages};
+        case TextFamily::CommandTexts:
+            return {kEnglishCommandTexts, kGermanCommandTexts};
+        case TextFamily::FilePrefixes:
+            return {kEnglishFilePrefixes, kGermanFilePrefixes};
+        case TextFamily::ButtonCaptions:
+            return {kEnglishButtonCaptions, kGermanButtonCaptions};
+        case TextFamily::CheckBoxCaptions:
+            return {kEnglishCheckBoxCaptions, kGermanCheckBoxCaptions};
+        case TextFamily::LabelCaptions:
+            return {kEnglishLabelCaptions, kGermanLabelCaptions};
+        case TextFamily::ButtonTooltips:
+            return {kEnglishButtonTooltips, kGermanButtonTooltips};
+        case TextFamily::CheckBoxTooltips:
+            return {kEnglishCheckBoxTooltips, kGermanCheckBoxTooltips};
+    }
+    return {};
+}
+
+const std::wstring& EmptyText() {
+    static const std::wstring empty;
+    return empty;
+}
+
+// The stored tables as strings, built once.
+struct StoredTables {
+    std::array<std::vector<std::wstring>, kTextFamilyCount> english;
+    std::array<std::vector<std::wstring>, kTextFamilyCount> german;
+
+    StoredTables() {
+        for (int family = 0; family < kTextFamilyCount; ++family) {
+            const FamilyTables tables = TablesOf(static_cast<TextFamily>(family));
+            for (const wchar_t* text : tables.english)
+                english[family].emplace_back(text ? text : L"");
+            for (const wchar_t* text : tables.german)
+                german[family].emplace_back(text ? text : L"");
+        }
+    }
+};
+
+const StoredTables& AllStoredTables() {
+    static const StoredTables tables;
+    return tables;
+}
+
+const std::wstring& Entry(const std::vector<std::wstring>& table, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return EmptyText();
+    return table[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+MessageCatalogue::MessageCatalogue() {
+    for (int family = 0; family < kTextFamilyCount; ++family) {
+        current_[family].assign(static_cast<std::size_t>(Size(static_cast<TextFamily>(family))),
+                                std::wstring());
+    }
+}
+
+int MessageCatalogue::Size(TextFamily family) {
+    return static_cast<int>(TablesOf(family).english.size());
+}
+
+const std::wstring& MessageCatalogue::Stored(Language language, TextFamily family, int index) {
+    const StoredTables& tables = AllStoredTables();
+    const auto& table = language == Language::English ? tables.english[static_cast<int>(family)]
+                                                      : tables.german[static_cast<int>(family)];
+    return Entry(table, index);
+}
+
+const std::wstring& MessageCatalogue::CommandSeparator() {
+    static const std::wstring separator(kCommandSeparatorText);
+    return separator;
+}
+
+const std::wstring& MessageCatalogue::Current(TextFamily family, int index) const {
+    return Entry(current_[static_cast<int>(family)], index);
+}
+
+std::wstring MessageCatalogue::ButtonPressedLine(int buttonIndex) const {
+    return Message(msg::ButtonPressedBegin) + Current(TextFamily::ButtonCaptions, buttonIndex) +
+           Message(msg::ButtonPressedEnd);
+}
+
+Language MessageCatalogue::SelectedLanguage() const {
+    return currentLanguage_ == L"English" ? Language::English : Language::German;
+}
+
+void MessageCatalogue::CopySelectedTables() {
+    const Language language = SelectedLanguage();
+    for (int family = 0; family < kTextFamilyCount; ++family) {
+        const int size = Size(static_cast<TextFamily>(family));
+        current_[family].resize(static_cast<std::size_t>(size));
+        for (int index = 0; index < size; ++index) {
+            current_[family][static_cast<std::size_t>(index)] =
+                Stored(language, static_cast<TextFamily>(family), index);
+        }
+    }
+}
+
+}  // namespace tilora
