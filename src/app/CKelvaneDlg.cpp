@@ -1,0 +1,169 @@
+#include "app/CKelvaneDlg.h"
+
+#include "app/ControlTables.h"
+#include "app/StartPosition.h"
+#include "app/resource.h"
+#include "text/LanguageSwitch.h"
+
+namespace tilora {
+namespace {
+
+const std::wstring kPsapi = L"PSAPI.DLL";
+const std::wstring kPowrprof = L"powrprof.dll";
+
+constexpr int kSeparatorLength = 500;
+constexpr int kInfoListExtentPx = 2000;
+constexpr int kCommandListWidthPx = 500;
+
+}  // namespace
+
+CKelvaneDlg::CKelvaneDlg(Platform platform)
+    : platform_(platform),
+      infoLog_(platform.controls, platform.clock),
+      chrome_(platform.controls, catalogue_) {}
+
+void CKelvaneDlg::OnInitDialog() {
+    DialogControls& controls = platform_.controls;
+    controls.SetIcons();
+
+    separatorLine_.clear();
+    for (int i = 0; i < kSeparatorLength; ++i) separatorLine_ += L'-';
+
+    paths_ = AppPaths::Build(CurrentDirectory());
+    CreateMissingFolders(paths_.Folders());
+
+    controls.ListSetHorizontalExtent(IDC_LB_INFO, kInfoListExtentPx);
+    controls.ComboSetDroppedWidth(IDC_CB_COMMAND, kCommandListWidthPx);
+    controls.SetCaption(kOwnTitle);
+
+    LoadSystemLibraries();
+}
+
+void CKelvaneDlg::LoadSystemLibraries() {
+    SystemLibraries& libraries = platform_.libraries;
+    // Process names need both PSAPI entry points; a failure shows as empty names later.
+    if (libraries.Load(kPsapi)) {
+        libraries.ResolveEntryPoint(kPsapi, "EnumProcessModules");
+        libraries.ResolveEntryPoint(kPsapi, "GetModuleBaseNameW");
+    }
+
+    bool setSuspendState = false;
+    if (libraries.Load(kPowrprof)) {
+        setSuspendState = libraries.ResolveEntryPoint(kPowrprof, "SetSuspendState");
+    } else {
+        infoLog_.AppendInfo(kPowrprofMissingLine);
+    }
+    if (!setSuspendState) infoLog_.AppendInfo(kSetSuspendStateMissingLine);
+}
+
+void CKelvaneDlg::OnPaint() {
+    DialogControls& controls = platform_.controls;
+    if (controls.IsMinimized()) {
+        const Size client = controls.ClientSize();
+        const Size icon = controls.SystemIconSize();
+        controls.DrawIcon((client.width - icon.width + 1) / 2,
+                          (client.height - icon.height + 1) / 2);
+    } else {
+        controls.DefaultPaint();
+    }
+    if (!firstPaintDone_) RunFirstPaint();
+}
+
+void CKelvaneDlg::RunFirstPaint() {
+    WindowManager& windows = platform_.windows;
+    ownWindow_ = windows.FindWindowByTitle(kOwnTitle);
+    chrome_.SetOwnWindow(ownWindow_);
+
+    const Rect rect = windows.GetWindowRect(ownWindow_).value_or(Rect{});
+    startPosition_ = CheckStartPosition(startPosition_, {rect.Width(), rect.Height()},
+                                        windows.VirtualScreenSize());
+
+    unsigned flags = kSwpNoSize | kSwpShowWindow;
+    if (!topmostSetting_) flags |= kSwpNoZOrder;
+    windows.SetWindowPos(ownWindow_, topmostSetting_ ? kHwndTopmost : kHwndTop, startPosition_.x,
+                         startPosition_.y, 0, 0, flags);
+
+    ApplyLanguage();
+    FillCommandCombo();
+    FillScriptCombo();
+    FillArrangementCombo();
+
+    firstPaintDone_ = true;
+    platform_.controls.StartTimer(kTimerId, kTimerPeriodMs);
+}
+
+void CKelvaneDlg::OnTimer() {
+    infoLog_.ClearCheckTick();
+}
+
+void CKelvaneDlg::OnOk() {
+    // Enter never ends the dialog: only the closing sequence does, so settings are never lost.
+}
+
+void CKelvaneDlg::OnCancel() {
+    DialogControls& controls = platform_.controls;
+    controls.StopTimer(kTimerId);
+    platform_.libraries.Release(kPsapi);
+    platform_.libraries.Release(kPowrprof);
+    controls.EndDialog(kIdCancel);
+}
+
+void CKelvaneDlg::OnButtonClicked(int controlId) {
+    switch (controlId) {
+        case IDC_BN_LANGUAGE:
+            OnLanguageButton();
+            break;
+        case IDC_CK_STOP:
+            infoLog_.OnStopClicked();
+            break;
+        case IDC_CK_CLEAR:
+            infoLog_.OnClearClicked();
+            break;
+        default:
+            break;
+    }
+}
+
+void CKelvaneDlg::OnCommandBoxSelectionChange() {}
+
+void CKelvaneDlg::OnUserInputSetFocus() {
+    infoLog_.OnUserInputFocus();
+}
+
+void CKelvaneDlg::OnLanguageButton() {
+    infoLog_.AppendInfo(catalogue_.ButtonPressedLine(ButtonIndexOf(IDC_BN_LANGUAGE)));
+    ToggleLanguage(catalogue_);
+    ApplyLanguage();
+}
+
+void CKelvaneDlg::ApplyLanguage() {
+    catalogue_.CopySelectedTables();
+    LabelDialog(catalogue_, platform_.controls);
+    chrome_.RecreateButtonTooltips();
+    chrome_.RecreateCheckBoxTooltips();
+    FillCommandCombo();
+    FillScriptCombo();
+    FillArrangementCombo();
+}
+
+void CKelvaneDlg::FillCommandCombo() {
+    DialogControls& controls = platform_.controls;
+    controls.ComboReset(IDC_CB_COMMAND);
+    const int count = MessageCatalogue::Size(TextFamily::CommandTexts);
+    for (int index = 0; index < count; ++index) {
+        controls.ComboAdd(IDC_CB_COMMAND, catalogue_.Current(TextFamily::CommandTexts, index));
+    }
+    controls.ComboSelect(IDC_CB_COMMAND, 1);
+}
+
+void CKelvaneDlg::FillScriptCombo() {
+    platform_.controls.ComboReset(IDC_CB_SCRIPT);
+    platform_.controls.ComboSelect(IDC_CB_SCRIPT, 0);
+}
+
+void CKelvaneDlg::FillArrangementCombo() {
+    platform_.controls.ComboReset(IDC_CB_ARRANGEMENT);
+    platform_.controls.ComboSelect(IDC_CB_ARRANGEMENT, 0);
+}
+
+}  // namespace tilora

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <string>
+
+#include "app/AppPaths.h"
+#include "app/DialogChrome.h"
+#include "app/InfoLog.h"
+#include "platform/Clock.h"
+#include "platform/DialogControls.h"
+#include "platform/SystemLibraries.h"
+#include "platform/WindowManager.h"
+#include "text/MessageCatalogue.h"
+
+namespace tilora {
+
+// The operating-system services the dialog works through.
+struct Platform {
+    WindowManager& windows;
+    DialogControls& controls;
+    const Clock& clock;
+    SystemLibraries& libraries;
+};
+
+// The dialog's caption and the title by which the program recognises its own window.
+inline constexpr wchar_t kOwnTitle[] = L"Tilora v1.09 (b)";
+
+inline constexpr unsigned kTimerId = 1;
+inline constexpr unsigned kTimerPeriodMs = 500;
+
+inline constexpr wchar_t kPowrprofMissingLine[] =
+    L"! The powrprof.dll for hibernation could not be loaded.";
+inline constexpr wchar_t kSetSuspendStateMissingLine[] =
+    L"! The SetSuspendState command for hibernation could not be loaded.";
+
+// The main dialog: one handler per control notification, plus the start-up, first-paint and
+// closing sequences. It owns the program's components and hands each the references it needs.
+class CKelvaneDlg {
+  public:
+    explicit CKelvaneDlg(Platform platform);
+    CKelvaneDlg(const CKelvaneDlg&) = delete;
+    CKelvaneDlg& operator=(const CKelvaneDlg&) = delete;
+
+    // Notifications.
+    void OnInitDialog();
+    void OnPaint();
+    void OnTimer();
+    void OnOk();
+    void OnCancel();
+    // A click on one of the fourteen buttons or five check boxes.
+    void OnButtonClicked(int controlId);
+    void OnCommandBoxSelectionChange();
+    void OnUserInputSetFocus();
+
+    // Operations other components use.
+    void ApplyLanguage();
+    void FillCommandCombo();
+    void FillScriptCombo();
+    void FillArrangementCombo();
+
+    // State other components read.
+    const AppPaths& paths() const { return paths_; }
+    const std::wstring& separatorLine() const { return separatorLine_; }
+    WindowHandle ownWindow() const { return ownWindow_; }
+    bool firstPaintDone() const { return firstPaintDone_; }
+    Point startPosition() const { return startPosition_; }
+    bool topmostSetting() const { return topmostSetting_; }
+    MessageCatalogue& catalogue() { return catalogue_; }
+    InfoLog& infoLog() { return infoLog_; }
+    const DialogChrome& chrome() const { return chrome_; }
+
+    // Settings read at start-up (until the settings file reader sets them).
+    void SetStartSettings(Point startPosition, bool topmost) {
+        startPosition_ = startPosition;
+        topmostSetting_ = topmost;
+    }
+
+  private:
+    void RunFirstPaint();
+    void LoadSystemLibraries();
+    void OnLanguageButton();
+
+    Platform platform_;
+    MessageCatalogue catalogue_;
+    InfoLog infoLog_;
+    DialogChrome chrome_;
+
+    AppPaths paths_;
+    std::wstring separatorLine_;
+    WindowHandle ownWindow_ = kNoWindow;
+    bool firstPaintDone_ = false;
+
+    Point startPosition_;
+    bool topmostSetting_ = false;
+};
+
+}  // namespace tilora
