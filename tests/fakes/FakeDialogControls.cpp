@@ -1,0 +1,136 @@
+#include "FakeDialogControls.h"
+
+namespace tilora::testing {
+
+void FakeDialogControls::StartTimer(unsigned timerId, unsigned periodMs) {
+    journal_.Add("StartTimer " + std::to_string(timerId));
+    runningTimers_[timerId] = periodMs;
+    ++timerStarts_;
+}
+
+void FakeDialogControls::StopTimer(unsigned timerId) {
+    journal_.Add("StopTimer " + std::to_string(timerId));
+    runningTimers_.erase(timerId);
+}
+
+void FakeDialogControls::EndDialog(int result) {
+    journal_.Add("EndDialog " + std::to_string(result));
+    ended_ = true;
+    endResult_ = result;
+}
+
+std::wstring FakeDialogControls::Text(int controlId) const {
+    const auto found = texts_.find(controlId);
+    return found == texts_.end() ? std::wstring() : found->second;
+}
+
+void FakeDialogControls::SetChecked(int controlId, bool checked) {
+    if (checked) {
+        checked_.insert(controlId);
+    } else {
+        checked_.erase(controlId);
+    }
+}
+
+int FakeDialogControls::ListAppend(int controlId, const std::wstring& line) {
+    auto& lines = lists_[controlId];
+    lines.push_back(line);
+    return static_cast<int>(lines.size()) - 1;
+}
+
+int FakeDialogControls::ListCount(int controlId) const {
+    const auto found = lists_.find(controlId);
+    return found == lists_.end() ? 0 : static_cast<int>(found->second.size());
+}
+
+std::wstring FakeDialogControls::ListLine(int controlId, int index) const {
+    const auto found = lists_.find(controlId);
+    if (found == lists_.end() || index < 0 || index >= static_cast<int>(found->second.size())) {
+        return std::wstring();
+    }
+    return found->second[static_cast<std::size_t>(index)];
+}
+
+void FakeDialogControls::ListDeleteLine(int controlId, int index) {
+    auto& lines = lists_[controlId];
+    if (index >= 0 && index < static_cast<int>(lines.size())) lines.erase(lines.begin() + index);
+}
+
+void FakeDialogControls::ComboReset(int controlId) {
+    combos_[controlId] = Combo{};
+}
+
+void FakeDialogControls::ComboAdd(int controlId, const std::wstring& item) {
+    combos_[controlId].items.push_back(item);
+}
+
+void FakeDialogControls::ComboSelect(int controlId, int index) {
+    Combo& combo = combos_[controlId];
+    // Like CB_SETCURSEL: an index outside the list clears the selection.
+    combo.selection = index >= 0 && index < static_cast<int>(combo.items.size()) ? index : -1;
+}
+
+int FakeDialogControls::ComboSelection(int controlId) const {
+    const auto found = combos_.find(controlId);
+    return found == combos_.end() ? -1 : found->second.selection;
+}
+
+int FakeDialogControls::ComboCount(int controlId) const {
+    const auto found = combos_.find(controlId);
+    return found == combos_.end() ? 0 : static_cast<int>(found->second.items.size());
+}
+
+std::wstring FakeDialogControls::ComboItem(int controlId, int index) const {
+    const auto found = combos_.find(controlId);
+    if (found == combos_.end() || index < 0 ||
+        index >= static_cast<int>(found->second.items.size())) {
+        return std::wstring();
+    }
+    return found->second.items[static_cast<std::size_t>(index)];
+}
+
+void FakeDialogControls::EditClearSelection(int controlId) {
+    if (editSelectedAll_.erase(controlId) != 0) texts_[controlId].clear();
+}
+
+TooltipHandle FakeDialogControls::CreateTooltip(WindowHandle ownerWindow, int controlId,
+                                                const std::wstring& text) {
+    const TooltipHandle handle = nextTooltip_++;
+    tooltips_[handle] = Tooltip{ownerWindow, controlId, text};
+    return handle;
+}
+
+void FakeDialogControls::UserTypes(int controlId, const std::wstring& text) {
+    texts_[controlId] = text;
+    editSelectedAll_.erase(controlId);
+}
+
+std::vector<std::wstring> FakeDialogControls::Lines(int controlId) const {
+    const auto found = lists_.find(controlId);
+    return found == lists_.end() ? std::vector<std::wstring>() : found->second;
+}
+
+std::vector<std::wstring> FakeDialogControls::ComboItems(int controlId) const {
+    const auto found = combos_.find(controlId);
+    return found == combos_.end() ? std::vector<std::wstring>() : found->second.items;
+}
+
+int FakeDialogControls::TopIndex(int controlId) const {
+    const auto found = topIndex_.find(controlId);
+    return found == topIndex_.end() ? -1 : found->second;
+}
+
+int FakeDialogControls::Extent(int controlId) const {
+    const auto found = extents_.find(controlId);
+    return found == extents_.end() ? 0 : found->second;
+}
+
+std::vector<std::wstring> FakeDialogControls::TooltipTexts(int controlId) const {
+    std::vector<std::wstring> texts;
+    for (const auto& [handle, tooltip] : tooltips_) {
+        if (tooltip.controlId == controlId) texts.push_back(tooltip.text);
+    }
+    return texts;
+}
+
+}  // namespace tilora::testing

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CallJournal.h"
+#include "platform/DialogControls.h"
+
+namespace tilora::testing {
+
+// The dialog's controls kept in memory; tests read them and play the user.
+class FakeDialogControls : public DialogControls {
+  public:
+    struct Tooltip {
+        WindowHandle owner;
+        int controlId;
+        std::wstring text;
+    };
+
+    explicit FakeDialogControls(CallJournal& journal) : journal_(journal) {}
+
+    void SetCaption(const std::wstring& caption) override { caption_ = caption; }
+    void SetIcons() override { journal_.Add("SetIcons"); }
+    bool IsMinimized() const override { return minimized_; }
+    Size ClientSize() const override { return clientSize_; }
+    Size SystemIconSize() const override { return iconSize_; }
+    void DrawIcon(int x, int y) override { drawnIcons_.push_back({x, y}); }
+    void DefaultPaint() override { ++defaultPaints_; }
+    void StartTimer(unsigned timerId, unsigned periodMs) override;
+    void StopTimer(unsigned timerId) override;
+    void EndDialog(int result) override;
+
+    void SetText(int controlId, const std::wstring& text) override { texts_[controlId] = text; }
+    std::wstring Text(int controlId) const override;
+
+    bool IsChecked(int controlId) const override { return checked_.count(controlId) != 0; }
+    void SetChecked(int controlId, bool checked) override;
+
+    int ListAppend(int controlId, const std::wstring& line) override;
+    int ListCount(int controlId) const override;
+    std::wstring ListLine(int controlId, int index) const override;
+    void ListDeleteLine(int controlId, int index) override;
+    void ListClear(int controlId) override { lists_[controlId].clear(); }
+    void ListSetTopIndex(int controlId, int index) override { topIndex_[controlId] = index; }
+    void ListSetHorizontalExtent(int controlId, int pixels) override {
+        extents_[controlId] = pixels;
+    }
+
+    void ComboReset(int controlId) override;
+    void ComboAdd(int controlId, const std::wstring& item) override;
+    void ComboSelect(int controlId, int index) override;
+    int ComboSelection(int controlId) const override;
+    int ComboCount(int controlId) const override;
+    std::wstring ComboItem(int controlId, int index) const override;
+    void ComboSetDroppedWidth(int controlId, int pixels) override { extents_[controlId] = pixels; }
+
+    void EditSelectAll(int controlId) override { editSelectedAll_.insert(controlId); }
+    void EditScrollCaret(int) override {}
+    void EditClearSelection(int controlId) override;
+
+    TooltipHandle CreateTooltip(WindowHandle ownerWindow, int controlId,
+                                const std::wstring& text) override;
+    void DestroyTooltip(TooltipHandle tooltip) override { tooltips_.erase(tooltip); }
+
+    // Playing the user.
+    void UserSetsCheck(int controlId, bool checked) { SetChecked(controlId, checked); }
+    void UserTypes(int controlId, const std::wstring& text);
+    void SetMinimized(bool minimized) { minimized_ = minimized; }
+
+    // Reading what the dialog shows.
+    const std::wstring& caption() const { return caption_; }
+    std::vector<std::wstring> Lines(int controlId) const;
+    std::vector<std::wstring> ComboItems(int controlId) const;
+    int TopIndex(int controlId) const;
+    int Extent(int controlId) const;
+    // Texts of the tooltips that exist for the control.
+    std::vector<std::wstring> TooltipTexts(int controlId) const;
+    std::size_t TooltipCount() const { return tooltips_.size(); }
+    const std::vector<Point>& drawnIcons() const { return drawnIcons_; }
+    int defaultPaints() const { return defaultPaints_; }
+    const std::map<unsigned, unsigned>& runningTimers() const { return runningTimers_; }
+    int timerStarts() const { return timerStarts_; }
+    bool ended() const { return ended_; }
+    int endResult() const { return endResult_; }
+
+  private:
+    struct Combo {
+        std::vector<std::wstring> items;
+        int selection = -1;
+    };
+
+    CallJournal& journal_;
+    std::wstring caption_;
+    bool minimized_ = false;
+    Size clientSize_{443, 376};
+    Size iconSize_{32, 32};
+    std::vector<Point> drawnIcons_;
+    int defaultPaints_ = 0;
+    std::map<unsigned, unsigned> runningTimers_;
+    int timerStarts_ = 0;
+    bool ended_ = false;
+    int endResult_ = 0;
+    std::map<int, std::wstring> texts_;
+    std::set<int> checked_;
+    std::map<int, std::vector<std::wstring>> lists_;
+    std::map<int, int> topIndex_;
+    std::map<int, int> extents_;
+    std::map<int, Combo> combos_;
+    std::set<int> editSelectedAll_;
+    std::map<TooltipHandle, Tooltip> tooltips_;
+    TooltipHandle nextTooltip_ = 0x5000;
+};
+
+}  // namespace tilora::testing

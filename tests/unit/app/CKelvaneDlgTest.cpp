@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "FakePlatform.h"
+#include "app/CKelvaneDlg.h"
+#include "app/ControlTables.h"
+#include "app/resource.h"
+#include "files/PathText.h"
+
+namespace tilora {
+namespace {
+
+using testing::FakePlatform;
+using testing::ScopedWorkingFolder;
+
+class DialogTest : public ::testing::Test {
+  protected:
+    ScopedWorkingFolder folder;
+    FakePlatform fake;
+    WindowHandle dialogWindow = fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+    CKelvaneDlg dialog{fake.platform()};
+
+    void Start() {
+        dialog.OnInitDialog();
+        dialog.OnPaint();
+    }
+    std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
+    void Click(int controlId) { dialog.OnButtonClicked(controlId); }
+    void ClickCheckBox(int controlId, bool checked) {
+        fake.controls.UserSetsCheck(controlId, checked);
+        dialog.OnButtonClicked(controlId);
+    }
+};
+
+TEST_F(DialogTest, StartInAnEmptyFolderCreatesTheSixFolders) {
+    dialog.OnInitDialog();
+    for (const char* name :
+         {"_Arrangements", "_AppStartScripts", "_Exports", "_Help", "_License", "_Settings"}) {
+        EXPECT_TRUE(std::filesystem::is_directory(folder.path() / name)) << name;
+    }
+    EXPECT_EQ(dialog.paths().baseDir, FromPath(std::filesystem::current_path()));
+    EXPECT_EQ(fake.controls.caption(), L"Tilora v1.09 (b)");
+    EXPECT_EQ(fake.controls.Extent(IDC_LB_INFO), 2000);
+    EXPECT_EQ(fake.controls.Extent(IDC_CB_COMMAND), 500);
+    EXPECT_EQ(dialog.separatorLine(), std::wstring(500, L'-'));
+    EXPECT_TRUE(fake.journal.Contains("SetIcons"));
+}
+
+TEST_F(DialogTest, HibernationLibraryLinesAtStartUp) {
+    struct Case {
+        bool powrprofMissing;
+        bool entryPointMissing;
+        std::vector<std::wstring> lines;
+    };
+    const Case cases[] = {
+        {false, false, {}},
+        {true, false, {kPowrprofMissingLine, kSetSuspendStateMissingLine}},
+        {false, true, {kSetSuspendStateMissingLine}},
+    };
+    for (const Case& c : cases) {
+        FakePlatform platform;
+        if (c.powrprofMissing) platform.libraries.RemoveLibrary(L"powrprof.dll");
+        if (c.entryPointMissing) platform.libraries.RemoveEntryPoint("SetSuspendState");
+        CKelvaneDlg startingDialog(platform.platform());
+        startingDialog.OnInitDialog();
+        EXPECT_EQ(platform.controls.Lines(IDC_LB_INFO), c.lines);
+        EXPECT_LT(platform.journal.IndexOf("Resolve PSAPI.DLL GetModuleBaseNameW"),
+                  platform.journal.IndexOf("Load powrprof.dll"));
+    }
+}
+
+TEST_F(DialogTest, FirstPaintPlacesTheDialogAtTheCheckedStartPosition) {
+    dialog.SetStartSettings({100, 200}, false);
+    Start();
+    EXPECT_EQ(dialog.ownWindow(), dialogWindow);
+    EXPECT_EQ(fake.windows.window(dialogWindow).rect, (Rect{100, 200, 549, 605}));
+
+    FakePlatform other;
+    const WindowHandle otherWindow = other.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+    CKelvaneDlg offScreen(other.platform());
+    offScreen.SetStartSettings({100, -5}, false);
+    offScreen.OnInitDialog();
+    offScreen.OnPaint();
+    EXPECT_EQ(other.windows.window(otherWindow).rect, (Rect{0, 0, 449, 405}));
+    EXPECT_EQ(offScreen.startPosition(), (Point{0, 0}));
+}
+
+TEST_F(DialogTest, FirstPaintMakesTheDialogTopmostOnlyWhenSet) {
+    for (bool topmost : {true, false}) {
+        FakePlatform platform;
+        const WindowHandle own = platform.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+        CKelvaneDlg startingDialog(platform.platform());
+        startingDialog.SetStartSettings({10, 10}, topmost);
+        startingDialog.OnInitDialog();
+        startingDialog.OnPaint();
+        ASSERT_EQ(platform.windows.setWindowPosCalls().size(), 1u);
+        const auto& call = platform.windows.setWindowPosCalls().front();
+        EXPECT_EQ(call.window, own);
+        EXPECT_NE(call.flags & kSwpShowWindow, 0u);
+        EXPECT_NE(call.flags & kSwpNoSize, 0u);
+        EXPECT_EQ(call.flags & kSwpNoZOrder, topmost ? 0u : kSwpNoZOrder);
+        EXPECT_EQ(platform.windows.window(own).topmost, topmost);
+        if (topmost) {
+            EXPECT_EQ(call.insertAfter, kHwndTopmost);
+        }
+    }
+}
+
+TEST_F(DialogTest, FirstPaintRunsOnceHoweverOftenTheDialogRepaints) {
+    Start();
+    fake.controls.SetMinimized(true);
+    dialog.OnPaint();
+    fake.controls.SetMinimized(false);
+    dialog.OnPaint();
+    dialog.OnPaint();
+    EXPECT_TRUE(dialog.firstPaintDone());
+    EXPECT_EQ(fake.controls.timerStarts(), 1);
+    EXPECT_EQ(fake.controls.runningTimers().at(kTimerId), 500u);
+    EXPECT_EQ(fake.windows.setWindowPosCalls().size(), 1u);
+}
+
+TEST_F(DialogTest, TheMinimisedDialogShowsItsIconCentred) {
+    Start();
+    fake.controls.SetMinimized(true);
+    dialog.OnPaint();
+    // (443 - 32 + 1) / 2 and (376 - 32 + 1) / 2
+    ASSERT_EQ(fake.controls.drawnIcons().size(), 1u);
+    EXPECT_EQ(fake.controls.drawnIcons().front(), (Point{206, 172}));
+    EXPECT_EQ(fake.controls.defaultPaints(), 1);
+}
+
+TEST_F(DialogTest, ClosingStopsTheTimerReleasesTheLibrariesThenEnds) {
+    Start();
+    dialog.OnCancel();
+    const auto& journal = fake.journal;
+    const int timer = journal.IndexOf("StopTimer 1");
+    const int psapi = journal.IndexOf("Release PSAPI.DLL");
+    const int powrprof = journal.IndexOf("Release powrprof.dll");
+    const int end = journal.IndexOf("EndDialog 2");
+    ASSERT_GE(timer, 0);
+    EXPECT_LT(timer, psapi);
+    EXPECT_LT(psapi, powrprof);
+    EXPECT_LT(powrprof, end);
+    EXPECT_FALSE(fake.libraries.IsLoaded(L"PSAPI.DLL"));
+}
+
+TEST_F(DialogTest, EnterDoesNotEndTheDialog) {
+    Start();
+    dialog.OnOk();
+    EXPECT_FALSE(fake.controls.ended());
+}
+
+struct Caption {
+    int controlId;
+    const wchar_t* english;
+    const wchar_t* german;
+};
+
+const Caption kCaptions[] = {
+    {IDC_BN_APPLY, L"Apply", L"Anwenden"},
+    {IDC_BN_EXECUTE, L"Execute", L"Ausführen"},
+    {IDC_BN_SAVEAS, L"SaveAs", L"Speich. Unter"},
+    {IDC_BN_COPYSIZE, L"Copy Size", L"Kopiere Größe"},
+    {IDC_BN_STARTARRANG, L"Start Arrang.", L"Startanordnung"},
+    {IDC_BN_OPENHELP, L"Open Help", L"Öffne Hilfe"},
+    {IDC_BN_SHOWMONRES, L"Show MonRes", L"Zeige MonAuf"},
+    {IDC_BN_PASTESIZE, L"Paste Size", L"Einfüg. Größe"},
+    {IDC_BN_MINIMIZEALL, L"Minimize All", L"Minimiere Alle"},
+    {IDC_BN_MAXIMIZEALL, L"Maximize All", L"Maximiere Alle"},
+    {IDC_BN_TILEALL, L"Tile All", L"Kacheln Alle"},
+    {IDC_BN_SAVESD, L"Save SD", L"Speichern SD"},
+    {IDC_BN_APPLYSD, L"Apply SD", L"Anwenden SD"},
+    {IDC_BN_LANGUAGE, L"Eng/Ger", L"Deutsch/Eng"},
+    {IDC_CK_STOP, L"Stop", L"Stop"},
+    {IDC_CK_CLEAR, L"Clear", L"Lösche"},
+    {IDC_CK_TOP, L"Top", L"Top"},
+    {IDC_CK_MIN, L"Min", L"Min"},
+    {IDC_CK_MOUSE, L"Mouse Pstn", L"Mausposition"},
+    {IDC_ST_COMMAND, L"Select Command:", L"Befehl auswählen:"},
+    {IDC_ST_SCRIPT, L"Select App Start Script:", L"App Start Skript auswählen:"},
+    {IDC_ST_ARRANGEMENT, L"Select Window Arrangement File:", L"Datei Fensteranordnung auswählen:"},
+    {IDC_ST_USERINPUT, L"User Input (e.g. new window arrangement file name):",
+     L"Benutzereingabe (z.B. der Name einer neuen Fensterdatei):"},
+    {IDC_ST_INFO, L"Information Listbox:", L"Listbox Informationsausgabe:"},
+    {IDC_ED_USERINPUT, L"SaveAs_yyyy-mm-dd_hh.mm.ss.txt", L"SaveAs_JJJJ-MM-TT_hh.mm.ss.txt"},
+};
+
+// One tooltip per control, the check boxes in their own order.
+const Caption kTooltips[] = {
+    {IDC_BN_APPLY, L"Applies the refrenced window arrangement file",
+     L"Wendet die referenzierte Fensteranordnungsdatei an"},
+    {IDC_BN_OPENHELP, L"Opens the help file in PDF format", L"Öffnet die Hilfedatei im PDF-Format"},
+    {IDC_CK_TOP, L"Sets the Tilora window to topmost in the Windows z-order",
+     L"Setzt das Tilora-Fenster auf Topmost (ganz oben) in der Windows Z-Reihenfolge"},
+    {IDC_CK_STOP, L"Stops entries into the listbox", L"Stoppt die Einträge in der Listbox"},
+    {IDC_CK_CLEAR, L"Clears all listbox entries", L"Löscht alle Einträge in der Listbox"},
+    {IDC_CK_MOUSE, L"Shows the mouse position in the listbox as long as checked",
+     L"Zeigt die Mausposition in der Listbox an, solange das Häkchen gesetzt ist"},
+};
+
+void ExpectLabelledIn(const testing::FakeDialogControls& controls, Language language) {
+    const bool english = language == Language::English;
+    for (const Caption& caption : kCaptions) {
+        EXPECT_EQ(controls.Text(caption.controlId), english ? caption.english : caption.german)
+            << caption.controlId;
+    }
+    for (const Caption& tooltip : kTooltips) {
+        EXPECT_EQ(controls.TooltipTexts(tooltip.controlId),
+                  std::vector<std::wstring>{english ? tooltip.english : tooltip.german})
+            << tooltip.controlId;
+    }
+    EXPECT_EQ(controls.TooltipCount(), 19u);  // fourteen buttons and five check boxes
+
+    const auto commands = controls.ComboItems(IDC_CB_COMMAND);
+    ASSERT_EQ(commands.size(), 39u);
+    for (int index = 0; index < 39; ++index) {
+        EXPECT_EQ(commands[static_cast<std::size_t>(index)],
+                  MessageCatalogue::Stored(language, TextFamily::CommandTexts, index));
+    }
+    EXPECT_EQ(commands[1], english ? L"1. Show the monitor resolution(s)"
+                                   : L"1. Zeige die Monitorauflösung(en)");
+    EXPECT_EQ(controls.ComboSelection(IDC_CB_COMMAND), 1);
+}
+
+TEST_F(DialogTest, FirstPaintLabelsTheDialogInTheLanguageRead) {
+    Start();
+    ExpectLabelledIn(fake.controls, Language::English);
+
+    FakePlatform german;
+    german.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+    CKelvaneDlg germanDialog(german.platform());
+    germanDialog.OnInitDialog();
+    germanDialog.catalogue().SetCurrentLanguage(L"German");
+    germanDialog.OnPaint();
+    ExpectLabelledIn(german.controls, Language::German);
+}
+
+TEST_F(DialogTest, EngGerSwitchesEveryTextAndBackAgain) {
+    Start();
+    fake.controls.UserTypes(IDC_ED_USERINPUT, L"my layout");
+
+    Click(IDC_BN_LANGUAGE);
+    ExpectLabelledIn(fake.controls, Language::German);
+    EXPECT_EQ(dialog.catalogue().currentLanguage(), L"German");
+
+    Click(IDC_BN_LANGUAGE);
+    ExpectLabelledIn(fake.controls, Language::English);
+    EXPECT_EQ(Lines(), (std::vector<std::wstring>{L"The button 'Eng/Ger' was pressed.",
+                                                  L"Der Button 'Deutsch/Eng' wurde gedrückt."}));
+}
+
+TEST_F(DialogTest, EngGerFromAnUnknownLanguageGoesToEnglish) {
+    dialog.OnInitDialog();
+    dialog.catalogue().SetCurrentLanguage(L"Klingon");
+    dialog.OnPaint();
+    ExpectLabelledIn(fake.controls, Language::German);
+    Click(IDC_BN_LANGUAGE);
+    ExpectLabelledIn(fake.controls, Language::English);
+}
+
+TEST_F(DialogTest, StopAndClearWorkThroughTheDialog) {
+    Start();
+    ClickCheckBox(IDC_CK_STOP, true);
+    Click(IDC_BN_LANGUAGE);
+    EXPECT_TRUE(Lines().empty());
+    ClickCheckBox(IDC_CK_STOP, false);
+    Click(IDC_BN_LANGUAGE);
+    EXPECT_EQ(Lines().size(), 1u);
+
+    ClickCheckBox(IDC_CK_CLEAR, true);
+    EXPECT_TRUE(Lines().empty());
+    fake.clock.Advance(2001);
+    dialog.OnTimer();
+    EXPECT_FALSE(fake.controls.IsChecked(IDC_CK_CLEAR));
+}
+
+TEST_F(DialogTest, UserInputFocusEmptiesTheField) {
+    Start();
+    dialog.OnUserInputSetFocus();
+    EXPECT_EQ(fake.controls.Text(IDC_ED_USERINPUT), L"");
+}
+
+}  // namespace
+}  // namespace tilora

@@ -1,0 +1,35 @@
+#include "files/PathText.h"
+
+#include <gtest/gtest.h>
+
+namespace tilora {
+namespace {
+
+TEST(PathText, WideTextSurvivesTheRoundTripThroughUtf8) {
+    const std::wstring texts[] = {L"", L"plain", L"L\u00f6sche \u00c4", L"\u20ac 100",
+                                  std::wstring(L"smile ") + static_cast<wchar_t>(0x1F600)};
+    for (const std::wstring& text : texts) {
+        EXPECT_EQ(WideFromUtf8(Utf8FromWide(text)), text);
+        EXPECT_EQ(FromPath(ToPath(text)), text);
+    }
+    EXPECT_EQ(Utf8FromWide(L"\u00e4"), "\xC3\xA4");
+}
+
+TEST(PathText, BytesThatAreNoUtf8BecomeReplacementCharacters) {
+    struct Case {
+        std::string bytes;
+        std::wstring text;
+    };
+    const Case cases[] = {
+        {"A\xFF" "B", L"A\uFFFDB"},
+        {"\xC3", L"\uFFFD"},                 // cut off
+        {"\xC0\xAF", L"\uFFFD\uFFFD"},       // overlong
+        {"\xE0\x80\xAF", L"\uFFFD\uFFFD\uFFFD"},
+        {"\xED\xA0\x80", L"\uFFFD\uFFFD\uFFFD"},  // a surrogate
+        {"\xC3\xA4\xC3", L"\u00e4\uFFFD"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WideFromUtf8(c.bytes), c.text);
+}
+
+}  // namespace
+}  // namespace tilora
