@@ -1,0 +1,73 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/DialogControls.h"
+#include "platform/win32/Win32Handles.h"
+
+namespace tilora::win32 {
+
+// The real dialog's controls. Attach() binds it to the dialog window once that exists.
+class Win32DialogControls : public DialogControls {
+  public:
+    // Loads the application icon in the big and small system sizes.
+    Win32DialogControls(HINSTANCE instance, int iconId);
+
+    void Attach(HWND dialog) { dialog_ = dialog; }
+    HWND dialog() const { return dialog_; }
+    HICON bigIcon() const { return bigIcon_.Get(); }
+    // The device context of the WM_PAINT being handled, for DrawIcon.
+    void SetPaintDc(HDC dc) { paintDc_ = dc; }
+
+    void SetCaption(const std::wstring& caption) override;
+    void SetIcons() override;
+    bool IsMinimized() const override;
+    Size ClientSize() const override;
+    Size SystemIconSize() const override;
+    void DrawIcon(int x, int y) override;
+    void DefaultPaint() override;
+    void StartTimer(unsigned timerId, unsigned periodMs) override;
+    void StopTimer(unsigned timerId) override;
+    void EndDialog(int result) override;
+
+    void SetText(int controlId, const std::wstring& text) override;
+    std::wstring Text(int controlId) const override;
+
+    bool IsChecked(int controlId) const override;
+    void SetChecked(int controlId, bool checked) override;
+
+    int ListAppend(int controlId, const std::wstring& line) override;
+    int ListCount(int controlId) const override;
+    std::wstring ListLine(int controlId, int index) const override;
+    void ListDeleteLine(int controlId, int index) override;
+    void ListClear(int controlId) override;
+    void ListSetTopIndex(int controlId, int index) override;
+    void ListSetHorizontalExtent(int controlId, int pixels) override;
+
+    void ComboReset(int controlId) override;
+    void ComboAdd(int controlId, const std::wstring& item) override;
+    void ComboSelect(int controlId, int index) override;
+    int ComboSelection(int controlId) const override;
+    int ComboCount(int controlId) const override;
+    std::wstring ComboItem(int controlId, int index) const override;
+    void ComboSetDroppedWidth(int controlId, int pixels) override;
+
+    void EditSelectAll(int controlId) override;
+    void EditScrollCaret(int controlId) override;
+    void EditClearSelection(int controlId) override;
+
+    TooltipHandle CreateTooltip(WindowHandle ownerWindow, int controlId,
+                                const std::wstring& text) override;
+    void DestroyTooltip(TooltipHandle tooltip) override;
+
+  private:
+    LRESULT Send(int controlId, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+    HINSTANCE instance_;
+    HWND dialog_ = nullptr;
+    HDC paintDc_ = nullptr;
+    UniqueIcon bigIcon_;
+    UniqueIcon smallIcon_;
+};
+
+}  // namespace tilora::win32

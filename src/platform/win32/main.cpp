@@ -1,0 +1,99 @@
+// Tilora.exe: the application object and the bridge from window messages to the dialog.
+#include <commctrl.h>
+#include <windows.h>
+
+#include "app/CKelvaneDlg.h"
+#include "app/resource.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32DialogControls.h"
+#include "platform/win32/Win32SystemLibraries.h"
+#include "platform/win32/Win32WindowManager.h"
+
+namespace tilora::win32 {
+namespace {
+
+struct DialogHost {
+    CKelvaneDlg& dialog;
+    Win32DialogControls& controls;
+};
+
+DialogHost* HostOf(HWND hwnd) {
+    return reinterpret_cast<DialogHost*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
+}
+
+void OnCommand(CKelvaneDlg& dialog, WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    if (id == IDCANCEL) {
+        dialog.OnCancel();
+    } else if (id == IDOK) {
+        dialog.OnOk();
+    } else if (id == IDC_CB_COMMAND && code == CBN_SELCHANGE) {
+        dialog.OnCommandBoxSelectionChange();
+    } else if (id == IDC_ED_USERINPUT && code == EN_SETFOCUS) {
+        dialog.OnUserInputSetFocus();
+    } else if (code == BN_CLICKED && lParam != 0) {
+        dialog.OnButtonClicked(id);
+    }
+}
+
+INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        DialogHost* host = HostOf(hwnd);
+        host->controls.Attach(hwnd);
+        host->dialog.OnInitDialog();
+        return TRUE;
+    }
+    DialogHost* host = HostOf(hwnd);
+    if (host == nullptr) return FALSE;
+
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            host->controls.SetPaintDc(::BeginPaint(hwnd, &paint));
+            host->dialog.OnPaint();
+            host->controls.SetPaintDc(nullptr);
+            ::EndPaint(hwnd, &paint);
+            return TRUE;
+        }
+        case WM_TIMER:
+            host->dialog.OnTimer();
+            return FALSE;
+        case WM_QUERYDRAGICON:
+            return reinterpret_cast<INT_PTR>(host->controls.bigIcon());
+        case WM_COMMAND:
+            OnCommand(host->dialog, wParam, lParam);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
+
+// Prepares the common controls, runs the main dialog modally and ends when it ends.
+class CKelvaneApp {
+  public:
+    int Run(HINSTANCE instance) {
+        INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), 0xFF};
+        ::InitCommonControlsEx(&commonControls);
+
+        Win32WindowManager windows;
+        Win32DialogControls controls(instance, IDR_MAINFRAME);
+        Win32Clock clock;
+        Win32SystemLibraries libraries;
+        CKelvaneDlg dialog(Platform{windows, controls, clock, libraries});
+        DialogHost host{dialog, controls};
+        ::DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_TILORA_DIALOG), nullptr, DialogProc,
+                          reinterpret_cast<LPARAM>(&host));
+        return 0;
+    }
+};
+
+}  // namespace tilora::win32
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    tilora::win32::CKelvaneApp app;
+    return app.Run(instance);
+}
