@@ -1,0 +1,182 @@
+#include "TiloraDriver.h"
+
+#include <thread>
+
+namespace tilora::e2e {
+namespace {
+
+constexpr UINT kSendTimeoutMs = 5000;
+
+std::filesystem::path OwnFolder() {
+    std::vector<wchar_t> buffer(32768);
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    return std::filesystem::path(std::wstring(buffer.data(), length)).parent_path();
+}
+
+struct DialogSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialogOfProcess(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<DialogSearch*>(parameter);
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    if (processId != search->processId || !::IsWindowVisible(window)) return TRUE;
+    wchar_t title[64] = {};
+    ::GetWindowTextW(window, title, 64);
+    if (std::wstring(title) != kDialogTitle) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+LRESULT SendTimed(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+}  // namespace
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+ScratchFolder::ScratchFolder(const std::wstring& name) {
+    static int counter = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            (name + L"-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+             std::to_wstring(counter++));
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+    std::filesystem::create_directories(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+}
+
+TiloraProcess::TiloraProcess(const std::filesystem::path& folder) {
+    const std::wstring exe = (OwnFolder() / L"Tilora.exe").wstring();
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.wstring().c_str(), &startup, &process_)) {
+        return;
+    }
+    DialogSearch search{process_.dwProcessId, nullptr};
+    WaitFor([&] {
+        ::EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    });
+    dialog_ = search.found;
+    // The first paint labels the dialog; wait until the command list is filled.
+    WaitFor([&] { return dialog_ != nullptr && ComboCount(1010) > 0; });
+}
+
+TiloraProcess::~TiloraProcess() {
+    if (process_.hProcess != nullptr) {
+        if (running()) {
+            ::TerminateProcess(process_.hProcess, 1);
+            ::WaitForSingleObject(process_.hProcess, 5000);
+        }
+        ::CloseHandle(process_.hThread);
+        ::CloseHandle(process_.hProcess);
+    }
+}
+
+bool TiloraProcess::running() const {
+    return process_.hProcess != nullptr &&
+           ::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool TiloraProcess::WaitForExit(std::chrono::milliseconds timeout) {
+    return process_.hProcess != nullptr &&
+           ::WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) ==
+               WAIT_OBJECT_0;
+}
+
+HWND TiloraProcess::Control(int controlId) const {
+    return ::GetDlgItem(dialog_, controlId);
+}
+
+void TiloraProcess::Click(int controlId) const {
+    SendTimed(Control(controlId), BM_CLICK);
+}
+
+void TiloraProcess::PressEscape() const {
+    // The dialog's message loop turns Esc into the cancel command.
+    const HWND target = Control(1005);
+    ::PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    ::PostMessageW(target, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001u));
+}
+
+void TiloraProcess::CloseBox() const {
+    ::PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+std::wstring TiloraProcess::WindowText(HWND window) const {
+    const LRESULT length = SendTimed(window, WM_GETTEXTLENGTH);
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+    SendTimed(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::wstring(buffer.data());
+}
+
+std::wstring TiloraProcess::Text(int controlId) const {
+    return WindowText(Control(controlId));
+}
+
+bool TiloraProcess::IsChecked(int controlId) const {
+    return SendTimed(Control(controlId), BM_GETCHECK) == BST_CHECKED;
+}
+
+std::vector<std::wstring> TiloraProcess::LogLines() const {
+    const HWND list = Control(1005);
+    const int count = static_cast<int>(SendTimed(list, LB_GETCOUNT));
+    std::vector<std::wstring> lines;
+    for (int index = 0; index < count; ++index) {
+        const LRESULT length = SendTimed(list, LB_GETTEXTLEN, static_cast<WPARAM>(index));
+        std::vector<wchar_t> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1);
+        SendTimed(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                  reinterpret_cast<LPARAM>(buffer.data()));
+        lines.emplace_back(buffer.data());
+    }
+    return lines;
+}
+
+std::vector<std::wstring> TiloraProcess::WaitForLogLines(std::size_t count) const {
+    std::vector<std::wstring> lines;
+    WaitFor([&] {
+        lines = LogLines();
+        return lines.size() >= count;
+    });
+    return lines;
+}
+
+int TiloraProcess::ComboCount(int controlId) const {
+    return static_cast<int>(SendTimed(Control(controlId), CB_GETCOUNT));
+}
+
+int TiloraProcess::ComboSelection(int controlId) const {
+    return static_cast<int>(SendTimed(Control(controlId), CB_GETCURSEL));
+}
+
+std::wstring TiloraProcess::ComboItem(int controlId, int index) const {
+    const HWND combo = Control(controlId);
+    const LRESULT length = SendTimed(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    if (length == CB_ERR) return std::wstring();
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+    SendTimed(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+              reinterpret_cast<LPARAM>(buffer.data()));
+    return std::wstring(buffer.data());
+}
+
+}  // namespace tilora::e2e

@@ -1,0 +1,69 @@
+// Starts the real Tilora.exe and works its dialog from outside, as a user would.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tilora::e2e {
+
+inline constexpr wchar_t kDialogTitle[] = L"Tilora v1.09 (b)";
+
+// Polls the condition until it holds or the time is up; true when it held.
+bool WaitFor(const std::function<bool()>& condition,
+             std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// A folder of its own for one run, removed afterwards.
+class ScratchFolder {
+  public:
+    explicit ScratchFolder(const std::wstring& name);
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// One running Tilora.exe with its dialog.
+class TiloraProcess {
+  public:
+    // Starts Tilora.exe (found beside this test program) with the folder as current directory
+    // and waits for its dialog.
+    explicit TiloraProcess(const std::filesystem::path& folder);
+    ~TiloraProcess();
+    TiloraProcess(const TiloraProcess&) = delete;
+    TiloraProcess& operator=(const TiloraProcess&) = delete;
+
+    HWND dialog() const { return dialog_; }
+    bool running() const;
+    // Waits for the process to end; true when it ended in time.
+    bool WaitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+    // Working the dialog.
+    void Click(int controlId) const;
+    void PressEscape() const;
+    void CloseBox() const;
+    std::wstring WindowText(HWND window) const;
+    std::wstring Text(int controlId) const;
+    bool IsChecked(int controlId) const;
+    std::vector<std::wstring> LogLines() const;
+    int ComboCount(int controlId) const;
+    int ComboSelection(int controlId) const;
+    std::wstring ComboItem(int controlId, int index) const;
+    // Waits until the log has at least that many lines; the lines then.
+    std::vector<std::wstring> WaitForLogLines(std::size_t count) const;
+
+  private:
+    HWND Control(int controlId) const;
+
+    PROCESS_INFORMATION process_{};
+    HWND dialog_ = nullptr;
+};
+
+}  // namespace tilora::e2e
