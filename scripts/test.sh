@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs every test: the unit tests of the core (native, sanitizers on), then Tilora.exe's
+# Windows tests under Wine on a private virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+jobs=$(nproc)
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+ctest --preset native -j "$jobs"
+
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw -j "$jobs"
+ctest --preset mingw
