@@ -1,6 +1,5 @@
 // The dialog, its languages and its message log, driven through the real Tilora.exe.
 #include <gtest/gtest.h>
-
 #include <thread>
 
 #include "TiloraDriver.h"

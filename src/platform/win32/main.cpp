@@ -1,6 +1,7 @@
 // Tilora.exe: the application object and the bridge from window messages to the dialog.
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "app/CKelvaneDlg.h"
 #include "app/resource.h"

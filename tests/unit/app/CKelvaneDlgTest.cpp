@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 #include "FakePlatform.h"
 #include "app/CKelvaneDlg.h"

@@ -1,6 +1,6 @@
-#include "files/PathText.h"
-
 #include <gtest/gtest.h>
+
+#include "files/PathText.h"
 
 namespace tilora {
 namespace {
@@ -21,9 +21,11 @@ TEST(PathText, BytesThatAreNoUtf8BecomeReplacementCharacters) {
         std::wstring text;
     };
     const Case cases[] = {
-        {"A\xFF" "B", L"A\uFFFDB"},
-        {"\xC3", L"\uFFFD"},                 // cut off
-        {"\xC0\xAF", L"\uFFFD\uFFFD"},       // overlong
+        {"A\xFF"
+         "B",
+         L"A\uFFFDB"},
+        {"\xC3", L"\uFFFD"},            // cut off
+        {"\xC0\xAF", L"\uFFFD\uFFFD"},  // overlong
         {"\xE0\x80\xAF", L"\uFFFD\uFFFD\uFFFD"},
         {"\xED\xA0\x80", L"\uFFFD\uFFFD\uFFFD"},  // a surrogate
         {"\xC3\xA4\xC3", L"\u00e4\uFFFD"},
