@@ -1,0 +1,179 @@
+#include "files/FileAccess.h"
+
+#include <errno.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <memory>
+#include <new>
+#include <system_error>
+
+#include "files/PathText.h"
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace tilora {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kReadChunkBytes = std::size_t{1} << 20;
+
+struct FileCloser {
+    void operator()(FILE* file) const { fclose(file); }
+};
+using FileHandle = std::unique_ptr<FILE, FileCloser>;
+
+enum class Access { Read, Write };
+
+// The error state is cleared first so that LastFileError sees this open's outcome only.
+#ifdef _WIN32
+FILE* OpenFile(const fs::path& path, Access access) {
+    _doserrno = 0;
+    errno = 0;
+    return _wfopen(path.c_str(), access == Access::Write ? L"wb" : L"rb");
+}
+bool CommitToDisk(FILE* file) {
+    return _commit(_fileno(file)) == 0;
+}
+#else
+FILE* OpenFile(const fs::path& path, Access access) {
+    errno = 0;
+    return fopen(path.c_str(), access == Access::Write ? "wb" : "rb");
+}
+bool CommitToDisk(FILE* file) {
+    return fsync(fileno(file)) == 0;
+}
+#endif
+
+bool FolderExists(const fs::path& path) {
+    const fs::path folder = path.parent_path();
+    if (folder.empty()) return true;
+    std::error_code error;
+    return fs::is_directory(folder, error);
+}
+
+int ReadOpenFile(FILE* file, const fs::path& path, std::string& content) {
+    std::error_code sizeError;
+    const std::uintmax_t size = fs::file_size(path, sizeError);
+    if (!sizeError) {
+        if (size > kMaxReadBytes) return kErrorFileTooLarge;
+        // One chunk more, so that the read that finds the end needs no new buffer.
+        content.reserve(static_cast<std::size_t>(size) + kReadChunkBytes);
+    }
+    // Read to the end rather than trusting the size, which may change under us.
+    for (;;) {
+        const std::size_t used = content.size();
+        if (used > kMaxReadBytes) return kErrorFileTooLarge;
+        content.resize(used + kReadChunkBytes);
+        const std::size_t got = fread(content.data() + used, 1, kReadChunkBytes, file);
+        content.resize(used + got);
+        if (got < kReadChunkBytes) break;
+    }
+    return ferror(file) ? LastFileError(path) : 0;
+}
+
+int WriteNewFile(const fs::path& path, std::string_view bytes) {
+    FileHandle file(OpenFile(path, Access::Write));
+    if (!file) return LastFileError(path);
+    const bool written =
+        bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    int code = 0;
+    if (!written || fflush(file.get()) != 0 || !CommitToDisk(file.get())) {
+        code = LastFileError(path);
+    }
+    if (fclose(file.release()) != 0 && code == 0) code = LastFileError(path);
+    if (code != 0) {
+        std::error_code ignored;
+        fs::remove(path, ignored);
+    }
+    return code;
+}
+
+}  // namespace
+
+int WindowsErrorOfErrno(int errorNumber, const fs::path& path) {
+    switch (errorNumber) {
+        case ENOENT:
+            return FolderExists(path) ? kErrorFileNotFound : kErrorPathNotFound;
+        case ENOTDIR:
+            return kErrorPathNotFound;
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+            return kErrorAccessDenied;
+        case EROFS:
+            return kErrorWriteProtect;
+        case EMFILE:
+        case ENFILE:
+            return kErrorTooManyOpenFiles;
+        case ENOMEM:
+            return kErrorNotEnoughMemory;
+        case ENOSPC:
+            return kErrorDiskFull;
+        case ENAMETOOLONG:
+            return kErrorFilenameTooLong;
+        case EEXIST:
+            return kErrorFileExists;
+        case EINVAL:
+            return kErrorInvalidParameter;
+        case EBUSY:
+            return kErrorSharingViolation;
+        case EFBIG:
+            return kErrorFileTooLarge;
+        default:
+            // Never 0: the caller has a failure to report.
+            return kErrorGenFailure;
+    }
+}
+
+int LastFileError(const fs::path& path) {
+    const int errorNumber = errno;
+#ifdef _WIN32
+    const unsigned long systemError = _doserrno;
+    if (systemError != 0) return static_cast<int>(systemError);
+#endif
+    return WindowsErrorOfErrno(errorNumber, path);
+}
+
+int ReadFileBytes(const std::wstring& path, std::string& bytes) {
+    if (path.empty()) return kErrorPathNotFound;
+    const fs::path filePath = ToPath(path);
+    FileHandle file(OpenFile(filePath, Access::Read));
+    if (!file) return LastFileError(filePath);
+    try {
+        std::string content;
+        const int code = ReadOpenFile(file.get(), filePath, content);
+        if (code != 0) return code;
+        bytes = std::move(content);
+        return 0;
+    } catch (const std::bad_alloc&) {
+        return kErrorNotEnoughMemory;
+    }
+}
+
+std::wstring ReplacementPathFor(const std::wstring& path) {
+    return path + L".~tmp";
+}
+
+int ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
+    if (path.empty()) return kErrorPathNotFound;
+    const fs::path target = ToPath(path);
+    const fs::path temporary = ToPath(ReplacementPathFor(path));
+    const int code = WriteNewFile(temporary, bytes);
+    if (code != 0) return code;
+    // Renaming within one folder swaps the new file in atomically, also over an existing file.
+    std::error_code error;
+    fs::rename(temporary, target, error);
+    if (!error) return 0;
+    const int renameCode = WindowsErrorOfErrno(error.value(), target);
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return renameCode;
+}
+
+}  // namespace tilora

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tilora {
+
+// Windows system error codes, the numbers the program reports for failed file operations.
+inline constexpr int kErrorFileNotFound = 2;
+inline constexpr int kErrorPathNotFound = 3;
+inline constexpr int kErrorTooManyOpenFiles = 4;
+inline constexpr int kErrorAccessDenied = 5;
+inline constexpr int kErrorNotEnoughMemory = 8;
+inline constexpr int kErrorInvalidData = 13;
+inline constexpr int kErrorWriteProtect = 19;
+inline constexpr int kErrorGenFailure = 31;
+inline constexpr int kErrorSharingViolation = 32;
+inline constexpr int kErrorFileExists = 80;
+inline constexpr int kErrorInvalidParameter = 87;
+inline constexpr int kErrorDiskFull = 112;
+inline constexpr int kErrorFilenameTooLong = 206;
+inline constexpr int kErrorFileTooLarge = 223;
+
+// Larger files are refused rather than read: their text would not fit in memory comfortably, and
+// none of the program's own files comes anywhere near this size.
+inline constexpr std::uintmax_t kMaxReadBytes = std::uintmax_t{256} << 20;
+
+// The Windows error code of the operation on path that has just failed in this thread; call it
+// before anything else can touch errno. On Windows this is the system's own code, which the
+// run-time library keeps in _doserrno; elsewhere errno is translated (a missing file gives 2, a
+// missing folder 3, no permission or a folder in the file's place 5).
+int LastFileError(const std::filesystem::path& path);
+// The Windows error code for an errno value of a failed operation on path.
+int WindowsErrorOfErrno(int errorNumber, const std::filesystem::path& path);
+
+// Reads the whole file into bytes. Returns 0, or the Windows error code with bytes untouched.
+int ReadFileBytes(const std::wstring& path, std::string& bytes);
+
+// Replaces the file's contents so that it holds either its previous contents or the new ones,
+// never a mixture or nothing: the bytes go into a temporary file in the same folder, which then
+// takes the file's place in one step. Creates the file if it is missing (its folder must exist).
+// Returns 0, or the Windows error code; after a failure the previous file is as it was and the
+// temporary file is gone.
+int ReplaceFileContents(const std::wstring& path, std::string_view bytes);
+// The temporary file through which ReplaceFileContents writes path.
+std::wstring ReplacementPathFor(const std::wstring& path);
+
+}  // namespace tilora

@@ -1,0 +1,186 @@
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+
+#include "FakePlatform.h"
+#include "app/resource.h"
+#include "files/FileAccess.h"
+#include "files/PathText.h"
+#include "settings/SettingsFile.h"
+
+namespace tilora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakePlatform;
+using testing::ScopedWorkingFolder;
+using Lines = std::vector<std::wstring>;
+
+std::wstring Message(Language language, int index) {
+    return MessageCatalogue::Stored(language, TextFamily::Messages, index);
+}
+
+// One run of the program: its own controls, catalogue, log and settings.
+struct ProgramRun {
+    FakePlatform fake;
+    MessageCatalogue catalogue;
+    InfoLog log{fake.controls, fake.clock};
+    SettingsFile settings{fake.controls, catalogue, log};
+
+    Lines Log() const { return fake.controls.Lines(IDC_LB_INFO); }
+    bool Checked(int id) const { return fake.controls.IsChecked(id); }
+};
+
+class SettingsFileTest : public ::testing::Test {
+  protected:
+    ScopedWorkingFolder folder{"tilora-settings"};
+    fs::path file = folder.path() / "Settings.txt";
+    std::wstring path = FromPath(file);
+    ProgramRun run;
+
+    void WriteFile(const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+    std::string FileBytes() const {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    void Read(const std::string& bytes) {
+        WriteFile(bytes);
+        run.settings.ReadSettings(path);
+    }
+};
+
+TEST_F(SettingsFileTest, AMissingFileIsReportedWithCode2AndChangesNothing) {
+    run.settings.ReadSettings(path);
+    EXPECT_EQ(run.Log(), Lines{Message(Language::English, msg::SettingsOpenFailed) + L"2"});
+    EXPECT_EQ(run.catalogue.currentLanguage(), L"English");
+    EXPECT_EQ(run.settings.startPosition(), (Point{0, 0}));
+    EXPECT_FALSE(run.Checked(IDC_CK_TOP) || run.Checked(IDC_CK_MIN));
+    EXPECT_TRUE(run.settings.excludeMaxList().empty());
+}
+
+TEST_F(SettingsFileTest, AFileAsTheProgramWritesItIsReadAndReported) {
+    Read(
+        "Language = English\r\nStartPosition = 120,45\r\nTopmost = False\r\nMinimize = True\r\n"
+        "ExcludeMax = notepad.exe;mspaint.exe\r\n");
+    EXPECT_EQ(run.Log(),
+              (Lines{L"Read Settings File:", L"Language = English", L"StartPosition = 120,45",
+                     L"Topmost = False", L"Minimize = True"}));
+    EXPECT_EQ(run.settings.startPosition(), (Point{120, 45}));
+    EXPECT_FALSE(run.Checked(IDC_CK_TOP));
+    EXPECT_TRUE(run.Checked(IDC_CK_MIN));
+    EXPECT_EQ(run.settings.excludeMaxList(), (Lines{L"notepad.exe", L"mspaint.exe"}));
+}
+
+TEST_F(SettingsFileTest, UnrecognisedValuesAreReportedInTheLanguageReadAndEchoedAsFalse) {
+    run.fake.controls.SetChecked(IDC_CK_TOP, true);
+    run.fake.controls.SetChecked(IDC_CK_MIN, true);
+    Read("Language = German\nTopmost = true\nMinimize = yes\nLanguage = Klingon\nTopmost = ja\n");
+    EXPECT_EQ(run.Log(),
+              (Lines{L"Lese die Einstellungen-Datei:", L"Language = German",
+                     Message(Language::German, msg::TopmostNotFound), L"Topmost = False",
+                     L"Minimize = False", Message(Language::English, msg::LanguageNotFound),
+                     L"Language = English", Message(Language::English, msg::TopmostNotFound),
+                     L"Topmost = False"}));
+    EXPECT_EQ(run.catalogue.currentLanguage(), L"English");
+    EXPECT_FALSE(run.settings.topmostSetting());
+    EXPECT_FALSE(run.Checked(IDC_CK_TOP) || run.Checked(IDC_CK_MIN));
+}
+
+TEST_F(SettingsFileTest, KeysCountOnlyExactlyAtTheStartAndTheLastOfAKeyWins) {
+    Read(
+        " Language = German\nlanguage = German\nTopmost =True\nStartPosition = 100\n"
+        "StartPosition =  -20 , +30 \nTopmost = True\nExcludeMax = a.exe;b.exe\n"
+        "ExcludeMax = c.exe\nStartPosition = 100\n");
+    EXPECT_EQ(run.Log(), (Lines{L"StartPosition = -20 , +30", L"Topmost = True"}));
+    EXPECT_EQ(run.catalogue.currentLanguage(), L"English");
+    EXPECT_EQ(run.settings.startPosition(), (Point{-20, 30}));
+    EXPECT_TRUE(run.Checked(IDC_CK_TOP));
+    EXPECT_EQ(run.settings.excludeMaxText(), L"c.exe");
+    EXPECT_EQ(run.settings.excludeMaxList(), (Lines{L"a.exe", L"b.exe", L"c.exe"}));
+}
+
+TEST(SplitList, PiecesBeforeTheLastDelimiterAllCountTheLastOnlyFromThreeCharacters) {
+    const std::tuple<std::wstring, std::wstring, Lines> cases[] = {
+        {L" a.exe ; b.exe ", L";", {L"a.exe", L"b.exe"}},
+        {L"a.exe;ab", L";", {L"a.exe"}},
+        {L"x;a.exe", L";", {L"x", L"a.exe"}},
+        {L"a.exe;;b.exe", L";", {L"a.exe", L"", L"b.exe"}},
+        {L";;", L";", {L""}},
+        {L"ab", L";", {}},
+        {L"a.exe, b.exe", L", ", {L"a.exe", L"b.exe"}},
+        {L"a;b;c", L"", {L"a;b;c"}},  // nothing to split on
+    };
+    for (const auto& [text, delimiter, pieces] : cases) {
+        Lines list{L"earlier"};
+        SplitList(text, delimiter, list);
+        list.erase(list.begin());
+        EXPECT_EQ(list, pieces) << text;
+    }
+}
+
+TEST(ParseInteger, ReadsLikeStrtolAndClampsTo32Bits) {
+    const std::pair<const wchar_t*, std::int32_t> cases[] = {
+        {L"  -45", -45},
+        {L"+7px", 7},
+        {L"abc", 0},
+        {L"- 5", 0},
+        {L"2147483648", 2147483647},
+        {L"-99999999999999999999999", -2147483647 - 1},
+    };
+    for (const auto& [text, value] : cases) EXPECT_EQ(ParseInteger(text), value) << text;
+}
+
+TEST_F(SettingsFileTest, WritesTheFiveLinesAsEightBitText) {
+    Read("ExcludeMax = notepad.exe;mspaint.exe\n");
+    run.fake.controls.SetChecked(IDC_CK_MIN, true);
+    ASSERT_EQ(run.settings.WriteSettings(path, {120, 45, 569, 450}), 0);
+    EXPECT_EQ(FileBytes(),
+              "Language = English\r\nStartPosition = 120,45\r\nTopmost = False\r\n"
+              "Minimize = True\r\nExcludeMax = notepad.exe;mspaint.exe\r\n");
+}
+
+TEST_F(SettingsFileTest, WhatIsWrittenReadsBackUnchanged) {
+    struct Case {
+        std::string fileRead;
+        std::wstring exclusion;
+        std::string fileWrittenStart;
+    };
+    const Case cases[] = {
+        {"Language = German\nExcludeMax = C:\\\xC4rger\\\x80uro.exe;b.exe",
+         L"C:\\\u00c4rger\\\u20acuro.exe;b.exe", "Language = German\r\n"},
+        {"\xEF\xBB\xBFLanguage = German\nExcludeMax = C:\\\xE4\xB8\xAD.exe;b.exe",
+         L"C:\\\u4e2d.exe;b.exe", "\xEF\xBB\xBFLanguage = German\r\n"},
+    };
+    for (const Case& c : cases) {
+        ProgramRun first;
+        WriteFile(c.fileRead);
+        first.settings.ReadSettings(path);
+        ASSERT_EQ(first.settings.excludeMaxText(), c.exclusion);
+        first.fake.controls.SetChecked(IDC_CK_TOP, true);
+        ASSERT_EQ(first.settings.WriteSettings(path, {-8, -31999, 0, 0}), 0);
+        EXPECT_TRUE(FileBytes().starts_with(c.fileWrittenStart)) << FileBytes();
+
+        ProgramRun second;
+        second.settings.ReadSettings(path);
+        EXPECT_EQ(second.catalogue.currentLanguage(), L"German");
+        EXPECT_EQ(second.settings.startPosition(), (Point{-8, -31999}));
+        EXPECT_TRUE(second.Checked(IDC_CK_TOP));
+        EXPECT_FALSE(second.Checked(IDC_CK_MIN));
+        EXPECT_EQ(second.settings.excludeMaxText(), c.exclusion);
+        EXPECT_EQ(second.settings.excludeMaxList(), first.settings.excludeMaxList());
+    }
+}
+
+TEST_F(SettingsFileTest, AFailedWriteIsReportedAndKeepsThePreviousFile) {
+    const std::string previous = "Language = German\r\nTopmost = True\r\n";
+    WriteFile(previous);
+    fs::create_directory(ToPath(ReplacementPathFor(path)));
+    EXPECT_EQ(run.settings.WriteSettings(path, {1, 2, 3, 4}), kErrorAccessDenied);
+    EXPECT_EQ(FileBytes(), previous);
+    EXPECT_EQ(run.settings.WriteSettings(FromPath(folder.path() / "no" / "Settings.txt"), {}),
+              kErrorPathNotFound);
+}
+
+}  // namespace
+}  // namespace tilora
