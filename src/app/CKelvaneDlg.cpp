@@ -20,7 +20,14 @@ constexpr int kCommandListWidthPx = 500;
 CKelvaneDlg::CKelvaneDlg(Platform platform)
     : platform_(platform),
       infoLog_(platform.controls, platform.clock),
-      chrome_(platform.controls, catalogue_) {}
+      chrome_(platform.controls, catalogue_),
+      windowModel_(platform.windows, kOwnTitle),
+      monitors_(platform.windows, catalogue_, infoLog_),
+      settings_(platform.controls, catalogue_, infoLog_),
+      fileLists_(platform.controls),
+      helpAndMonitorButtons_(catalogue_, infoLog_, platform.shell, monitors_, paths_),
+      arrangementWriter_(catalogue_, infoLog_, platform.controls, windowModel_, fileLists_, paths_,
+                         platform.clock) {}
 
 void CKelvaneDlg::OnInitDialog() {
     DialogControls& controls = platform_.controls;
@@ -31,6 +38,9 @@ void CKelvaneDlg::OnInitDialog() {
 
     paths_ = AppPaths::Build(CurrentDirectory());
     CreateMissingFolders(paths_.Folders());
+    settings_.ReadSettings(paths_.settingsFilePath);
+    fileLists_.ListArrangementFiles(paths_.arrangementsDir);
+    fileLists_.ListScriptFiles(paths_.appStartScriptsDir);
 
     controls.ListSetHorizontalExtent(IDC_LB_INFO, kInfoListExtentPx);
     controls.ComboSetDroppedWidth(IDC_CB_COMMAND, kCommandListWidthPx);
@@ -41,11 +51,14 @@ void CKelvaneDlg::OnInitDialog() {
 
 void CKelvaneDlg::LoadSystemLibraries() {
     SystemLibraries& libraries = platform_.libraries;
-    // Process names need both PSAPI entry points; a failure shows as empty names later.
+    // Process names need both PSAPI entry points; without them the names stay empty.
+    bool processNames = false;
     if (libraries.Load(kPsapi)) {
-        libraries.ResolveEntryPoint(kPsapi, "EnumProcessModules");
-        libraries.ResolveEntryPoint(kPsapi, "GetModuleBaseNameW");
+        const bool enumModules = libraries.ResolveEntryPoint(kPsapi, "EnumProcessModules");
+        const bool baseName = libraries.ResolveEntryPoint(kPsapi, "GetModuleBaseNameW");
+        processNames = enumModules && baseName;
     }
+    windowModel_.SetProcessNamesAvailable(processNames);
 
     bool setSuspendState = false;
     if (libraries.Load(kPowrprof)) {
@@ -75,12 +88,13 @@ void CKelvaneDlg::RunFirstPaint() {
     chrome_.SetOwnWindow(ownWindow_);
 
     const Rect rect = windows.GetWindowRect(ownWindow_).value_or(Rect{});
-    startPosition_ = CheckStartPosition(startPosition_, {rect.Width(), rect.Height()},
+    startPosition_ = CheckStartPosition(settings_.startPosition(), {rect.Width(), rect.Height()},
                                         windows.VirtualScreenSize());
 
+    const bool topmost = settings_.topmostSetting();
     unsigned flags = kSwpNoSize | kSwpShowWindow;
-    if (!topmostSetting_) flags |= kSwpNoZOrder;
-    windows.SetWindowPos(ownWindow_, topmostSetting_ ? kHwndTopmost : kHwndTop, startPosition_.x,
+    if (!topmost) flags |= kSwpNoZOrder;
+    windows.SetWindowPos(ownWindow_, topmost ? kHwndTopmost : kHwndTop, startPosition_.x,
                          startPosition_.y, 0, 0, flags);
 
     ApplyLanguage();
@@ -101,6 +115,13 @@ void CKelvaneDlg::OnOk() {
 }
 
 void CKelvaneDlg::OnCancel() {
+    // The dialog closes even when the settings cannot be written; the previous file then stays.
+    const Rect ownRect = platform_.windows.GetWindowRect(ownWindow_).value_or(Rect{});
+    const int error = settings_.WriteSettings(paths_.settingsFilePath, ownRect);
+    if (error != 0) {
+        infoLog_.AppendInfo(catalogue_.FileNotWrittenLine(paths_.settingsFilePath, error));
+    }
+
     DialogControls& controls = platform_.controls;
     controls.StopTimer(kTimerId);
     platform_.libraries.Release(kPsapi);
@@ -118,6 +139,18 @@ void CKelvaneDlg::OnButtonClicked(int controlId) {
             break;
         case IDC_CK_CLEAR:
             infoLog_.OnClearClicked();
+            break;
+        case IDC_BN_SAVEAS:
+            arrangementWriter_.SaveArrangementAs();
+            break;
+        case IDC_BN_SAVESD:
+            arrangementWriter_.SaveSessionDefault();
+            break;
+        case IDC_BN_OPENHELP:
+            helpAndMonitorButtons_.OpenHelp();
+            break;
+        case IDC_BN_SHOWMONRES:
+            helpAndMonitorButtons_.ShowMonRes();
             break;
         default:
             break;
@@ -157,13 +190,11 @@ void CKelvaneDlg::FillCommandCombo() {
 }
 
 void CKelvaneDlg::FillScriptCombo() {
-    platform_.controls.ComboReset(IDC_CB_SCRIPT);
-    platform_.controls.ComboSelect(IDC_CB_SCRIPT, 0);
+    fileLists_.FillScriptCombo();
 }
 
 void CKelvaneDlg::FillArrangementCombo() {
-    platform_.controls.ComboReset(IDC_CB_ARRANGEMENT);
-    platform_.controls.ComboSelect(IDC_CB_ARRANGEMENT, 0);
+    fileLists_.FillArrangementCombo();
 }
 
 }  // namespace tilora

@@ -5,11 +5,18 @@
 #include "app/AppPaths.h"
 #include "app/DialogChrome.h"
 #include "app/InfoLog.h"
+#include "commands/HelpAndMonitorButtons.h"
+#include "files/ArrangementWriter.h"
+#include "files/FileLists.h"
 #include "platform/Clock.h"
 #include "platform/DialogControls.h"
+#include "platform/Shell.h"
 #include "platform/SystemLibraries.h"
 #include "platform/WindowManager.h"
+#include "settings/SettingsFile.h"
 #include "text/MessageCatalogue.h"
+#include "windows/Monitors.h"
+#include "windows/WindowModel.h"
 
 namespace tilora {
 
@@ -19,6 +26,7 @@ struct Platform {
     DialogControls& controls;
     const Clock& clock;
     SystemLibraries& libraries;
+    Shell& shell;
 };
 
 // The dialog's caption and the title by which the program recognises its own window.
@@ -62,17 +70,16 @@ class CKelvaneDlg {
     const std::wstring& separatorLine() const { return separatorLine_; }
     WindowHandle ownWindow() const { return ownWindow_; }
     bool firstPaintDone() const { return firstPaintDone_; }
+    // The start position read from the settings, as the first paint corrected it.
     Point startPosition() const { return startPosition_; }
-    bool topmostSetting() const { return topmostSetting_; }
     MessageCatalogue& catalogue() { return catalogue_; }
     InfoLog& infoLog() { return infoLog_; }
+    WindowModel& windowModel() { return windowModel_; }
+    const Monitors& monitors() const { return monitors_; }
     const DialogChrome& chrome() const { return chrome_; }
-
-    // Settings read at start-up (until the settings file reader sets them).
-    void SetStartSettings(Point startPosition, bool topmost) {
-        startPosition_ = startPosition;
-        topmostSetting_ = topmost;
-    }
+    const SettingsFile& settings() const { return settings_; }
+    const FileLists& fileLists() const { return fileLists_; }
+    const ArrangementWriter& arrangementWriter() const { return arrangementWriter_; }
 
   private:
     void RunFirstPaint();
@@ -83,6 +90,10 @@ class CKelvaneDlg {
     MessageCatalogue catalogue_;
     InfoLog infoLog_;
     DialogChrome chrome_;
+    WindowModel windowModel_;
+    Monitors monitors_;
+    SettingsFile settings_;
+    FileLists fileLists_;
 
     AppPaths paths_;
     std::wstring separatorLine_;
@@ -90,7 +101,9 @@ class CKelvaneDlg {
     bool firstPaintDone_ = false;
 
     Point startPosition_;
-    bool topmostSetting_ = false;
+
+    HelpAndMonitorButtons helpAndMonitorButtons_;
+    ArrangementWriter arrangementWriter_;
 };
 
 }  // namespace tilora

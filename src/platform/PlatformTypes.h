@@ -31,9 +31,16 @@ struct Rect {
     std::int32_t right = 0;
     std::int32_t bottom = 0;
 
-    std::int32_t Width() const { return right - left; }
-    std::int32_t Height() const { return bottom - top; }
+    // Signed 32-bit differences that wrap instead of overflowing on extreme coordinates.
+    std::int32_t Width() const { return Difference(right, left); }
+    std::int32_t Height() const { return Difference(bottom, top); }
     friend bool operator==(const Rect&, const Rect&) = default;
+
+  private:
+    static std::int32_t Difference(std::int32_t a, std::int32_t b) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) -
+                                         static_cast<std::uint32_t>(b));
+    }
 };
 
 struct Point {
@@ -56,6 +63,31 @@ struct LocalDateTime {
     int minute = 0;
     int second = 0;
 };
+
+// A window placement as GetWindowPlacement reports it.
+struct Placement {
+    unsigned flags = 0;
+    unsigned showCmd = 0;
+    Point minPosition;
+    Point maxPosition;
+    Rect normalPosition;
+    friend bool operator==(const Placement&, const Placement&) = default;
+};
+
+// An open process; 0 is none.
+using ProcessHandle = std::int64_t;
+// A module of a process (its load address); 0 is none.
+using ModuleHandle = std::int64_t;
+
+// Show commands, with the Windows numbers.
+inline constexpr unsigned kSwShowNormal = 1;
+inline constexpr unsigned kSwShowMinimized = 2;
+inline constexpr unsigned kSwShowMaximized = 3;
+inline constexpr unsigned kSwMinimize = 6;
+
+// Window styles and states the capture tests, with the Windows numbers.
+inline constexpr unsigned kWsExToolWindow = 0x00000080;
+inline constexpr unsigned kStateSystemInvisible = 0x00008000;
 
 // Deadlines are absolute tick counts in milliseconds; this one never comes.
 inline constexpr std::uint64_t NEVER_DUE = (std::uint64_t{1} << 60) - 1;

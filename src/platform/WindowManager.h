@@ -2,21 +2,58 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/PlatformTypes.h"
 
 namespace tilora {
 
-// The desktop's windows as user32 shows them. Each method is one Windows call.
+// The desktop's windows, processes and monitors as user32 and kernel32 show them.
+// Each method is one Windows call; loops, tests and fallbacks stay in the core.
 class WindowManager {
   public:
     virtual ~WindowManager() = default;
+
+    // EnumDesktopWindows on the calling thread's desktop: every top-level window, top first.
+    virtual std::vector<WindowHandle> EnumDesktopWindows() const = 0;
+    // GetWindowTextLengthW; 0 for no title.
+    virtual int WindowTextLength(WindowHandle window) const = 0;
+    // GetWindowTextW into a buffer of the given capacity (at most capacity - 1 characters).
+    virtual std::wstring WindowText(WindowHandle window, int capacity) const = 0;
+    virtual bool IsWindowVisible(WindowHandle window) const = 0;
+    // GetAncestor(GA_ROOTOWNER); 0 on failure.
+    virtual WindowHandle GetRootOwner(WindowHandle window) const = 0;
+    virtual WindowHandle GetLastActivePopup(WindowHandle window) const = 0;
+    // GetTitleBarInfo: the title bar's state word; nothing when the call fails.
+    virtual std::optional<unsigned> GetTitleBarState(WindowHandle window) const = 0;
+    // GetWindowLongW(GWL_EXSTYLE).
+    virtual unsigned GetExtendedStyle(WindowHandle window) const = 0;
+    virtual std::optional<Placement> GetWindowPlacement(WindowHandle window) const = 0;
+    // GetWindowThreadProcessId; nothing when the window is gone.
+    virtual std::optional<unsigned> GetWindowProcessId(WindowHandle window) const = 0;
+    // GetWindow(GW_HWNDPREV): the window directly above, 0 at the top.
+    virtual WindowHandle GetWindowAbove(WindowHandle window) const = 0;
+
+    // OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ); 0 when refused.
+    virtual ProcessHandle OpenProcess(unsigned processId) = 0;
+    // EnumProcessModules with room for one module: the main executable.
+    virtual std::optional<ModuleHandle> EnumFirstProcessModule(ProcessHandle process) const = 0;
+    // GetModuleBaseNameW into 260 characters.
+    virtual std::optional<std::wstring> ModuleBaseName(ProcessHandle process,
+                                                       ModuleHandle module) const = 0;
+    // QueryFullProcessImageNameW (flags 0, 260 characters).
+    virtual std::optional<std::wstring> ProcessImagePath(ProcessHandle process) const = 0;
+    virtual void CloseProcess(ProcessHandle process) = 0;
+
+    // EnumDisplayMonitors on the screen: each monitor's rectangle, in enumeration order.
+    virtual std::vector<Rect> EnumDisplayMonitors() const = 0;
+    // GetSystemMetrics(SM_CXVIRTUALSCREEN / SM_CYVIRTUALSCREEN).
+    virtual Size VirtualScreenSize() const = 0;
+
     // FindWindowW without a class name.
     virtual WindowHandle FindWindowByTitle(const std::wstring& title) const = 0;
     // GetWindowRect; nothing when the window does not exist.
     virtual std::optional<Rect> GetWindowRect(WindowHandle window) const = 0;
-    // GetSystemMetrics(SM_CXVIRTUALSCREEN / SM_CYVIRTUALSCREEN).
-    virtual Size VirtualScreenSize() const = 0;
     // SetWindowPos; true on success.
     virtual bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
                               int cy, unsigned flags) = 0;

@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 60> kEnglishMessages = {
+const std::array<const wchar_t*, 62> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -86,9 +86,12 @@ const std::array<const wchar_t*, 60> kEnglishMessages = {
     L" ! Faulty user input as desired window size width x height: ",
     L"The minimum size is 50x50 pixel.",
     L" ! Faulty user input detected. The following invalid characters were identified: ",
+    // Files the program could not write.
+    L" ! The following file could not be written: ",
+    L". The following Windows error (decimal value) has occurred: ",
 };
 
-const std::array<const wchar_t*, 60> kGermanMessages = {
+const std::array<const wchar_t*, 62> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -165,6 +168,9 @@ const std::array<const wchar_t*, 60> kGermanMessages = {
     L" ! Fehlerhafte Benutzereingabe als erwünschte Fenstergröße Breite x Höhe: ",
     L"Die minimale Größe beträgt 50x50 Pixel.",
     L" ! Fehlerhafte Benutzereingabe. Es wurden die folgenden, unzulässigen Zeichen ermittelt: ",
+    // Files the program could not write.
+    L" ! Die folgende Datei konnte nicht geschrieben werden: ",
+    L". Der folgende Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
 };
 
 const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {
@@ -447,6 +453,12 @@ const std::wstring& MessageCatalogue::Current(TextFamily family, int index) cons
 std::wstring MessageCatalogue::ButtonPressedLine(int buttonIndex) const {
     return Message(msg::ButtonPressedBegin) + Current(TextFamily::ButtonCaptions, buttonIndex) +
            Message(msg::ButtonPressedEnd);
+}
+
+std::wstring MessageCatalogue::FileNotWrittenLine(const std::wstring& path,
+                                                  int windowsError) const {
+    return Message(msg::FileNotWritten) + path + Message(msg::WindowsErrorFollows) +
+           std::to_wstring(windowsError);
 }
 
 Language MessageCatalogue::SelectedLanguage() const {

@@ -76,6 +76,8 @@ inline constexpr int EmptyValue = 56;
 inline constexpr int SizeInputFaulty = 57;
 inline constexpr int MinimumSize = 58;
 inline constexpr int InvalidCharacters = 59;
+inline constexpr int FileNotWritten = 60;
+inline constexpr int WindowsErrorFollows = 61;
 }  // namespace msg
 
 // Every text the user sees, in English and German, with a current copy of each family in the
@@ -95,6 +97,8 @@ class MessageCatalogue {
     const std::wstring& Message(int index) const { return Current(TextFamily::Messages, index); }
     // "The button '" + caption + "' was pressed." in the language in effect.
     std::wstring ButtonPressedLine(int buttonIndex) const;
+    // " ! The following file could not be written: " + path + the Windows error code.
+    std::wstring FileNotWrittenLine(const std::wstring& path, int windowsError) const;
 
     const std::wstring& currentLanguage() const { return currentLanguage_; }
     void SetCurrentLanguage(const std::wstring& language) { currentLanguage_ = language; }

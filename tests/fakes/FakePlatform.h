@@ -8,6 +8,7 @@
 #include "CallJournal.h"
 #include "FakeClock.h"
 #include "FakeDialogControls.h"
+#include "FakeShell.h"
 #include "FakeSystemLibraries.h"
 #include "FakeWindowManager.h"
 #include "app/CKelvaneDlg.h"
@@ -21,8 +22,9 @@ struct FakePlatform {
     FakeDialogControls controls{journal};
     FakeClock clock;
     FakeSystemLibraries libraries{journal};
+    FakeShell shell;
 
-    Platform platform() { return Platform{windows, controls, clock, libraries}; }
+    Platform platform() { return Platform{windows, controls, clock, libraries, shell}; }
 };
 
 // A fresh empty folder that is the current directory while the object lives.

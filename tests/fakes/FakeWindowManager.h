@@ -1,7 +1,9 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "CallJournal.h"
@@ -9,14 +11,32 @@
 
 namespace tilora::testing {
 
-// A scripted desktop of top-level windows.
+// A scripted desktop: top-level windows in z-order with owners, pop-ups, styles, titles,
+// placements and processes, and any number of monitors.
 class FakeWindowManager : public WindowManager {
   public:
     struct Window {
         std::wstring title;
-        Rect rect;
+        Rect rect;  // the outer rectangle
+        Placement placement;
         bool visible = true;
         bool topmost = false;
+        WindowHandle owner = kNoWindow;
+        WindowHandle lastActivePopup = kNoWindow;  // none: the window itself
+        unsigned extendedStyle = 0;
+        unsigned titleBarState = 0;
+        unsigned processId = 1000;
+        // The title length is reported but the text reads back empty.
+        bool titleReadsEmpty = false;
+        // Enumerated, but gone by the time the placement or process id is read.
+        bool vanishes = false;
+    };
+    struct Process {
+        std::wstring baseName;
+        std::wstring imagePath;
+        bool refusesOpen = false;
+        bool moduleUnreadable = false;
+        bool pathUnreadable = false;
     };
     struct SetWindowPosCall {
         WindowHandle window;
@@ -27,23 +47,62 @@ class FakeWindowManager : public WindowManager {
 
     explicit FakeWindowManager(CallJournal& journal) : journal_(journal) {}
 
+    std::vector<WindowHandle> EnumDesktopWindows() const override;
+    int WindowTextLength(WindowHandle window) const override;
+    std::wstring WindowText(WindowHandle window, int capacity) const override;
+    bool IsWindowVisible(WindowHandle window) const override;
+    WindowHandle GetRootOwner(WindowHandle window) const override;
+    WindowHandle GetLastActivePopup(WindowHandle window) const override;
+    std::optional<unsigned> GetTitleBarState(WindowHandle window) const override;
+    unsigned GetExtendedStyle(WindowHandle window) const override;
+    std::optional<Placement> GetWindowPlacement(WindowHandle window) const override;
+    std::optional<unsigned> GetWindowProcessId(WindowHandle window) const override;
+    WindowHandle GetWindowAbove(WindowHandle window) const override;
+
+    ProcessHandle OpenProcess(unsigned processId) override;
+    std::optional<ModuleHandle> EnumFirstProcessModule(ProcessHandle process) const override;
+    std::optional<std::wstring> ModuleBaseName(ProcessHandle process,
+                                               ModuleHandle module) const override;
+    std::optional<std::wstring> ProcessImagePath(ProcessHandle process) const override;
+    void CloseProcess(ProcessHandle process) override;
+
+    std::vector<Rect> EnumDisplayMonitors() const override { return monitors_; }
+    Size VirtualScreenSize() const override { return virtualScreen_; }
+
     WindowHandle FindWindowByTitle(const std::wstring& title) const override;
     std::optional<Rect> GetWindowRect(WindowHandle window) const override;
-    Size VirtualScreenSize() const override { return virtualScreen_; }
     bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                       unsigned flags) override;
 
-    // Scripting.
-    WindowHandle AddWindow(const std::wstring& title, Rect rect);
-    void SetVirtualScreen(Size size) { virtualScreen_ = size; }
+    // Scripting. New windows open on top, shown normal at their rectangle.
+    WindowHandle AddWindow(const std::wstring& title, Rect rect, unsigned processId = 1000);
+    Window& window(WindowHandle handle) { return windows_.at(handle); }
     const Window& window(WindowHandle handle) const { return windows_.at(handle); }
+    void AddProcess(unsigned processId, Process process) {
+        processes_[processId] = std::move(process);
+    }
+    void SetMonitors(std::vector<Rect> monitors) { monitors_ = std::move(monitors); }
+    void SetVirtualScreen(Size size) { virtualScreen_ = size; }
+    // Top first.
+    const std::vector<WindowHandle>& zOrder() const { return zOrder_; }
     const std::vector<SetWindowPosCall>& setWindowPosCalls() const { return setWindowPosCalls_; }
+    int openProcesses() const { return static_cast<int>(openProcesses_.size()); }
 
   private:
+    const Window* Find(WindowHandle handle) const;
+    void RaiseToTop(WindowHandle handle);
+    void IndexZOrder() const;
+
     CallJournal& journal_;
     std::map<WindowHandle, Window> windows_;
-    std::vector<WindowHandle> zOrder_;  // top first
+    std::vector<WindowHandle> zOrder_;
+    mutable std::unordered_map<WindowHandle, std::size_t> zIndex_;
+    mutable bool zIndexStale_ = true;
+    std::map<unsigned, Process> processes_;
+    std::map<ProcessHandle, unsigned> openProcesses_;
+    ProcessHandle nextProcessHandle_ = 0x700;
     WindowHandle nextHandle_ = 0x10010;
+    std::vector<Rect> monitors_{{0, 0, 1920, 1080}};
     Size virtualScreen_{1920, 1080};
     std::vector<SetWindowPosCall> setWindowPosCalls_;
 };

@@ -1,6 +1,6 @@
-#include "platform/win32/Win32SystemLibraries.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/win32/Win32SystemLibraries.h"
 
 namespace tilora::win32 {
 namespace {

@@ -2,9 +2,167 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/win32/Win32Handles.h"
 
 namespace tilora::win32 {
+namespace {
+
+constexpr DWORD kProcessQueryAndRead = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
+constexpr DWORD kNameCapacity = 260;
+
+using EnumProcessModulesFunction = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, LPDWORD);
+using GetModuleBaseNameFunction = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
+
+HANDLE ToProcess(ProcessHandle process) {
+    return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(process));
+}
+
+Rect FromRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
+    reinterpret_cast<std::vector<WindowHandle>*>(parameter)->push_back(FromHwnd(window));
+    return TRUE;
+}
+
+BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rect, LPARAM parameter) {
+    reinterpret_cast<std::vector<Rect>*>(parameter)->push_back(FromRect(*rect));
+    return TRUE;
+}
+
+// The screen's device context for as long as the object lives.
+class ScreenDc {
+  public:
+    ScreenDc() : dc_(::GetDC(nullptr)) {}
+    ~ScreenDc() {
+        if (dc_ != nullptr) ::ReleaseDC(nullptr, dc_);
+    }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC get() const { return dc_; }
+
+  private:
+    HDC dc_;
+};
+
+}  // namespace
+
+std::vector<WindowHandle> Win32WindowManager::EnumDesktopWindows() const {
+    std::vector<WindowHandle> windows;
+    ::EnumDesktopWindows(::GetThreadDesktop(::GetCurrentThreadId()), CollectWindow,
+                         reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+int Win32WindowManager::WindowTextLength(WindowHandle window) const {
+    return ::GetWindowTextLengthW(ToHwnd(window));
+}
+
+std::wstring Win32WindowManager::WindowText(WindowHandle window, int capacity) const {
+    if (capacity <= 0) return std::wstring();
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(capacity), L'\0');
+    const int copied = ::GetWindowTextW(ToHwnd(window), buffer.data(), capacity);
+    return std::wstring(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+}
+
+bool Win32WindowManager::IsWindowVisible(WindowHandle window) const {
+    return ::IsWindowVisible(ToHwnd(window)) != FALSE;
+}
+
+WindowHandle Win32WindowManager::GetRootOwner(WindowHandle window) const {
+    return FromHwnd(::GetAncestor(ToHwnd(window), GA_ROOTOWNER));
+}
+
+WindowHandle Win32WindowManager::GetLastActivePopup(WindowHandle window) const {
+    return FromHwnd(::GetLastActivePopup(ToHwnd(window)));
+}
+
+std::optional<unsigned> Win32WindowManager::GetTitleBarState(WindowHandle window) const {
+    TITLEBARINFO info{};
+    info.cbSize = sizeof(info);
+    if (!::GetTitleBarInfo(ToHwnd(window), &info)) return std::nullopt;
+    return static_cast<unsigned>(info.rgstate[0]);
+}
+
+unsigned Win32WindowManager::GetExtendedStyle(WindowHandle window) const {
+    return static_cast<unsigned>(::GetWindowLongW(ToHwnd(window), GWL_EXSTYLE));
+}
+
+std::optional<Placement> Win32WindowManager::GetWindowPlacement(WindowHandle window) const {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!::GetWindowPlacement(ToHwnd(window), &placement)) return std::nullopt;
+    return Placement{placement.flags,
+                     placement.showCmd,
+                     {placement.ptMinPosition.x, placement.ptMinPosition.y},
+                     {placement.ptMaxPosition.x, placement.ptMaxPosition.y},
+                     FromRect(placement.rcNormalPosition)};
+}
+
+std::optional<unsigned> Win32WindowManager::GetWindowProcessId(WindowHandle window) const {
+    DWORD processId = 0;
+    if (::GetWindowThreadProcessId(ToHwnd(window), &processId) == 0) return std::nullopt;
+    return static_cast<unsigned>(processId);
+}
+
+WindowHandle Win32WindowManager::GetWindowAbove(WindowHandle window) const {
+    return FromHwnd(::GetWindow(ToHwnd(window), GW_HWNDPREV));
+}
+
+ProcessHandle Win32WindowManager::OpenProcess(unsigned processId) {
+    const HANDLE process = ::OpenProcess(kProcessQueryAndRead, FALSE, processId);
+    return static_cast<ProcessHandle>(reinterpret_cast<std::intptr_t>(process));
+}
+
+std::optional<ModuleHandle> Win32WindowManager::EnumFirstProcessModule(
+    ProcessHandle process) const {
+    const auto enumModules = reinterpret_cast<EnumProcessModulesFunction>(
+        reinterpret_cast<void (*)()>(libraries_.EntryPoint(L"PSAPI.DLL", "EnumProcessModules")));
+    if (enumModules == nullptr) return std::nullopt;
+    HMODULE module = nullptr;
+    DWORD needed = 0;
+    if (!enumModules(ToProcess(process), &module, sizeof(module), &needed)) return std::nullopt;
+    return static_cast<ModuleHandle>(reinterpret_cast<std::intptr_t>(module));
+}
+
+std::optional<std::wstring> Win32WindowManager::ModuleBaseName(ProcessHandle process,
+                                                               ModuleHandle module) const {
+    const auto baseName = reinterpret_cast<GetModuleBaseNameFunction>(
+        reinterpret_cast<void (*)()>(libraries_.EntryPoint(L"PSAPI.DLL", "GetModuleBaseNameW")));
+    if (baseName == nullptr) return std::nullopt;
+    wchar_t buffer[kNameCapacity] = {};
+    const DWORD length =
+        baseName(ToProcess(process), reinterpret_cast<HMODULE>(static_cast<std::intptr_t>(module)),
+                 buffer, kNameCapacity);
+    if (length == 0) return std::nullopt;
+    return std::wstring(buffer, length);
+}
+
+std::optional<std::wstring> Win32WindowManager::ProcessImagePath(ProcessHandle process) const {
+    wchar_t buffer[kNameCapacity] = {};
+    DWORD size = kNameCapacity;
+    if (!::QueryFullProcessImageNameW(ToProcess(process), 0, buffer, &size)) return std::nullopt;
+    return std::wstring(buffer, size);
+}
+
+void Win32WindowManager::CloseProcess(ProcessHandle process) {
+    if (process != 0) ::CloseHandle(ToProcess(process));
+}
+
+std::vector<Rect> Win32WindowManager::EnumDisplayMonitors() const {
+    std::vector<Rect> monitors;
+    const ScreenDc screen;
+    ::EnumDisplayMonitors(screen.get(), nullptr, CollectMonitor,
+                          reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
+Size Win32WindowManager::VirtualScreenSize() const {
+    return {::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
 
 WindowHandle Win32WindowManager::FindWindowByTitle(const std::wstring& title) const {
     return FromHwnd(::FindWindowW(nullptr, title.c_str()));
@@ -13,11 +171,7 @@ WindowHandle Win32WindowManager::FindWindowByTitle(const std::wstring& title) co
 std::optional<Rect> Win32WindowManager::GetWindowRect(WindowHandle window) const {
     RECT rect{};
     if (!::GetWindowRect(ToHwnd(window), &rect)) return std::nullopt;
-    return Rect{rect.left, rect.top, rect.right, rect.bottom};
-}
-
-Size Win32WindowManager::VirtualScreenSize() const {
-    return {::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return FromRect(rect);
 }
 
 bool Win32WindowManager::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,

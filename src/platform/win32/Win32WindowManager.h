@@ -1,16 +1,44 @@
 #pragma once
 
 #include "platform/WindowManager.h"
+#include "platform/win32/Win32SystemLibraries.h"
 
 namespace tilora::win32 {
 
 class Win32WindowManager : public WindowManager {
   public:
+    // Process names come through the PSAPI entry points the libraries resolved.
+    explicit Win32WindowManager(const Win32SystemLibraries& libraries) : libraries_(libraries) {}
+
+    std::vector<WindowHandle> EnumDesktopWindows() const override;
+    int WindowTextLength(WindowHandle window) const override;
+    std::wstring WindowText(WindowHandle window, int capacity) const override;
+    bool IsWindowVisible(WindowHandle window) const override;
+    WindowHandle GetRootOwner(WindowHandle window) const override;
+    WindowHandle GetLastActivePopup(WindowHandle window) const override;
+    std::optional<unsigned> GetTitleBarState(WindowHandle window) const override;
+    unsigned GetExtendedStyle(WindowHandle window) const override;
+    std::optional<Placement> GetWindowPlacement(WindowHandle window) const override;
+    std::optional<unsigned> GetWindowProcessId(WindowHandle window) const override;
+    WindowHandle GetWindowAbove(WindowHandle window) const override;
+
+    ProcessHandle OpenProcess(unsigned processId) override;
+    std::optional<ModuleHandle> EnumFirstProcessModule(ProcessHandle process) const override;
+    std::optional<std::wstring> ModuleBaseName(ProcessHandle process,
+                                               ModuleHandle module) const override;
+    std::optional<std::wstring> ProcessImagePath(ProcessHandle process) const override;
+    void CloseProcess(ProcessHandle process) override;
+
+    std::vector<Rect> EnumDisplayMonitors() const override;
+    Size VirtualScreenSize() const override;
+
     WindowHandle FindWindowByTitle(const std::wstring& title) const override;
     std::optional<Rect> GetWindowRect(WindowHandle window) const override;
-    Size VirtualScreenSize() const override;
     bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                       unsigned flags) override;
+
+  private:
+    const Win32SystemLibraries& libraries_;
 };
 
 }  // namespace tilora::win32

@@ -7,6 +7,7 @@
 #include "app/resource.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32DialogControls.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemLibraries.h"
 #include "platform/win32/Win32WindowManager.h"
 
@@ -80,11 +81,12 @@ class CKelvaneApp {
         INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), 0xFF};
         ::InitCommonControlsEx(&commonControls);
 
-        Win32WindowManager windows;
+        Win32SystemLibraries libraries;
+        Win32WindowManager windows(libraries);
         Win32DialogControls controls(instance, IDR_MAINFRAME);
         Win32Clock clock;
-        Win32SystemLibraries libraries;
-        CKelvaneDlg dialog(Platform{windows, controls, clock, libraries});
+        Win32Shell shell;
+        CKelvaneDlg dialog(Platform{windows, controls, clock, libraries, shell});
         DialogHost host{dialog, controls};
         ::DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_TILORA_DIALOG), nullptr, DialogProc,
                           reinterpret_cast<LPARAM>(&host));

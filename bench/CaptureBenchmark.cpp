@@ -1,0 +1,75 @@
+// The capture's own cost per window on a fake desktop, beside a loop that makes exactly the same
+// fake calls and nothing else. The difference is what the capture adds to the system calls.
+#include <benchmark/benchmark.h>
+
+#include "FakeWindowManager.h"
+#include "windows/WindowModel.h"
+
+namespace tilora {
+namespace {
+
+using testing::FakeWindowManager;
+
+// A desktop like a real one: a third of the windows hidden or tool windows, the rest captured.
+void FillDesktop(FakeWindowManager& desktop, int windows) {
+    for (int i = 0; i < windows; ++i) {
+        const unsigned process = 2000 + static_cast<unsigned>(i % 17);
+        desktop.AddProcess(process, {L"Program.EXE", L"C:\\Program Files\\Vendor\\Program.EXE"});
+        const WindowHandle window = desktop.AddWindow(
+            L"Document " + std::to_wstring(i) + L" - Program", {i, i, 800 + i, 600 + i}, process);
+        if (i % 3 == 1) desktop.window(window).visible = false;
+        if (i % 9 == 2) desktop.window(window).extendedStyle = kWsExToolWindow;
+    }
+}
+
+void BM_CaptureWindows(benchmark::State& state) {
+    ::tilora::testing::CallJournal journal;
+    FakeWindowManager desktop(journal);
+    FillDesktop(desktop, static_cast<int>(state.range(0)));
+    WindowModel model(desktop, L"Tilora v1.09 (b)");
+    for (auto _ : state) benchmark::DoNotOptimize(model.CaptureWindows());
+    state.counters["per_window"] = benchmark::Counter(
+        static_cast<double>(state.range(0)),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// The same fake calls the capture makes, in the same order, without building records.
+void BM_SameFakeCallsOnly(benchmark::State& state) {
+    ::tilora::testing::CallJournal journal;
+    FakeWindowManager desktop(journal);
+    FillDesktop(desktop, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        for (WindowHandle window : desktop.EnumDesktopWindows()) {
+            const int length = desktop.WindowTextLength(window);
+            if (length == 0 || !desktop.IsWindowVisible(window)) continue;
+            const WindowHandle root = desktop.GetRootOwner(window);
+            const WindowHandle popup = desktop.GetLastActivePopup(root);
+            benchmark::DoNotOptimize(desktop.IsWindowVisible(popup));
+            benchmark::DoNotOptimize(desktop.GetTitleBarState(window));
+            if ((desktop.GetExtendedStyle(window) & kWsExToolWindow) != 0) continue;
+            benchmark::DoNotOptimize(desktop.WindowText(window, length + 1));
+            benchmark::DoNotOptimize(desktop.GetWindowPlacement(window));
+            const unsigned processId = *desktop.GetWindowProcessId(window);
+            const ProcessHandle process = desktop.OpenProcess(processId);
+            const ModuleHandle module = *desktop.EnumFirstProcessModule(process);
+            benchmark::DoNotOptimize(desktop.ModuleBaseName(process, module));
+            benchmark::DoNotOptimize(desktop.ProcessImagePath(process));
+            desktop.CloseProcess(process);
+            for (WindowHandle walk = desktop.GetWindowAbove(window); walk != kNoWindow;
+                 walk = desktop.GetWindowAbove(walk)) {
+                benchmark::DoNotOptimize(walk);
+            }
+        }
+    }
+    state.counters["per_window"] = benchmark::Counter(
+        static_cast<double>(state.range(0)),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+BENCHMARK(BM_CaptureWindows)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SameFakeCallsOnly)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tilora
+
+BENCHMARK_MAIN();

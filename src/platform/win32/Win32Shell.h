@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/Shell.h"
+
+namespace tilora::win32 {
+
+class Win32Shell : public Shell {
+  public:
+    ShellExecuteResult Execute(const std::wstring& file, const std::wstring& parameters,
+                               const std::wstring& directory, int showCommand) override;
+    bool PathExists(const std::wstring& path) const override;
+};
+
+}  // namespace tilora::win32

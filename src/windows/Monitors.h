@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <unordered_map>
+
+#include "app/InfoLog.h"
+#include "platform/WindowManager.h"
+#include "text/MessageCatalogue.h"
+
+namespace tilora {
+
+// The display monitors: each monitor's rectangle and size under keys 10 * n + k (k = 1 left,
+// 2 top, 3 right, 4 bottom, 5 width, 6 height of monitor n), and the virtual screen's size.
+class Monitors {
+  public:
+    enum Field { Left = 1, Top = 2, Right = 3, Bottom = 4, Width = 5, Height = 6 };
+
+    Monitors(const WindowManager& windows, const MessageCatalogue& catalogue, InfoLog& log);
+
+    // Refreshes the table and the virtual screen size, then writes the report into the log.
+    void ReportMonitors();
+    // Reads the virtual screen's size again.
+    void RefreshVirtualScreen();
+
+    // A key that was never stored reads 0.
+    std::int32_t MonitorTable(int key) const;
+    std::int32_t Value(int monitor, Field field) const {
+        return MonitorTable(10 * monitor + field);
+    }
+    int monitorCount() const { return monitorCount_; }
+    std::int32_t virtualScreenWidth() const { return virtualScreenWidth_; }
+    std::int32_t virtualScreenHeight() const { return virtualScreenHeight_; }
+
+  private:
+    const WindowManager& windows_;
+    const MessageCatalogue& catalogue_;
+    InfoLog& log_;
+    std::unordered_map<int, std::int32_t> table_;
+    int monitorCount_ = 0;
+    std::int32_t virtualScreenWidth_ = 0;
+    std::int32_t virtualScreenHeight_ = 0;
+};
+
+}  // namespace tilora

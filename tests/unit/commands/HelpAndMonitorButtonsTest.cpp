@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "app/CKelvaneDlg.h"
+#include "app/resource.h"
+
+namespace tilora {
+namespace {
+
+class HelpAndMonitorButtonsTest : public ::testing::Test {
+  protected:
+    testing::ScopedWorkingFolder folder;
+    testing::FakePlatform fake;
+    CKelvaneDlg dialog{fake.platform()};
+
+    void SetUp() override {
+        fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+        dialog.OnInitDialog();
+        dialog.OnPaint();
+        fake.controls.ListClear(IDC_LB_INFO);
+    }
+    std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
+};
+
+TEST_F(HelpAndMonitorButtonsTest, OpenHelpOpensTheDocumentOfTheLanguageInEffect) {
+    fake.shell.AddPath(dialog.paths().helpPdfPath);
+    fake.shell.AddPath(dialog.paths().hilfePdfPath);
+    dialog.OnButtonClicked(IDC_BN_OPENHELP);
+    dialog.OnButtonClicked(IDC_BN_LANGUAGE);
+    dialog.OnButtonClicked(IDC_BN_OPENHELP);
+    ASSERT_EQ(fake.shell.calls().size(), 2u);
+    EXPECT_EQ(fake.shell.calls()[0].file, dialog.paths().helpPdfPath);
+    EXPECT_EQ(fake.shell.calls()[0].showCommand, 1);
+    EXPECT_EQ(fake.shell.calls()[1].file, dialog.paths().hilfePdfPath);
+    EXPECT_EQ(Lines(), (std::vector<std::wstring>{L"The button 'Open Help' was pressed.",
+                                                  L"The button 'Eng/Ger' was pressed.",
+                                                  L"Der Button 'Öffne Hilfe' wurde gedrückt."}));
+}
+
+TEST_F(HelpAndMonitorButtonsTest, AMissingHelpDocumentIsReportedWithTheWindowsErrorCode) {
+    dialog.OnButtonClicked(IDC_BN_OPENHELP);
+    EXPECT_EQ(Lines(), (std::vector<std::wstring>{
+                           L"The button 'Open Help' was pressed.",
+                           L"The command was not successful. The following windows error (decimal "
+                           L"value) has occurred: 2"}));
+}
+
+TEST_F(HelpAndMonitorButtonsTest, ShowMonResWritesThePressLineThenTheReport) {
+    dialog.OnButtonClicked(IDC_BN_SHOWMONRES);
+    const auto lines = Lines();
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], L"The button 'Show MonRes' was pressed.");
+    EXPECT_EQ(lines[1], L"Virtual Desktop Width: 1920, Virtual Desktop Height: 1080");
+    EXPECT_EQ(lines[4], L"Monitor 1 - Width: 1920, Height: 1080");
+}
+
+TEST_F(HelpAndMonitorButtonsTest, WithStopCheckedTheDocumentStillOpens) {
+    fake.shell.AddPath(dialog.paths().helpPdfPath);
+    fake.controls.UserSetsCheck(IDC_CK_STOP, true);
+    dialog.OnButtonClicked(IDC_CK_STOP);
+    dialog.OnButtonClicked(IDC_BN_OPENHELP);
+    dialog.OnButtonClicked(IDC_BN_SHOWMONRES);
+    EXPECT_TRUE(Lines().empty());
+    EXPECT_EQ(fake.shell.calls().size(), 1u);
+    EXPECT_EQ(dialog.monitors().monitorCount(), 1);
+}
+
+}  // namespace
+}  // namespace tilora

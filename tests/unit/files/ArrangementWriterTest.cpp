@@ -1,0 +1,150 @@
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "app/CKelvaneDlg.h"
+#include "app/resource.h"
+#include "files/ArrangementWriter.h"
+#include "files/PathText.h"
+#include "files/TextFile.h"
+
+namespace tilora {
+namespace {
+
+WindowRecord Record(const std::wstring& title, Rect rect, int zLevel, unsigned showCmd) {
+    WindowRecord record;
+    record.winName = title;
+    record.rcNormalPosition = rect;
+    record.zLevel = zLevel;
+    record.showCmd = showCmd;
+    record.procPath = L"C:\\Windows\\notepad.exe";
+    return record;
+}
+
+TEST(FormatArrangement, OneLinePerWindowWithPaddedNumbersAndTheTrailer) {
+    MessageCatalogue english;
+    english.CopySelectedTables();
+    EXPECT_EQ(FormatArrangement({}, english), L"");
+    EXPECT_EQ(
+        FormatArrangement({Record(L"Untitled - Notepad", {100, 50, 900, 650}, 3, 1)}, english),
+        L"zLevel:   3; showCmd: 1; size:  800x 600; ltrb:  100/  50/ 900/ 650; winName: "
+        L"Untitled - Notepad; procPath: C:\\Windows\\notepad.exe; ltrb = "
+        L"left/top/right/bottom coordinates;\n");
+
+    const WindowSnapshot snapshot = {
+        Record(L"left monitor", {-1920, 100, -1000, 700}, 7, 2),
+        Record(L"deep; #odd", {0, 0, 12345, 10}, 1234, 3),
+    };
+    MessageCatalogue german;
+    german.SetCurrentLanguage(L"German");
+    german.CopySelectedTables();
+    EXPECT_EQ(
+        FormatArrangement(snapshot, german),
+        L"zLevel:   7; showCmd: 2; size:  920x 600; ltrb: -1920/ 100/-1000/ 700; winName: left "
+        L"monitor; procPath: C:\\Windows\\notepad.exe; ltrb = links/oben/rechts/unten "
+        L"Koordinaten;\n"
+        L"zLevel: 1234; showCmd: 3; size: 12345x  10; ltrb:    0/   0/12345/  10; winName: "
+        L"deep; #odd; procPath: C:\\Windows\\notepad.exe; ltrb = links/oben/rechts/unten "
+        L"Koordinaten;\n");
+}
+
+class SaveTest : public ::testing::Test {
+  protected:
+    testing::ScopedWorkingFolder folder;
+    testing::FakePlatform fake;
+    CKelvaneDlg dialog{fake.platform()};
+
+    void SetUp() override {
+        fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+        fake.windows.AddWindow(L"Editor", {100, 50, 900, 650});
+        dialog.OnInitDialog();
+        dialog.OnPaint();
+        fake.controls.ListClear(IDC_LB_INFO);
+    }
+    std::filesystem::path Arrangement(const std::wstring& name) const {
+        return ToPath(dialog.paths().arrangementsDir + name);
+    }
+    std::vector<std::wstring> ReadBack(const std::wstring& name) const {
+        std::vector<std::wstring> lines;
+        ReadTextLines(dialog.paths().arrangementsDir + name, lines);
+        return lines;
+    }
+};
+
+TEST_F(SaveTest, SaveAsNamesTheFileAfterTheInputOrTheTime) {
+    struct Case {
+        std::wstring input;
+        std::wstring file;
+    };
+    const Case cases[] = {
+        {L"Layout1", L"Layout1.txt"},
+        {L"Layout2.TXT", L"Layout2.TXT"},
+        {L"Layout3.txt ", L"Layout3.txt .txt"},
+        {L"SaveAs_yyyy-mm-dd_hh.mm.ss.txt", L"SaveAs_2024-03-07_09.05.03.txt"},
+        {L"SaveAs_yyyy-mm-dd_hh.mm.ss.txt ", L"SaveAs_yyyy-mm-dd_hh.mm.ss.txt .txt"},
+        {L"", L".txt"},
+    };
+    for (const Case& c : cases) {
+        fake.controls.UserTypes(IDC_ED_USERINPUT, c.input);
+        dialog.OnButtonClicked(IDC_BN_SAVEAS);
+        EXPECT_TRUE(std::filesystem::is_regular_file(Arrangement(c.file))) << c.input;
+    }
+    const auto lines = ReadBack(L"Layout1.txt");
+    ASSERT_EQ(lines.size(), 2u);  // the editor and the dialog, bottom-most first
+    EXPECT_NE(lines[0].find(L"; winName: Tilora v1.09 (b); "), std::wstring::npos);
+    EXPECT_NE(lines[1].find(L"ltrb:  100/  50/ 900/ 650; winName: Editor; "), std::wstring::npos);
+    EXPECT_EQ(fake.controls.Lines(IDC_LB_INFO).front(), L"The button 'SaveAs' was pressed.");
+}
+
+TEST_F(SaveTest, InGermanThePlaceholderStillGivesASaveAsName) {
+    dialog.OnButtonClicked(IDC_BN_LANGUAGE);
+    ASSERT_EQ(fake.controls.Text(IDC_ED_USERINPUT), L"SaveAs_JJJJ-MM-TT_hh.mm.ss.txt");
+    dialog.OnButtonClicked(IDC_BN_SAVEAS);
+    EXPECT_TRUE(std::filesystem::is_regular_file(Arrangement(L"SaveAs_2024-03-07_09.05.03.txt")));
+    EXPECT_NE(ReadBack(L"SaveAs_2024-03-07_09.05.03.txt")[0].find(
+                  L"; ltrb = links/oben/rechts/unten Koordinaten;"),
+              std::wstring::npos);
+    EXPECT_EQ(fake.controls.Lines(IDC_LB_INFO).back(),
+              L"Der Button 'Speich. Unter' wurde gedrückt.");
+}
+
+TEST_F(SaveTest, SavingRefreshesTheArrangementBoxWithTheFirstEntrySelected) {
+    fake.controls.UserTypes(IDC_ED_USERINPUT, L"Zeta");
+    dialog.OnButtonClicked(IDC_BN_SAVEAS);
+    fake.controls.UserTypes(IDC_ED_USERINPUT, L"Alpha");
+    dialog.OnButtonClicked(IDC_BN_SAVEAS);
+    auto items = fake.controls.ComboItems(IDC_CB_ARRANGEMENT);
+    std::sort(items.begin(), items.end());
+    EXPECT_EQ(items, (std::vector<std::wstring>{L"Alpha.txt", L"Zeta.txt"}));
+    EXPECT_EQ(fake.controls.ComboSelection(IDC_CB_ARRANGEMENT), 0);
+}
+
+TEST_F(SaveTest, SaveSessionDefaultTwiceInOneSecondWritesOneFileAndRenewsTheRestorePoint) {
+    WindowModel& model = dialog.windowModel();
+    model.restorePointHeld = true;
+    dialog.OnButtonClicked(IDC_BN_SAVESD);
+    const std::wstring first = dialog.arrangementWriter().sessionDefaultPath();
+    dialog.OnButtonClicked(IDC_BN_SAVESD);
+    EXPECT_EQ(dialog.arrangementWriter().sessionDefaultPath(), first);
+    EXPECT_EQ(first, dialog.paths().arrangementsDir + L"SessionDefault_2024-03-07_09.05.03.txt");
+    EXPECT_TRUE(std::filesystem::is_regular_file(ToPath(first)));
+    EXPECT_FALSE(model.restorePointHeld);
+    EXPECT_EQ(model.restorePoint, model.currentSnapshot);
+    EXPECT_EQ(model.restorePoint.size(), 2u);
+    EXPECT_EQ(fake.controls.Lines(IDC_LB_INFO),
+              (std::vector<std::wstring>{L"The button 'Save SD' was pressed.",
+                                         L"The button 'Save SD' was pressed."}));
+}
+
+TEST_F(SaveTest, AFailedWriteIsReportedWithTheFileAndTheWindowsCode) {
+    std::filesystem::remove_all(ToPath(dialog.paths().arrangementsDir));
+    dialog.OnButtonClicked(IDC_BN_SAVESD);
+    const auto lines = fake.controls.Lines(IDC_LB_INFO);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], L" ! The following file could not be written: " +
+                            dialog.arrangementWriter().sessionDefaultPath() +
+                            L". The following Windows error (decimal value) has occurred: 3");
+}
+
+}  // namespace
+}  // namespace tilora
