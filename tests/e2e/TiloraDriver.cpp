@@ -112,6 +112,10 @@ void TiloraProcess::Click(int controlId) const {
     SendTimed(Control(controlId), BM_CLICK);
 }
 
+void TiloraProcess::PostClick(int controlId) const {
+    ::PostMessageW(Control(controlId), BM_CLICK, 0, 0);
+}
+
 void TiloraProcess::PressEscape() const {
     // The dialog's message loop turns Esc into the cancel command.
     const HWND target = Control(1005);
@@ -132,6 +136,10 @@ std::wstring TiloraProcess::WindowText(HWND window) const {
 
 std::wstring TiloraProcess::Text(int controlId) const {
     return WindowText(Control(controlId));
+}
+
+void TiloraProcess::SetText(int controlId, const std::wstring& text) const {
+    SendTimed(Control(controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 bool TiloraProcess::IsChecked(int controlId) const {

@@ -47,10 +47,13 @@ class TiloraProcess {
 
     // Working the dialog.
     void Click(int controlId) const;
+    // A click that does not wait for its handler, for actions that may open a box of their own.
+    void PostClick(int controlId) const;
     void PressEscape() const;
     void CloseBox() const;
     std::wstring WindowText(HWND window) const;
     std::wstring Text(int controlId) const;
+    void SetText(int controlId, const std::wstring& text) const;
     bool IsChecked(int controlId) const;
     std::vector<std::wstring> LogLines() const;
     int ComboCount(int controlId) const;

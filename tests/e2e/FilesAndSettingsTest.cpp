@@ -1,0 +1,112 @@
+// Saving arrangements, the file lists and the settings file through the real Tilora.exe.
+#include <fstream>
+#include <iterator>
+
+#include "TiloraTest.h"
+#include "app/resource.h"
+
+namespace tilora::e2e {
+namespace {
+
+std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::wstring> ComboItems(const TiloraProcess& tilora, int comboId) {
+    std::vector<std::wstring> items;
+    for (int i = 0; i < tilora.ComboCount(comboId); ++i)
+        items.push_back(tilora.ComboItem(comboId, i));
+    std::sort(items.begin(), items.end());
+    return items;
+}
+
+using Saving = TiloraTest;
+
+TEST_F(Saving, SaveAsWritesTheArrangementUnderTheTypedName) {
+    tilora.SetText(IDC_ED_USERINPUT, L"Layout1");
+    tilora.Click(IDC_BN_SAVEAS);
+    const std::filesystem::path file = folder.path() / L"_Arrangements" / L"Layout1.txt";
+    ASSERT_TRUE(std::filesystem::is_regular_file(file));
+    const std::string bytes = FileBytes(file);
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes.substr(0, 2), std::string("\xFF\xFE", 2));
+    // The dialog's own line, in UTF-16: its title between "winName: " and "; procPath: ".
+    const std::wstring expected = L"; winName: Tilora v1.09 (b); procPath: ";
+    std::string expectedBytes;
+    for (wchar_t c : expected) {
+        expectedBytes += static_cast<char>(c & 0xFF);
+        expectedBytes += static_cast<char>((c >> 8) & 0xFF);
+    }
+    EXPECT_NE(bytes.find(expectedBytes), std::string::npos);
+    EXPECT_EQ(ComboItems(tilora, IDC_CB_ARRANGEMENT), std::vector<std::wstring>{L"Layout1.txt"});
+    EXPECT_EQ(tilora.ComboSelection(IDC_CB_ARRANGEMENT), 0);
+    EXPECT_EQ(tilora.LogLines().back(), L"The button 'SaveAs' was pressed.");
+}
+
+TEST_F(Saving, SaveSdWritesASessionDefaultFile) {
+    tilora.Click(IDC_BN_SAVESD);
+    const auto items = ComboItems(tilora, IDC_CB_ARRANGEMENT);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].rfind(L"SessionDefault_", 0), 0u);
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder.path() / L"_Arrangements" / items[0]));
+}
+
+TEST(FileLists, TheBoxesListTheArrangementAndScriptFilesFoundAtStart) {
+    ScratchFolder folder(L"Tilora lists");
+    std::filesystem::create_directories(folder.path() / L"_Arrangements" / L"c.txt");
+    std::filesystem::create_directories(folder.path() / L"_AppStartScripts");
+    for (const wchar_t* name :
+         {L"_Arrangements/b.txt", L"_Arrangements/LAYOUT.TXT", L"_Arrangements/script.csv",
+          L"_AppStartScripts/start.csv", L"_AppStartScripts/notes.txt"}) {
+        std::ofstream(folder.path() / name) << "x";
+    }
+    TiloraProcess tilora(folder.path());
+    ASSERT_NE(tilora.dialog(), nullptr);
+    EXPECT_EQ(ComboItems(tilora, IDC_CB_ARRANGEMENT),
+              (std::vector<std::wstring>{L"LAYOUT.TXT", L"b.txt"}));
+    EXPECT_EQ(ComboItems(tilora, IDC_CB_SCRIPT), std::vector<std::wstring>{L"start.csv"});
+    EXPECT_EQ(tilora.ComboSelection(IDC_CB_ARRANGEMENT), 0);
+    EXPECT_EQ(tilora.ComboSelection(IDC_CB_SCRIPT), 0);
+}
+
+TEST(Settings, LanguageTopMinAndPositionSurviveARestart) {
+    ScratchFolder folder(L"Tilora settings");
+    {
+        TiloraProcess first(folder.path());
+        ASSERT_NE(first.dialog(), nullptr);
+        const auto startLines = first.LogLines();
+        ASSERT_FALSE(startLines.empty());
+        EXPECT_EQ(startLines[0],
+                  L"The attempt to open the settings file was not successful.The following Windows "
+                  L"error (decimal value) has occurred : 2");
+        first.Click(IDC_BN_LANGUAGE);
+        first.Click(IDC_CK_MIN);
+        ::SetWindowPos(first.dialog(), nullptr, 120, 45, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        first.PressEscape();
+        ASSERT_TRUE(first.WaitForExit());
+    }
+    const std::string settings = FileBytes(folder.path() / L"_Settings" / L"Settings.txt");
+    EXPECT_EQ(
+        settings,
+        "Language = German\r\nStartPosition = 120,45\r\nTopmost = False\r\nMinimize = True\r\n"
+        "ExcludeMax = \r\n");
+
+    TiloraProcess second(folder.path());
+    ASSERT_NE(second.dialog(), nullptr);
+    EXPECT_EQ(second.Text(IDC_BN_APPLY), L"Anwenden");
+    EXPECT_TRUE(second.IsChecked(IDC_CK_MIN));
+    EXPECT_FALSE(second.IsChecked(IDC_CK_TOP));
+    RECT rect{};
+    ::GetWindowRect(second.dialog(), &rect);
+    EXPECT_EQ(rect.left, 120);
+    EXPECT_EQ(rect.top, 45);
+    const auto lines = second.LogLines();
+    EXPECT_EQ(std::vector<std::wstring>(lines.begin(), lines.begin() + 5),
+              (std::vector<std::wstring>{L"Lese die Einstellungen-Datei:", L"Language = German",
+                                         L"StartPosition = 120,45", L"Topmost = False",
+                                         L"Minimize = True"}));
+}
+
+}  // namespace
+}  // namespace tilora::e2e

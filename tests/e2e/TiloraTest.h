@@ -1,0 +1,37 @@
+// A fresh folder and a freshly started Tilora.exe for every scenario.
+#pragma once
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "TiloraDriver.h"
+
+namespace tilora::e2e {
+
+class TiloraTest : public ::testing::Test {
+  protected:
+    ScratchFolder folder{L"Tilora e2e \u00f6"};
+    TiloraProcess tilora{folder.path()};
+
+    std::size_t startLines = 0;
+
+    void SetUp() override {
+        ASSERT_NE(tilora.dialog(), nullptr) << "Tilora's dialog did not appear";
+        startLines = tilora.LogLines().size();
+    }
+    // The log lines written since the start-up's own report.
+    std::vector<std::wstring> NewLogLines() const {
+        const auto lines = tilora.LogLines();
+        return std::vector<std::wstring>(
+            lines.begin() + static_cast<std::ptrdiff_t>(std::min(startLines, lines.size())),
+            lines.end());
+    }
+    // Waits until that many lines have come since the start-up; those lines then.
+    std::vector<std::wstring> WaitForNewLogLines(std::size_t count) const {
+        tilora.WaitForLogLines(startLines + count);
+        return NewLogLines();
+    }
+};
+
+}  // namespace tilora::e2e
