@@ -25,6 +25,21 @@ bool IsAbove(HWND upper, HWND lower) {
     return false;
 }
 
+// The visible top-level windows from the top, for failure messages.
+std::string VisibleZOrder() {
+    std::string text;
+    for (HWND walk = ::GetTopWindow(nullptr); walk != nullptr;
+         walk = ::GetWindow(walk, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(walk)) continue;
+        char title[128] = {};
+        ::GetWindowTextA(walk, title, sizeof(title));
+        const LONG exStyle = ::GetWindowLongW(walk, GWL_EXSTYLE);
+        text += std::string("[") + title + ((exStyle & WS_EX_TOPMOST) ? " topmost" : "") +
+                (::IsIconic(walk) ? " minimised" : "") + "] ";
+    }
+    return text;
+}
+
 bool EndsWith(const std::wstring& text, const std::wstring& end) {
     return text.size() >= end.size() &&
            text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -50,18 +65,18 @@ TEST(Win32WindowModel, CapturesNotepadAndWineMineWithTheirPlacesAndStacking) {
     ASSERT_TRUE(beta.PlaceAt(betaRect));
     ASSERT_TRUE(mine.PlaceAt(mineRect));
     // Stack them: WineMine at the bottom, then beta, alpha on top.
-    // Activating each in turn also settles Wine's own activation of freshly started windows.
+    // Without activating them: activation of another process's window is asynchronous under Wine
+    // and may reorder the windows again after the calls return.
     const auto stacked = [&] {
         return IsAbove(alpha.window(), beta.window()) && IsAbove(beta.window(), mine.window());
     };
     ASSERT_TRUE(testing::WaitUntil([&] {
         for (HWND window : {mine.window(), beta.window(), alpha.window()}) {
-            ::SetForegroundWindow(window);
-            ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+            ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
         ::Sleep(300);
         return stacked();
-    }));
+    })) << VisibleZOrder();
 
     Win32SystemLibraries libraries;
     ASSERT_TRUE(libraries.Load(L"PSAPI.DLL"));
