@@ -27,7 +27,17 @@ CKelvaneDlg::CKelvaneDlg(Platform platform)
       fileLists_(platform.controls),
       helpAndMonitorButtons_(catalogue_, infoLog_, platform.shell, monitors_, paths_),
       arrangementWriter_(catalogue_, infoLog_, platform.controls, windowModel_, fileLists_, paths_,
-                         platform.clock) {}
+                         platform.clock),
+      windowOperations_(platform.windows, windowModel_, monitors_, catalogue_, infoLog_,
+                        platform.controls, platform.clock, settings_.excludeMaxList(),
+                        separatorLine_),
+      arrangementReader_(catalogue_, infoLog_, platform.controls, windowModel_, windowOperations_,
+                         arrangementWriter_, paths_, platform.clock),
+      appStartScripts_(catalogue_, infoLog_, platform.shell, windowModel_, arrangementReader_,
+                       paths_, platform.clock),
+      timer_(platform.windows, windowModel_, monitors_, catalogue_, infoLog_, platform.controls,
+             windowOperations_, arrangementReader_, appStartScripts_, paths_, platform.clock,
+             separatorLine_) {}
 
 void CKelvaneDlg::OnInitDialog() {
     DialogControls& controls = platform_.controls;
@@ -86,6 +96,7 @@ void CKelvaneDlg::RunFirstPaint() {
     WindowManager& windows = platform_.windows;
     ownWindow_ = windows.FindWindowByTitle(kOwnTitle);
     chrome_.SetOwnWindow(ownWindow_);
+    windowOperations_.SetOwnWindow(ownWindow_);
 
     const Rect rect = windows.GetWindowRect(ownWindow_).value_or(Rect{});
     startPosition_ = CheckStartPosition(settings_.startPosition(), {rect.Width(), rect.Height()},
@@ -107,7 +118,7 @@ void CKelvaneDlg::RunFirstPaint() {
 }
 
 void CKelvaneDlg::OnTimer() {
-    infoLog_.ClearCheckTick();
+    timer_.OnTimerTick();
 }
 
 void CKelvaneDlg::OnOk() {
@@ -139,6 +150,29 @@ void CKelvaneDlg::OnButtonClicked(int controlId) {
             break;
         case IDC_CK_CLEAR:
             infoLog_.OnClearClicked();
+            break;
+        case IDC_BN_APPLY:
+            appStartScripts_.CancelPendingArrangement();
+            arrangementReader_.OnApply();
+            break;
+        case IDC_BN_APPLYSD:
+            appStartScripts_.CancelPendingArrangement();
+            arrangementReader_.OnApplySessionDefault();
+            break;
+        case IDC_BN_STARTARRANG:
+            arrangementReader_.OnStartArrangement();
+            break;
+        case IDC_BN_EXECUTE:
+            appStartScripts_.OnExecute();
+            break;
+        case IDC_BN_MINIMIZEALL:
+            windowOperations_.MinimizeAll();
+            break;
+        case IDC_BN_MAXIMIZEALL:
+            windowOperations_.MaximizeAll();
+            break;
+        case IDC_BN_TILEALL:
+            windowOperations_.TileAll();
             break;
         case IDC_BN_SAVEAS:
             arrangementWriter_.SaveArrangementAs();

@@ -6,6 +6,9 @@
 #include "app/DialogChrome.h"
 #include "app/InfoLog.h"
 #include "commands/HelpAndMonitorButtons.h"
+#include "commands/TimerHandler.h"
+#include "files/AppStartScripts.h"
+#include "files/ArrangementReader.h"
 #include "files/ArrangementWriter.h"
 #include "files/FileLists.h"
 #include "platform/Clock.h"
@@ -17,6 +20,7 @@
 #include "text/MessageCatalogue.h"
 #include "windows/Monitors.h"
 #include "windows/WindowModel.h"
+#include "windows/WindowOperations.h"
 
 namespace tilora {
 
@@ -80,6 +84,10 @@ class CKelvaneDlg {
     const SettingsFile& settings() const { return settings_; }
     const FileLists& fileLists() const { return fileLists_; }
     const ArrangementWriter& arrangementWriter() const { return arrangementWriter_; }
+    WindowOperations& windowOperations() { return windowOperations_; }
+    const ArrangementReader& arrangementReader() const { return arrangementReader_; }
+    AppStartScripts& appStartScripts() { return appStartScripts_; }
+    const TimerHandler& timer() const { return timer_; }
 
   private:
     void RunFirstPaint();
@@ -104,6 +112,10 @@ class CKelvaneDlg {
 
     HelpAndMonitorButtons helpAndMonitorButtons_;
     ArrangementWriter arrangementWriter_;
+    WindowOperations windowOperations_;
+    ArrangementReader arrangementReader_;
+    AppStartScripts appStartScripts_;
+    TimerHandler timer_;
 };
 
 }  // namespace tilora

@@ -80,10 +80,17 @@ using ProcessHandle = std::int64_t;
 using ModuleHandle = std::int64_t;
 
 // Show commands, with the Windows numbers.
+inline constexpr unsigned kSwHide = 0;
 inline constexpr unsigned kSwShowNormal = 1;
 inline constexpr unsigned kSwShowMinimized = 2;
 inline constexpr unsigned kSwShowMaximized = 3;
+inline constexpr unsigned kSwShowNoActivate = 4;
 inline constexpr unsigned kSwMinimize = 6;
+inline constexpr unsigned kSwShowMinNoActive = 7;
+inline constexpr unsigned kSwRestore = 9;
+
+// WINDOWPLACEMENT flag: a minimised window comes back maximised when restored.
+inline constexpr unsigned kWpfRestoreToMaximized = 0x0002;
 
 // Window styles and states the capture tests, with the Windows numbers.
 inline constexpr unsigned kWsExToolWindow = 0x00000080;

@@ -19,8 +19,6 @@ class Shell {
     // ShellExecuteW with no owner and the default verb; empty texts are passed as null.
     virtual ShellExecuteResult Execute(const std::wstring& file, const std::wstring& parameters,
                                        const std::wstring& directory, int showCommand) = 0;
-    // PathFileExistsW: a file or folder exists at the path.
-    virtual bool PathExists(const std::wstring& path) const = 0;
 };
 
 }  // namespace tilora

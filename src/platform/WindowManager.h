@@ -50,6 +50,17 @@ class WindowManager {
     // GetSystemMetrics(SM_CXVIRTUALSCREEN / SM_CYVIRTUALSCREEN).
     virtual Size VirtualScreenSize() const = 0;
 
+    // SetWindowPlacement; false when the system refuses it (Wine does for other processes'
+    // windows).
+    virtual bool SetWindowPlacement(WindowHandle window, const Placement& placement) = 0;
+    // ShowWindow; true when the window was visible before the call.
+    virtual bool ShowWindow(WindowHandle window, unsigned showCommand) = 0;
+    // SetForegroundWindow; true when the window was brought to the foreground.
+    virtual bool SetForegroundWindow(WindowHandle window) = 0;
+    virtual WindowHandle GetForegroundWindow() const = 0;
+    // GetCursorPos, in screen pixels.
+    virtual Point GetCursorPos() const = 0;
+
     // FindWindowW without a class name.
     virtual WindowHandle FindWindowByTitle(const std::wstring& title) const = 0;
     // GetWindowRect; nothing when the window does not exist.

@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 62> kEnglishMessages = {
+const std::array<const wchar_t*, 66> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -89,9 +89,15 @@ const std::array<const wchar_t*, 62> kEnglishMessages = {
     // Files the program could not write.
     L" ! The following file could not be written: ",
     L". The following Windows error (decimal value) has occurred: ",
+    // Further reports on windows and app start scripts.
+    L" was maximized, but could not be brought to the foreground.",
+    L" ! The last active window is no longer open. Please click the desired window and repeat the "
+    L"command.",
+    L" ! The following entry of the app start script could not be started: ",
+    L". It names a program, but its file has no folder.",
 };
 
-const std::array<const wchar_t*, 62> kGermanMessages = {
+const std::array<const wchar_t*, 66> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -171,6 +177,12 @@ const std::array<const wchar_t*, 62> kGermanMessages = {
     // Files the program could not write.
     L" ! Die folgende Datei konnte nicht geschrieben werden: ",
     L". Der folgende Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
+    // Further reports on windows and app start scripts.
+    L" wurde maximiert, konnte aber nicht in den Vordergrund gebracht werden.",
+    L" ! Das zuletzt aktive Fenster ist nicht mehr geöffnet. Bitte klicken Sie das erwünschte "
+    L"Fenster an und wiederholen Sie den Befehl.",
+    L" ! Der folgende Eintrag des App-Startskripts konnte nicht gestartet werden: ",
+    L". Er nennt ein Programm, aber seine Datei hat keinen Ordner.",
 };
 
 const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {

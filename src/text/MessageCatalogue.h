@@ -78,6 +78,10 @@ inline constexpr int MinimumSize = 58;
 inline constexpr int InvalidCharacters = 59;
 inline constexpr int FileNotWritten = 60;
 inline constexpr int WindowsErrorFollows = 61;
+inline constexpr int MaximizedNotInFront = 62;
+inline constexpr int LastActiveWindowGone = 63;
+inline constexpr int ScriptEntryNotStarted = 64;
+inline constexpr int ScriptEntryWithoutFolder = 65;
 }  // namespace msg
 
 // Every text the user sees, in English and German, with a current copy of each family in the

@@ -24,7 +24,6 @@ class FakeShell : public Shell {
         if (existing_.count(file) != 0) return {42, 0};
         return {2, 2};
     }
-    bool PathExists(const std::wstring& path) const override { return existing_.count(path) != 0; }
 
     void AddPath(const std::wstring& path) { existing_.insert(path); }
     const std::vector<Call>& calls() const { return calls_; }

@@ -32,6 +32,87 @@ void FakeWindowManager::IndexZOrder() const {
     zIndexStale_ = false;
 }
 
+std::string FakeWindowManager::Name(WindowHandle handle) const {
+    const Window* w = Find(handle);
+    return w == nullptr ? "?" : std::string(w->title.begin(), w->title.end());
+}
+
+void FakeWindowManager::CloseWindow(WindowHandle window) {
+    windows_.erase(window);
+    zOrder_.erase(std::find(zOrder_.begin(), zOrder_.end(), window));
+    zIndexStale_ = true;
+    if (foreground_ == window) foreground_ = kNoWindow;
+}
+
+bool FakeWindowManager::SetWindowPlacement(WindowHandle window, const Placement& placement) {
+    journal_.Add("SetWindowPlacement " + Name(window));
+    const auto found = windows_.find(window);
+    if (found == windows_.end() || found->second.refusesPlacement) return false;
+    Window& target = found->second;
+    // Like Wine, the placement cannot take back a pending restore to maximised.
+    const unsigned keptFlags = target.placement.flags & kWpfRestoreToMaximized;
+    target.placement = placement;
+    target.placement.flags |= keptFlags;
+    if (placement.showCmd == kSwShowNormal) target.rect = placement.normalPosition;
+    return true;
+}
+
+bool FakeWindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
+    journal_.Add("ShowWindow " + Name(window) + " " + std::to_string(showCommand));
+    const auto found = windows_.find(window);
+    if (found == windows_.end()) return false;
+    Window& target = found->second;
+    const bool wasVisible = target.visible;
+    switch (showCommand) {
+        case kSwHide:
+            target.visible = false;
+            return wasVisible;
+        case kSwShowMinimized:
+        case kSwMinimize:
+        case kSwShowMinNoActive:
+            // Minimising a maximised window remembers to maximise it again when restored.
+            if (target.placement.showCmd == kSwShowMaximized) {
+                target.placement.flags |= kWpfRestoreToMaximized;
+            } else if (target.placement.showCmd == kSwShowNormal) {
+                target.placement.flags &= ~kWpfRestoreToMaximized;
+            }
+            target.placement.showCmd = kSwShowMinimized;
+            target.rect = {-32000, -32000, -31840, -31976};
+            break;
+        case kSwShowMaximized:
+            target.placement.showCmd = kSwShowMaximized;
+            target.rect = monitors_.empty() ? Rect{} : monitors_.front();
+            break;
+        case kSwShowNormal:
+        case kSwShowNoActivate:
+        case kSwRestore:
+            // As Wine does: restoring a minimised window honours the flag, a maximised one goes
+            // normal.
+            if (target.placement.showCmd == kSwShowMinimized &&
+                (target.placement.flags & kWpfRestoreToMaximized) != 0) {
+                target.placement.showCmd = kSwShowMaximized;
+                target.rect = monitors_.empty() ? Rect{} : monitors_.front();
+                break;
+            }
+            target.placement.showCmd = kSwShowNormal;
+            target.rect = target.placement.normalPosition;
+            break;
+        default:
+            break;
+    }
+    target.visible = true;
+    return wasVisible;
+}
+
+bool FakeWindowManager::SetForegroundWindow(WindowHandle window) {
+    journal_.Add("SetForegroundWindow " + Name(window));
+    const auto found = windows_.find(window);
+    if (found == windows_.end() || found->second.refusesForeground) return false;
+    RaiseToTop(window);
+    foreground_ = window;
+    return true;
+}
+
 void FakeWindowManager::RaiseToTop(WindowHandle handle) {
     zOrder_.erase(std::find(zOrder_.begin(), zOrder_.end(), handle));
     zOrder_.insert(zOrder_.begin(), handle);
@@ -156,11 +237,14 @@ std::optional<Rect> FakeWindowManager::GetWindowRect(WindowHandle window) const 
 
 bool FakeWindowManager::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,
                                      int cx, int cy, unsigned flags) {
-    journal_.Add("SetWindowPos");
+    journal_.Add("SetWindowPos " + Name(window));
     setWindowPosCalls_.push_back({window, insertAfter, x, y, cx, cy, flags});
     const auto found = windows_.find(window);
     if (found == windows_.end()) return false;
     Window& target = found->second;
+    // Like Windows, a minimised or maximised window keeps its normal rectangle.
+    const bool normal = target.placement.showCmd == kSwShowNormal;
+    if (!normal) flags |= kSwpNoMove | kSwpNoSize;
     if ((flags & kSwpNoMove) == 0) {
         const int width = target.rect.Width();
         const int height = target.rect.Height();
@@ -170,7 +254,7 @@ bool FakeWindowManager::SetWindowPos(WindowHandle window, WindowHandle insertAft
         target.rect.right = target.rect.left + cx;
         target.rect.bottom = target.rect.top + cy;
     }
-    target.placement.normalPosition = target.rect;
+    if (normal) target.placement.normalPosition = target.rect;
     if ((flags & kSwpShowWindow) != 0) target.visible = true;
     if ((flags & kSwpNoZOrder) == 0) {
         if (insertAfter == kHwndTopmost) target.topmost = true;

@@ -30,6 +30,9 @@ class FakeWindowManager : public WindowManager {
         bool titleReadsEmpty = false;
         // Enumerated, but gone by the time the placement or process id is read.
         bool vanishes = false;
+        // SetWindowPlacement fails, as Wine's does for windows of other processes.
+        bool refusesPlacement = false;
+        bool refusesForeground = false;
     };
     struct Process {
         std::wstring baseName;
@@ -66,6 +69,12 @@ class FakeWindowManager : public WindowManager {
     std::optional<std::wstring> ProcessImagePath(ProcessHandle process) const override;
     void CloseProcess(ProcessHandle process) override;
 
+    bool SetWindowPlacement(WindowHandle window, const Placement& placement) override;
+    bool ShowWindow(WindowHandle window, unsigned showCommand) override;
+    bool SetForegroundWindow(WindowHandle window) override;
+    WindowHandle GetForegroundWindow() const override { return foreground_; }
+    Point GetCursorPos() const override { return cursor_; }
+
     std::vector<Rect> EnumDisplayMonitors() const override { return monitors_; }
     Size VirtualScreenSize() const override { return virtualScreen_; }
 
@@ -83,13 +92,24 @@ class FakeWindowManager : public WindowManager {
     }
     void SetMonitors(std::vector<Rect> monitors) { monitors_ = std::move(monitors); }
     void SetVirtualScreen(Size size) { virtualScreen_ = size; }
+    void SetForeground(WindowHandle window) { foreground_ = window; }
+    void SetCursor(Point point) { cursor_ = point; }
+    // Removes the window, as when its program closes it.
+    void CloseWindow(WindowHandle window);
+    // Shown state in the placement's terms: 1 normal, 2 minimised, 3 maximised.
+    unsigned ShowState(WindowHandle window) const { return window_(window).placement.showCmd; }
+    const Rect& NormalRect(WindowHandle window) const {
+        return window_(window).placement.normalPosition;
+    }
     // Top first.
     const std::vector<WindowHandle>& zOrder() const { return zOrder_; }
     const std::vector<SetWindowPosCall>& setWindowPosCalls() const { return setWindowPosCalls_; }
     int openProcesses() const { return static_cast<int>(openProcesses_.size()); }
 
   private:
+    const Window& window_(WindowHandle handle) const { return windows_.at(handle); }
     const Window* Find(WindowHandle handle) const;
+    std::string Name(WindowHandle handle) const;
     void RaiseToTop(WindowHandle handle);
     void IndexZOrder() const;
 
@@ -104,6 +124,8 @@ class FakeWindowManager : public WindowManager {
     WindowHandle nextHandle_ = 0x10010;
     std::vector<Rect> monitors_{{0, 0, 1920, 1080}};
     Size virtualScreen_{1920, 1080};
+    WindowHandle foreground_ = kNoWindow;
+    Point cursor_;
     std::vector<SetWindowPosCall> setWindowPosCalls_;
 };
 

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <shellapi.h>
-#include <shlwapi.h>
 
 #include <cstdint>
 
@@ -22,10 +21,6 @@ ShellExecuteResult Win32Shell::Execute(const std::wstring& file, const std::wstr
                                                OrNull(directory), showCommand);
     const DWORD lastError = ::GetLastError();
     return {static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(instance)), lastError};
-}
-
-bool Win32Shell::PathExists(const std::wstring& path) const {
-    return ::PathFileExistsW(path.c_str()) != FALSE;
 }
 
 }  // namespace tilora::win32

@@ -8,7 +8,6 @@ class Win32Shell : public Shell {
   public:
     ShellExecuteResult Execute(const std::wstring& file, const std::wstring& parameters,
                                const std::wstring& directory, int showCommand) override;
-    bool PathExists(const std::wstring& path) const override;
 };
 
 }  // namespace tilora::win32

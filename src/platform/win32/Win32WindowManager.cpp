@@ -164,6 +164,36 @@ Size Win32WindowManager::VirtualScreenSize() const {
     return {::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+bool Win32WindowManager::SetWindowPlacement(WindowHandle window, const Placement& placement) {
+    WINDOWPLACEMENT native{};
+    native.length = sizeof(native);
+    native.flags = placement.flags;
+    native.showCmd = placement.showCmd;
+    native.ptMinPosition = {placement.minPosition.x, placement.minPosition.y};
+    native.ptMaxPosition = {placement.maxPosition.x, placement.maxPosition.y};
+    const Rect& r = placement.normalPosition;
+    native.rcNormalPosition = {r.left, r.top, r.right, r.bottom};
+    return ::SetWindowPlacement(ToHwnd(window), &native) != FALSE;
+}
+
+bool Win32WindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
+    return ::ShowWindow(ToHwnd(window), static_cast<int>(showCommand)) != FALSE;
+}
+
+bool Win32WindowManager::SetForegroundWindow(WindowHandle window) {
+    return ::SetForegroundWindow(ToHwnd(window)) != FALSE;
+}
+
+WindowHandle Win32WindowManager::GetForegroundWindow() const {
+    return FromHwnd(::GetForegroundWindow());
+}
+
+Point Win32WindowManager::GetCursorPos() const {
+    POINT point{};
+    ::GetCursorPos(&point);
+    return {point.x, point.y};
+}
+
 WindowHandle Win32WindowManager::FindWindowByTitle(const std::wstring& title) const {
     return FromHwnd(::FindWindowW(nullptr, title.c_str()));
 }

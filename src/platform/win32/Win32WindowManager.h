@@ -32,6 +32,12 @@ class Win32WindowManager : public WindowManager {
     std::vector<Rect> EnumDisplayMonitors() const override;
     Size VirtualScreenSize() const override;
 
+    bool SetWindowPlacement(WindowHandle window, const Placement& placement) override;
+    bool ShowWindow(WindowHandle window, unsigned showCommand) override;
+    bool SetForegroundWindow(WindowHandle window) override;
+    WindowHandle GetForegroundWindow() const override;
+    Point GetCursorPos() const override;
+
     WindowHandle FindWindowByTitle(const std::wstring& title) const override;
     std::optional<Rect> GetWindowRect(WindowHandle window) const override;
     bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,

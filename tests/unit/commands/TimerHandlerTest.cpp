@@ -1,0 +1,101 @@
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "app/CKelvaneDlg.h"
+#include "app/resource.h"
+#include "commands/TimerHandler.h"
+#include "files/PathText.h"
+#include "files/TextFile.h"
+
+namespace tilora {
+namespace {
+
+class TimerTest : public ::testing::Test {
+  protected:
+    testing::ScopedWorkingFolder folder;
+    testing::FakePlatform fake;
+    CKelvaneDlg dialog{fake.platform()};
+    WindowHandle own = fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+
+    void SetUp() override {
+        dialog.OnInitDialog();
+        dialog.OnPaint();
+        fake.controls.ListClear(IDC_LB_INFO);
+    }
+    void Tick() {
+        fake.clock.Advance(500);
+        dialog.OnTimer();
+    }
+    std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
+};
+
+TEST_F(TimerTest, TheFirstTickReportsTheMonitorsAndSavesTheWindowsOnce) {
+    fake.windows.AddWindow(L"Editor", {100, 50, 900, 650});
+    Tick();
+    const std::wstring path = dialog.paths().exportsDir + L"SaveAuto_2024-03-07_09.05.03.txt";
+    const std::wstring separator(500, L'-');
+    EXPECT_EQ(Lines(),
+              (std::vector<std::wstring>{
+                  separator, L"Virtual Desktop Width: 1920, Virtual Desktop Height: 1080",
+                  L"Number of identified Monitors: 1", L"Monitor Properties: ",
+                  L"Monitor 1 - Width: 1920, Height: 1080", separator,
+                  L"The following file with all window sizes and positions was automatically "
+                  L"created and saved in the _Exports folder: " +
+                      path}));
+    std::vector<std::wstring> saved;
+    ASSERT_EQ(ReadTextLines(path, saved), 2);
+    EXPECT_EQ(saved[1].rfind(L"Window name: Editor; Dimension: 800 x 600;", 0), 0u);
+    EXPECT_EQ(dialog.windowModel().restorePoint.size(), 2u);
+    EXPECT_EQ(dialog.windowModel().startSnapshot, dialog.windowModel().restorePoint);
+
+    fake.controls.ListClear(IDC_LB_INFO);
+    Tick();
+    EXPECT_TRUE(Lines().empty());
+    EXPECT_EQ(dialog.timer().tickCount(), 2);
+}
+
+TEST_F(TimerTest, AnAutomaticSaveThatFailsIsNotReportedAsSaved) {
+    std::filesystem::remove_all(ToPath(dialog.paths().exportsDir));
+    Tick();
+    EXPECT_EQ(Lines().back().rfind(L" ! The following file could not be written: ", 0), 0u);
+}
+
+TEST_F(TimerTest, TheLastActiveWindowFollowsTheForegroundButNeverTheDialog) {
+    const WindowHandle a = fake.windows.AddWindow(L"A", {0, 0, 10, 10});
+    const WindowHandle b = fake.windows.AddWindow(L"B", {0, 0, 10, 10});
+    Tick();  // seeds with the top-most foreign window, B
+    fake.controls.ListClear(IDC_LB_INFO);
+    EXPECT_EQ(dialog.windowModel().lastActiveWindow, b);
+
+    fake.windows.SetForeground(a);
+    Tick();
+    fake.windows.SetForeground(own);
+    Tick();
+    fake.windows.SetForeground(a);
+    Tick();
+    const WindowHandle tool = fake.windows.AddWindow(L"Tool", {0, 0, 10, 10});
+    fake.windows.window(tool).extendedStyle = kWsExToolWindow;
+    fake.windows.SetForeground(tool);
+    Tick();
+    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"New last active Window: A"});
+    EXPECT_EQ(dialog.windowModel().lastActiveWindow, a);
+}
+
+TEST_F(TimerTest, TheMousePositionIsReportedOnlyWhileCheckedAndWhenItMoved) {
+    Tick();
+    fake.controls.ListClear(IDC_LB_INFO);
+    fake.windows.SetCursor({512, 384});
+    Tick();
+    EXPECT_TRUE(Lines().empty());
+    fake.controls.SetChecked(IDC_CK_MOUSE, true);
+    Tick();
+    Tick();
+    fake.windows.SetCursor({-5, 7});
+    Tick();
+    EXPECT_EQ(Lines(), (std::vector<std::wstring>{L"Mouse position: x=512; y=384",
+                                                  L"Mouse position: x=-5; y=7"}));
+}
+
+}  // namespace
+}  // namespace tilora

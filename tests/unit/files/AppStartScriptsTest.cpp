@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "app/CKelvaneDlg.h"
+#include "app/resource.h"
+#include "files/AppStartScripts.h"
+#include "files/TextFile.h"
+
+namespace tilora {
+namespace {
+
+TEST(FieldAt, GivesTheUntrimmedFieldBeforeTheNthSemicolon) {
+    struct Case {
+        const wchar_t* text;
+        int n;
+        const wchar_t* field;
+    };
+    const Case cases[] = {
+        {L"a;b;c;", 1, L"a"},   {L"a;b;c;", 3, L"c"},
+        {L"a;b;c", 3, L""},  // c lacks its ";"
+        {L"a; b ;", 2, L" b "}, {L";;Work.txt;", 3, L"Work.txt"},
+        {L"a;", 0, L""},        {L"", 1, L""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FieldAt(c.text, c.n), c.field) << c.text << " " << c.n;
+}
+
+TEST(StartProgram, ChoosesWhatToStartFromTheEntry) {
+    testing::FakeShell shell;
+    shell.AddPath(L"C:\\Tools\\editor.exe");
+    shell.AddPath(L"C:\\Docs\\plan.xlsx");
+    EXPECT_EQ(StartProgram(shell, {L"C:\\Docs\\plan.txt", L"C:\\Tools\\editor.exe"}, 1), 0);
+    EXPECT_EQ(StartProgram(shell, {L"C:\\Docs\\plan.xlsx", L""}, 1), 0);
+    EXPECT_EQ(StartProgram(shell, {L"", L"C:\\Tools\\editor.exe"}, 1), 0);
+    EXPECT_EQ(StartProgram(shell, {L"plan.txt", L"C:\\Tools\\editor.exe"}, 1), -1);  // no folder
+    EXPECT_EQ(StartProgram(shell, {L"", L"C:\\missing.exe"}, 1), 2);
+    ASSERT_EQ(shell.calls().size(), 4u);
+    EXPECT_EQ(shell.calls()[0].file, L"C:\\Tools\\editor.exe");
+    EXPECT_EQ(shell.calls()[0].parameters, L"\"plan.txt\"");
+    EXPECT_EQ(shell.calls()[0].directory, L"C:\\Docs\\");
+    EXPECT_EQ(shell.calls()[1].file, L"C:\\Docs\\plan.xlsx");
+    EXPECT_EQ(shell.calls()[1].parameters, L"");
+    EXPECT_EQ(shell.calls()[2].directory, L"");
+}
+
+class ExecuteTest : public ::testing::Test {
+  protected:
+    testing::ScopedWorkingFolder folder;
+    testing::FakePlatform fake;
+    CKelvaneDlg dialog{fake.platform()};
+
+    void SetUp() override {
+        fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+        fake.shell.AddPath(L"C:\\Tools\\editor.exe");
+        dialog.OnInitDialog();
+        dialog.OnPaint();
+        dialog.OnTimer();  // the first tick's report
+        fake.controls.ListClear(IDC_LB_INFO);
+    }
+    void Script(const std::wstring& name, const std::wstring& text) {
+        ASSERT_EQ(WriteTextFile(dialog.paths().appStartScriptsDir + name, text), 0);
+        fake.controls.ComboReset(IDC_CB_SCRIPT);
+        fake.controls.ComboAdd(IDC_CB_SCRIPT, name);
+        fake.controls.ComboSelect(IDC_CB_SCRIPT, 0);
+    }
+    void ArrangementFile(const std::wstring& name, const std::wstring& text) {
+        ASSERT_EQ(WriteTextFile(dialog.paths().arrangementsDir + name, text), 0);
+    }
+    void Tick(std::uint64_t ms) {
+        fake.clock.Advance(ms);
+        dialog.OnTimer();
+    }
+    std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
+};
+
+TEST_F(ExecuteTest, EntriesAreReadFromEveryLineThatIsNoCommentAndLineTwoNamesTheArrangement) {
+    Script(L"a.csv",
+           L"File;Program;Arrangement;\n# a comment;;Work.txt;\n\n;;skipped;\nC:\\Docs\\plan.txt; "
+           L"C:\\Tools\\editor.exe;\n"
+           L"C:\\Docs\\plan.xlsx;\n");
+    ASSERT_TRUE(dialog.appStartScripts().startList().empty());
+    AppStartScripts& scripts = dialog.appStartScripts();
+    ASSERT_TRUE(scripts.ReadAppStartScript(L"a.csv"));
+    EXPECT_EQ(scripts.startList(),
+              (std::vector<StartEntry>{{L"File", L"Program"},
+                                       {L"C:\\Docs\\plan.txt", L" C:\\Tools\\editor.exe"},
+                                       {L"C:\\Docs\\plan.xlsx", L""}}));
+    EXPECT_EQ(scripts.scriptArrangement(), L"Work.txt");
+
+    Script(L"b.csv", L"C:\\B\\b.txt;C:\\Tools\\editor.exe;\n");
+    ASSERT_TRUE(scripts.ReadAppStartScript(L"b.csv"));
+    EXPECT_EQ(scripts.startList(),
+              (std::vector<StartEntry>{{L"C:\\B\\b.txt", L"C:\\Tools\\editor.exe"}}));
+}
+
+TEST_F(ExecuteTest, EntriesThatCannotStartAreReportedAndTheOthersStillStart) {
+    Script(L"a.csv", L"File;Program;\n;C:\\missing.exe;\n;C:\\Tools\\editor.exe;\n");
+    dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    EXPECT_EQ(
+        Lines(),
+        (std::vector<std::wstring>{
+            L"The button 'Execute' was pressed.",
+            L" ! The following entry of the app start script could not be started: "
+            L"File;Program;. It names a program, but its file has no folder.",
+            L" ! The following entry of the app start script could not be started: "
+            L";C:\\missing.exe;. The following Windows error (decimal value) has occurred: 2"}));
+    EXPECT_EQ(fake.shell.calls().back().file, L"C:\\Tools\\editor.exe");
+}
+
+TEST_F(ExecuteTest, MissingScriptsAndArrangementsAreReported) {
+    fake.controls.ComboReset(IDC_CB_SCRIPT);
+    dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    EXPECT_EQ(Lines().back(), L" ! The selected file was not found. The file name was: empty");
+
+    fake.controls.ComboAdd(IDC_CB_SCRIPT, L"gone.csv");
+    fake.controls.ComboSelect(IDC_CB_SCRIPT, 0);
+    dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    EXPECT_EQ(Lines().back(), L" ! The selected file was not found. The file name was: " +
+                                  dialog.paths().appStartScriptsDir + L"gone.csv");
+
+    Script(L"a.csv", L";C:\\Tools\\editor.exe;\n;;Work;\n");  // no ".txt" is added
+    dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    EXPECT_EQ(Lines().back(), L" ! The selected file was not found. The file name was: " +
+                                  dialog.paths().arrangementsDir + L"Work");
+    EXPECT_FALSE(dialog.appStartScripts().arrangementPending());
+}
+
+TEST_F(ExecuteTest, TheArrangementWaitsForTheStartedWindowsWithoutBlocking) {
+    ArrangementFile(L"Work.txt", L"ltrb: 10/20/410/320; winName: plan.txt - Editor;\n");
+    Script(L"a.csv", L"C:\\Docs\\plan.txt;C:\\Tools\\editor.exe;\n;;Work.txt;\n");
+    dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    EXPECT_TRUE(dialog.appStartScripts().arrangementPending());
+    EXPECT_TRUE(dialog.appStartScripts().scriptArrangement().empty());
+
+    Tick(500);
+    dialog.OnButtonClicked(IDC_BN_LANGUAGE);  // the dialog still answers
+    Tick(500);
+    const WindowHandle editor = fake.windows.AddWindow(L"plan.txt - Editor", {0, 0, 100, 100});
+    EXPECT_TRUE(dialog.appStartScripts().arrangementPending());
+    Tick(500);
+    EXPECT_FALSE(dialog.appStartScripts().arrangementPending());
+    EXPECT_EQ(fake.windows.NormalRect(editor), (Rect{10, 20, 410, 320}));
+    for (const std::wstring& line : Lines())
+        EXPECT_EQ(line.find(L" ! "), std::wstring::npos) << line;
+}
+
+TEST_F(ExecuteTest, AWindowThatNeverOpensIsReportedAfterTenSeconds) {
+    const WindowHandle mail = fake.windows.AddWindow(L"Mail", {0, 0, 100, 100});
+    ArrangementFile(L"Work.txt",
+                    L"ltrb: 1/2/3/4; winName: Mail;\nltrb: 5/5/9/9; winName: Never;\n");
+    Script(L"a.csv", L";C:\\Tools\\editor.exe;\n;;Work.txt;\n");
+    dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    Tick(9999);
+    EXPECT_TRUE(dialog.appStartScripts().arrangementPending());
+    EXPECT_EQ(fake.windows.NormalRect(mail), (Rect{0, 0, 100, 100}));
+    Tick(2);
+    EXPECT_FALSE(dialog.appStartScripts().arrangementPending());
+    EXPECT_EQ(fake.windows.NormalRect(mail), (Rect{1, 2, 3, 4}));
+    EXPECT_EQ(Lines().back(),
+              L" ! The following, file saved window was not found among the currently "
+              L"opened windows, thus being minimized: ltrb: 5/5/9/9; winName: Never;");
+}
+
+TEST_F(ExecuteTest, ApplyEndsAWaitThatIsStillRunning) {
+    ArrangementFile(L"Work.txt", L"ltrb: 5/5/9/9; winName: Never;\n");
+    Script(L"a.csv", L";C:\\Tools\\editor.exe;\n;;Work.txt;\n");
+    dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    ASSERT_TRUE(dialog.appStartScripts().arrangementPending());
+    dialog.OnButtonClicked(IDC_BN_APPLYSD);
+    EXPECT_FALSE(dialog.appStartScripts().arrangementPending());
+}
+
+TEST_F(ExecuteTest, ArrangementsAlreadyOpenAreAppliedAtOnce) {
+    const WindowHandle mail = fake.windows.AddWindow(L"Mail", {0, 0, 100, 100});
+    ArrangementFile(L"Work.txt", L"ltrb: 1/2/3/4; winName: Mail;\n");
+    Script(L"a.csv", L"File;Program;Arrangement;\nC:\\x.txt;;Work.txt;\n");
+    fake.shell.AddPath(L"C:\\x.txt");
+    dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    EXPECT_FALSE(dialog.appStartScripts().arrangementPending());
+    EXPECT_EQ(fake.windows.NormalRect(mail), (Rect{1, 2, 3, 4}));
+}
+
+}  // namespace
+}  // namespace tilora

@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "app/resource.h"
+#include "windows/WindowOperations.h"
+
+namespace tilora {
+namespace {
+
+using testing::FakePlatform;
+
+constexpr wchar_t kOwn[] = L"Tilora v1.09 (b)";
+
+class WindowOperationsTest : public ::testing::Test {
+  protected:
+    FakePlatform fake;
+    MessageCatalogue catalogue;
+    InfoLog log{fake.controls, fake.clock};
+    WindowModel model{fake.windows, kOwn};
+    Monitors monitors{fake.windows, catalogue, log};
+    std::vector<std::wstring> excludeMaxList;
+    std::wstring separator = std::wstring(500, L'-');
+    WindowOperations operations{fake.windows,  model,      monitors,       catalogue, log,
+                                fake.controls, fake.clock, excludeMaxList, separator};
+
+    void SetUp() override {
+        catalogue.CopySelectedTables();
+        fake.windows.AddProcess(1, {L"notepad.exe", L"C:\\Windows\\notepad.exe"});
+        fake.windows.AddProcess(2, {L"Notepad.exe", L"C:\\Windows\\Notepad.exe"});
+        fake.windows.AddProcess(3, {L"tilora.exe", L"C:\\Tools\\Tilora.exe"});
+    }
+    WindowHandle Add(const std::wstring& title, Rect rect, unsigned process = 1) {
+        return fake.windows.AddWindow(title, rect, process);
+    }
+    std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
+};
+
+TEST_F(WindowOperationsTest,
+       PlaceWindowSetsTheNormalRectangleAndShowStateEvenWhenPlacementIsRefused) {
+    for (bool refused : {false, true}) {
+        for (unsigned show : {kSwShowNormal, kSwShowMinimized, kSwShowMaximized}) {
+            const WindowHandle window = Add(L"W", {10, 10, 110, 110});
+            fake.windows.window(window).refusesPlacement = refused;
+            fake.windows.ShowWindow(window, kSwShowMaximized);  // starts maximised
+            EXPECT_TRUE(operations.PlaceWindow(window, {200, 150, 900, 650}, show));
+            EXPECT_EQ(fake.windows.NormalRect(window), (Rect{200, 150, 900, 650}))
+                << "refused " << refused << " show " << show;
+            EXPECT_EQ(fake.windows.ShowState(window), show);
+            fake.windows.CloseWindow(window);
+        }
+    }
+}
+
+TEST_F(WindowOperationsTest, AWindowOnceMaximisedComesBackNormalWhenAskedTo) {
+    for (bool refused : {false, true}) {
+        const WindowHandle window = Add(L"W", {10, 10, 110, 110});
+        fake.windows.window(window).refusesPlacement = refused;
+        fake.windows.ShowWindow(window, kSwShowMaximized);
+        fake.windows.ShowWindow(window, kSwShowMinimized);  // now restores to maximised
+        operations.PlaceWindow(window, {200, 150, 900, 650}, kSwShowNormal);
+        EXPECT_EQ(fake.windows.ShowState(window), kSwShowNormal) << "refused " << refused;
+        EXPECT_EQ(fake.windows.NormalRect(window), (Rect{200, 150, 900, 650}))
+            << "refused " << refused;
+        fake.windows.CloseWindow(window);
+    }
+}
+
+TEST_F(WindowOperationsTest, PlaceWindowTellsWhetherTheWindowWasVisible) {
+    const WindowHandle hidden = Add(L"Hidden", {0, 0, 10, 10});
+    fake.windows.window(hidden).visible = false;
+    EXPECT_FALSE(operations.PlaceWindow(hidden, {0, 0, 50, 50}, kSwShowNormal));
+    EXPECT_FALSE(operations.PlaceWindow(0x999999, {0, 0, 50, 50}, kSwShowNormal));  // gone
+}
+
+TEST_F(WindowOperationsTest, MinimizeAllSparesTheOwnDialogOnlyWhileTopIsTicked) {
+    Add(L"Editor", {0, 0, 800, 600});
+    const WindowHandle copy = Add(L"Tilora v1.09 (b) - copy", {0, 0, 100, 100}, 3);
+    const WindowHandle own = Add(kOwn, {0, 0, 449, 405}, 3);
+    fake.controls.SetChecked(IDC_CK_TOP, true);
+    operations.MinimizeAll();
+    const std::wstring ownShort =
+        L"Window name: Tilora v1.09 (b) [width x height: 449 x 405;  Process path: "
+        L"C:\\Tools\\Tilora.exe]";
+    EXPECT_EQ(
+        Lines(),
+        (std::vector<std::wstring>{
+            L"The button 'Minimize All' was pressed.",
+            L"Window name: Editor [width x height: 800 x 600;  Process path: "
+            L"C:\\Windows\\notepad.exe] was minimized.",
+            L" ! Window name: Tilora v1.09 (b) - copy [width x height: 100 x 100;  Process path: "
+            L"C:\\Tools\\Tilora.exe] was not minimized, because the Topmost checkmark is checked.",
+            L" ! " + ownShort + L" was not minimized, because the Topmost checkmark is checked.",
+            separator}));
+    EXPECT_EQ(fake.windows.ShowState(own), kSwShowNormal);
+    EXPECT_EQ(fake.windows.ShowState(copy), kSwShowNormal);
+
+    fake.controls.SetChecked(IDC_CK_TOP, false);
+    fake.controls.ListClear(IDC_LB_INFO);
+    operations.MinimizeAll();
+    EXPECT_EQ(Lines()[3], ownShort + L" was minimized.");
+    EXPECT_EQ(fake.windows.ShowState(own), kSwShowMinimized);
+}
+
+TEST_F(WindowOperationsTest, MaximizeAllLeavesExcludedPathsAlone) {
+    struct Case {
+        std::vector<std::wstring> exclusions;
+        bool lowerSpared;
+        bool upperSpared;
+    };
+    const Case cases[] = {
+        {{}, false, false},
+        {{L"notepad"}, true, false},  // case-sensitive substring
+        {{L"xyz", L"Notepad.exe"}, false, true},
+        {{L""}, true, true},  // an empty entry occurs in every path
+    };
+    for (const Case& c : cases) {
+        FakePlatform platform;
+        platform.windows.AddProcess(1, {L"notepad.exe", L"C:\\Windows\\notepad.exe"});
+        platform.windows.AddProcess(2, {L"Notepad.exe", L"C:\\Windows\\Notepad.exe"});
+        const WindowHandle lower = platform.windows.AddWindow(L"lower", {0, 0, 10, 10}, 1);
+        const WindowHandle upper = platform.windows.AddWindow(L"upper", {0, 0, 10, 10}, 2);
+        InfoLog caseLog(platform.controls, platform.clock);
+        WindowModel caseModel(platform.windows, kOwn);
+        Monitors caseMonitors(platform.windows, catalogue, caseLog);
+        WindowOperations caseOperations(platform.windows, caseModel, caseMonitors, catalogue,
+                                        caseLog, platform.controls, platform.clock, c.exclusions,
+                                        separator);
+        caseOperations.MaximizeAll();
+        EXPECT_EQ(platform.windows.ShowState(lower),
+                  c.lowerSpared ? kSwShowNormal : kSwShowMaximized);
+        EXPECT_EQ(platform.windows.ShowState(upper),
+                  c.upperSpared ? kSwShowNormal : kSwShowMaximized);
+    }
+}
+
+TEST_F(WindowOperationsTest, MaximizeAllReportsAWindowThatDoesNotComeToTheFront) {
+    const WindowHandle stubborn = Add(L"Stubborn", {0, 0, 800, 600});
+    fake.windows.window(stubborn).refusesForeground = true;
+    operations.MaximizeAll();
+    EXPECT_EQ(Lines()[1],
+              L" ! Window name: Stubborn [width x height: 800 x 600;  Process path: "
+              L"C:\\Windows\\notepad.exe] was maximized, but could not be brought to the "
+              L"foreground.");
+}
+
+TEST_F(WindowOperationsTest, TheRestorePointFollowsBulkOperationsUntilTileAllHoldsIt) {
+    const WindowHandle editor = Add(L"Editor", {0, 0, 800, 600});
+    operations.MaximizeAll();
+    EXPECT_EQ(model.restorePoint.front().showCmd, kSwShowNormal);
+    operations.MaximizeAll();
+    EXPECT_EQ(model.restorePoint.front().showCmd, kSwShowMaximized);  // replaced again
+
+    fake.windows.ShowWindow(editor, kSwShowNormal);
+    operations.TileAll();
+    EXPECT_TRUE(model.restorePointHeld);
+    const WindowSnapshot held = model.restorePoint;
+    operations.MinimizeAll();
+    operations.MaximizeAll();
+    EXPECT_EQ(model.restorePoint, held);
+}
+
+TEST(TileSlot, FillsAThreeByThreeGridThenRepeatsItLower) {
+    struct Case {
+        int slot;
+        Rect rect;
+    };
+    const Case cases[] = {
+        {0, {0, 0, 636, 340}},    {1, {641, 0, 1277, 340}},     {2, {1282, 0, 1918, 340}},
+        {3, {0, 345, 636, 685}},  {8, {1282, 690, 1918, 1030}}, {9, {0, 60, 636, 400}},
+        {18, {0, 120, 636, 460}}, {27, {0, 0, 636, 340}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TileSlot(c.slot, 0, 0, 1920, 1080), c.rect) << c.slot;
+    EXPECT_EQ(TileSlot(1, -1920, 100, 1920, 1080), (Rect{-1279, 100, -643, 440}));
+    EXPECT_EQ(TileSlot(1, 0, 0, 10, 1080), (Rect{5, 0, 5, 340}));  // cell width 0
+    EXPECT_EQ(TileSlot(1, 0, 0, 5, 1080), (Rect{4, 0, 3, 340}));   // cell width -1
+}
+
+TEST_F(WindowOperationsTest, TileAllGivesTwelveWindowsTheirSlotsAndBringsTheDialogBackLater) {
+    monitors.ReportMonitors();
+    const WindowHandle own = Add(kOwn, {300, 300, 749, 705}, 3);
+    std::vector<WindowHandle> foreign;
+    for (int i = 0; i < 12; ++i)
+        foreign.push_back(Add(L"W" + std::to_wstring(i), {0, 0, 100, 100}));
+    operations.TileAll();
+
+    // Bottom-most first: the first window added is tiled first.
+    EXPECT_EQ(fake.windows.NormalRect(foreign[0]), TileSlot(0, 0, 0, 1920, 1080));
+    EXPECT_EQ(fake.windows.NormalRect(foreign[9]), (Rect{0, 60, 636, 400}));
+    EXPECT_EQ(fake.windows.NormalRect(foreign[11]), (Rect{1282, 60, 1918, 400}));
+    EXPECT_EQ(fake.windows.zOrder().front(), foreign[11]);
+    EXPECT_EQ(fake.windows.ShowState(own), kSwShowMinimized);
+    EXPECT_EQ(operations.ownWindowRestoreDue(), fake.clock.TickCount() + 2000);
+
+    fake.clock.Advance(2000);
+    operations.OwnWindowRestoreTick();
+    EXPECT_EQ(fake.windows.ShowState(own), kSwShowMinimized);
+    fake.clock.Advance(1);
+    operations.OwnWindowRestoreTick();
+    EXPECT_EQ(fake.windows.ShowState(own), kSwShowNormal);
+    EXPECT_EQ(fake.windows.NormalRect(own), (Rect{300, 300, 749, 705}));
+    EXPECT_EQ(fake.windows.zOrder().front(), own);
+    EXPECT_EQ(operations.ownWindowRestoreDue(), NEVER_DUE);
+}
+
+TEST_F(WindowOperationsTest, ApplySnapshotRestoresShowStatesAndStackingBottomFirst) {
+    const WindowHandle a = Add(L"A", {0, 0, 10, 10});
+    const WindowHandle b = Add(L"B", {0, 0, 10, 10});
+    const WindowHandle c = Add(L"C", {0, 0, 10, 10});
+    const WindowHandle d = Add(L"D", {0, 0, 10, 10});
+    const WindowHandle own = Add(kOwn, {0, 0, 449, 405}, 3);
+    operations.SetOwnWindow(own);
+    auto record = [](WindowHandle h, unsigned show, Rect r) {
+        WindowRecord rec;
+        rec.hwnd = h;
+        rec.showCmd = show;
+        rec.rcNormalPosition = r;
+        return rec;
+    };
+    // Wanted from the bottom: C (normal), A (minimised), D (minimised via 6), B (maximised).
+    const WindowSnapshot snapshot = {record(c, 1, {1, 2, 301, 202}), record(a, 2, {5, 5, 50, 50}),
+                                     record(d, 6, {6, 6, 60, 60}), record(own, 1, {9, 9, 458, 414}),
+                                     record(b, 3, {20, 30, 820, 630})};
+    operations.ApplySnapshot(snapshot, true);
+
+    EXPECT_EQ(fake.windows.ShowState(c), kSwShowNormal);
+    EXPECT_EQ(fake.windows.NormalRect(c), (Rect{1, 2, 301, 202}));
+    EXPECT_EQ(fake.windows.ShowState(a), kSwShowMinimized);
+    EXPECT_EQ(fake.windows.NormalRect(a), (Rect{5, 5, 50, 50}));
+    EXPECT_EQ(fake.windows.ShowState(d), kSwShowMinimized);
+    EXPECT_EQ(fake.windows.ShowState(b), kSwShowMaximized);
+    EXPECT_EQ(fake.windows.NormalRect(b), (Rect{20, 30, 820, 630}));
+    EXPECT_EQ(fake.windows.ShowState(own), kSwShowMinimized);  // kept minimised
+    EXPECT_EQ(fake.windows.zOrder()[0], b);
+    EXPECT_EQ(fake.windows.zOrder()[1], c);
+    EXPECT_TRUE(Lines().empty());
+
+    operations.ApplySnapshot(snapshot, false);
+    EXPECT_EQ(fake.windows.ShowState(own), kSwShowNormal);
+    EXPECT_EQ(fake.windows.zOrder()[1], own);
+}
+
+TEST_F(WindowOperationsTest, ApplySnapshotReportsWindowsThatAreGone) {
+    const WindowHandle gone = Add(L"Gone", {0, 0, 10, 10});
+    model.CaptureWindows();
+    const WindowSnapshot snapshot = model.currentSnapshot;
+    fake.windows.CloseWindow(gone);
+    operations.ApplySnapshot(snapshot, false);
+    EXPECT_EQ(Lines(),
+              std::vector<std::wstring>{L" ! Window name: Gone [width x height: 10 x 10;  Process "
+                                        L"path: C:\\Windows\\notepad.exe] could not be restored."});
+}
+
+TEST_F(WindowOperationsTest, MoveIntoViewMovesWindowsPartlyOutsideTheScreen) {
+    const WindowHandle lost = Add(L"Lost", {-1000, 100, -200, 700});
+    Add(L"Full", {0, 0, 1920, 1080});
+    operations.MoveIntoView();
+    EXPECT_EQ(fake.windows.NormalRect(lost), (Rect{0, 0, 800, 600}));
+    EXPECT_EQ(Lines(), std::vector<std::wstring>{
+                           L"Window name: Lost was moved to coordinates top=0/left=0."});
+
+    fake.controls.ListClear(IDC_LB_INFO);
+    operations.MoveIntoView();
+    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"No window had to be moved."});
+}
+
+TEST_F(WindowOperationsTest, TopmostNeedsALastActiveWindowThatIsStillOpen) {
+    operations.SetTopmost();
+    EXPECT_EQ(
+        Lines().back(),
+        L" ! No handle received yet. Please klick the desired window and repeat the command.");
+
+    const WindowHandle editor = Add(L"Editor", {100, 50, 900, 650});
+    model.CaptureWindows();  // seeds the last active window
+    operations.SetTopmost();
+    EXPECT_EQ(Lines().back(), L"Editor is now the TOPMOST window.");
+    const auto& set = fake.windows.setWindowPosCalls().back();
+    EXPECT_EQ(set.insertAfter, kHwndTopmost);
+    EXPECT_EQ(set.flags, kSwpNoMove);
+    EXPECT_EQ(set.cx, 800);
+    EXPECT_EQ(set.cy, 600);
+    EXPECT_TRUE(fake.windows.window(editor).topmost);
+
+    operations.ResetTopmost();
+    EXPECT_EQ(Lines().back(), L"Editor is no longer the TOPMOST window.");
+    EXPECT_EQ(fake.windows.setWindowPosCalls().back().flags, kSwpNoMove | kSwpNoSize);
+    EXPECT_FALSE(fake.windows.window(editor).topmost);
+
+    const std::size_t calls = fake.windows.setWindowPosCalls().size();
+    fake.windows.CloseWindow(editor);
+    operations.SetTopmost();
+    EXPECT_EQ(Lines().back(),
+              L" ! The last active window is no longer open. Please click the desired "
+              L"window and repeat the command.");
+    EXPECT_EQ(fake.windows.setWindowPosCalls().size(), calls);
+}
+
+}  // namespace
+}  // namespace tilora
