@@ -160,6 +160,15 @@ std::vector<std::wstring> TiloraProcess::LogLines() const {
     return lines;
 }
 
+bool TiloraProcess::WaitForStartUpReport() const {
+    return WaitFor([&] {
+        for (const std::wstring& line : LogLines()) {
+            if (line.rfind(L"The following file with all window sizes", 0) == 0) return true;
+        }
+        return false;
+    });
+}
+
 std::vector<std::wstring> TiloraProcess::WaitForLogLines(std::size_t count) const {
     std::vector<std::wstring> lines;
     WaitFor([&] {

@@ -59,6 +59,8 @@ class TiloraProcess {
     int ComboCount(int controlId) const;
     int ComboSelection(int controlId) const;
     std::wstring ComboItem(int controlId, int index) const;
+    // Waits for the first timer tick's report, which ends with the automatic save's line.
+    bool WaitForStartUpReport() const;
     // Waits until the log has at least that many lines; the lines then.
     std::vector<std::wstring> WaitForLogLines(std::size_t count) const;
 

@@ -18,6 +18,7 @@ class TiloraTest : public ::testing::Test {
 
     void SetUp() override {
         ASSERT_NE(tilora.dialog(), nullptr) << "Tilora's dialog did not appear";
+        ASSERT_TRUE(tilora.WaitForStartUpReport());
         startLines = tilora.LogLines().size();
     }
     // The log lines written since the start-up's own report.
