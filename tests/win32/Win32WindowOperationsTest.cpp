@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "DesktopPrograms.h"
+#include "NullDialogControls.h"
 #include "app/InfoLog.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32SystemLibraries.h"
 #include "platform/win32/Win32WindowManager.h"
 #include "windows/Monitors.h"
@@ -15,57 +17,6 @@ namespace {
 using testing::DesktopProgram;
 using testing::TestFolder;
 using testing::WaitUntil;
-
-// Without a dialog: the log and the check boxes are not looked at by these operations.
-class NoControls : public DialogControls {
-  public:
-    void SetCaption(const std::wstring&) override {}
-    void SetIcons() override {}
-    bool IsMinimized() const override { return false; }
-    Size ClientSize() const override { return {}; }
-    Size SystemIconSize() const override { return {}; }
-    void DrawIcon(int, int) override {}
-    void DefaultPaint() override {}
-    void StartTimer(unsigned, unsigned) override {}
-    void StopTimer(unsigned) override {}
-    void EndDialog(int) override {}
-    void SetText(int, const std::wstring&) override {}
-    std::wstring Text(int) const override { return {}; }
-    bool IsChecked(int) const override { return false; }
-    void SetChecked(int, bool) override {}
-    int ListAppend(int, const std::wstring& line) override {
-        lines.push_back(line);
-        return static_cast<int>(lines.size()) - 1;
-    }
-    int ListCount(int) const override { return static_cast<int>(lines.size()); }
-    std::wstring ListLine(int, int index) const override {
-        return lines.at(static_cast<std::size_t>(index));
-    }
-    void ListDeleteLine(int, int) override {}
-    void ListClear(int) override { lines.clear(); }
-    void ListSetTopIndex(int, int) override {}
-    void ListSetHorizontalExtent(int, int) override {}
-    void ComboReset(int) override {}
-    void ComboAdd(int, const std::wstring&) override {}
-    void ComboSelect(int, int) override {}
-    int ComboSelection(int) const override { return -1; }
-    int ComboCount(int) const override { return 0; }
-    std::wstring ComboItem(int, int) const override { return {}; }
-    void ComboSetDroppedWidth(int, int) override {}
-    void EditSelectAll(int) override {}
-    void EditScrollCaret(int) override {}
-    void EditClearSelection(int) override {}
-    TooltipHandle CreateTooltip(WindowHandle, int, const std::wstring&) override { return 0; }
-    void DestroyTooltip(TooltipHandle) override {}
-
-    std::vector<std::wstring> lines;
-};
-
-class Win32Clock : public Clock {
-  public:
-    std::uint64_t TickCount() const override { return ::GetTickCount64(); }
-    LocalDateTime LocalTime() const override { return {}; }
-};
 
 bool SameRect(const RECT& a, const Rect& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
@@ -82,7 +33,7 @@ class Win32WindowOperations : public ::testing::Test {
   protected:
     Win32SystemLibraries libraries;
     Win32WindowManager windows{libraries};
-    NoControls controls;
+    testing::NullDialogControls controls;
     Win32Clock clock;
     MessageCatalogue catalogue;
     InfoLog log{controls, clock};

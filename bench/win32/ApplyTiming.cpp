@@ -1,0 +1,100 @@
+// Times Apply of an arrangement of 3, 10 and 30 real windows under Wine or Windows: the file is
+// read, the windows captured and matched, and each window placed, shown and activated in turn.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "DesktopPrograms.h"
+#include "NullDialogControls.h"
+#include "files/ArrangementReader.h"
+#include "files/ArrangementWriter.h"
+#include "files/FileLists.h"
+#include "files/TextFile.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32SystemLibraries.h"
+#include "platform/win32/Win32WindowManager.h"
+
+namespace {
+
+using namespace tilora;
+using win32::testing::DesktopProgram;
+
+struct Core {
+    win32::Win32SystemLibraries libraries;
+    win32::Win32WindowManager windows{libraries};
+    win32::testing::NullDialogControls controls;
+    win32::Win32Clock clock;
+    MessageCatalogue catalogue;
+    InfoLog log{controls, clock};
+    WindowModel model{windows, L"Tilora v1.09 (b)"};
+    Monitors monitors{windows, catalogue, log};
+    std::vector<std::wstring> excludeMaxList;
+    std::wstring separator = L"-";
+    FileLists fileLists{controls};
+    AppPaths paths;
+    WindowOperations operations{windows,  model, monitors,       catalogue, log,
+                                controls, clock, excludeMaxList, separator};
+    ArrangementWriter writer{catalogue, log, controls, model, fileLists, paths, clock};
+    ArrangementReader reader{catalogue, log, controls, model, operations, writer, paths, clock};
+
+    explicit Core(const std::filesystem::path& folder) : paths(AppPaths::Build(folder.wstring())) {
+        catalogue.CopySelectedTables();
+        libraries.Load(L"PSAPI.DLL");
+        libraries.ResolveEntryPoint(L"PSAPI.DLL", "EnumProcessModules");
+        libraries.ResolveEntryPoint(L"PSAPI.DLL", "GetModuleBaseNameW");
+    }
+};
+
+RECT Slot(int i) {
+    const int x = 20 + (i % 6) * 150;
+    const int y = 20 + (i / 6) * 90;
+    return {x, y, x + 500, y + 300};
+}
+
+}  // namespace
+
+int main() {
+    win32::testing::TestFolder folder;
+    Core core(folder.path());
+    std::vector<std::unique_ptr<DesktopProgram>> programs;
+    for (int count : {3, 10, 30}) {
+        while (static_cast<int>(programs.size()) < count) {
+            const std::wstring name = L"doc" + std::to_wstring(programs.size()) + L".txt";
+            std::ofstream(folder.path() / name) << "x";
+            programs.push_back(
+                std::make_unique<DesktopProgram>(L"notepad.exe " + name, name, folder.path()));
+        }
+        for (int i = 0; i < count; ++i) programs[static_cast<std::size_t>(i)]->PlaceAt(Slot(i));
+        core.model.CaptureWindows();
+        const std::wstring path = folder.path().wstring() + L"\\arrangement.txt";
+        WriteTextFile(path, FormatArrangement(core.model.currentSnapshot, core.catalogue));
+        for (int i = 0; i < count; ++i)
+            programs[static_cast<std::size_t>(i)]->PlaceAt(Slot(count - 1 - i));
+
+        const auto start = std::chrono::steady_clock::now();
+        core.reader.ApplyArrangementFile(path);
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
+
+        int misplaced = 0;
+        for (int i = 0; i < count; ++i) {
+            const RECT want = Slot(i);
+            const RECT now =
+                win32::testing::WindowRect(programs[static_cast<std::size_t>(i)]->window());
+            if (now.left != want.left || now.top != want.top || now.right != want.right ||
+                now.bottom != want.bottom) {
+                ++misplaced;
+            }
+        }
+        std::printf(
+            "Apply of %d notepad windows: %.1f ms in all, %.1f ms per window; %d not at their "
+            "place\n",
+            count, ms, ms / count, misplaced);
+    }
+    return 0;
+}
