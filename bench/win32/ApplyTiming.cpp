@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "CoreWithoutDialog.h"
 #include "DesktopPrograms.h"
-#include "NullDialogControls.h"
 #include "files/ArrangementReader.h"
 #include "files/ArrangementWriter.h"
 #include "files/FileLists.h"
@@ -23,30 +23,14 @@ namespace {
 using namespace tilora;
 using win32::testing::DesktopProgram;
 
-struct Core {
-    win32::Win32SystemLibraries libraries;
-    win32::Win32WindowManager windows{libraries};
-    win32::testing::NullDialogControls controls;
-    win32::Win32Clock clock;
-    MessageCatalogue catalogue;
-    InfoLog log{controls, clock};
-    WindowModel model{windows, L"Tilora v1.09 (b)"};
-    Monitors monitors{windows, catalogue, log};
-    std::vector<std::wstring> excludeMaxList;
-    std::wstring separator = L"-";
+// The core without a dialog, with the arrangement reader on top.
+struct Core : win32::testing::CoreWithoutDialog {
     FileLists fileLists{controls};
     AppPaths paths;
-    WindowOperations operations{windows,  model, monitors,       catalogue, log,
-                                controls, clock, excludeMaxList, separator};
     ArrangementWriter writer{catalogue, log, controls, model, fileLists, paths, clock};
     ArrangementReader reader{catalogue, log, controls, model, operations, writer, paths, clock};
 
-    explicit Core(const std::filesystem::path& folder) : paths(AppPaths::Build(folder.wstring())) {
-        catalogue.CopySelectedTables();
-        libraries.Load(L"PSAPI.DLL");
-        libraries.ResolveEntryPoint(L"PSAPI.DLL", "EnumProcessModules");
-        libraries.ResolveEntryPoint(L"PSAPI.DLL", "GetModuleBaseNameW");
-    }
+    explicit Core(const std::filesystem::path& folder) : paths(AppPaths::Build(folder.wstring())) {}
 };
 
 RECT Slot(int i) {

@@ -67,6 +67,39 @@ char32_t UnitAt(std::string_view bytes, std::size_t offset) {
            (static_cast<char32_t>(static_cast<std::uint8_t>(bytes[offset + 1])) << 8);
 }
 
+// The code point at text[i], pairing surrogates where wchar_t has 16 bits; moves i past it.
+char32_t NextCodePoint(const std::wstring& text, std::size_t& i) {
+    char32_t c = static_cast<char32_t>(text[i++]);
+    if constexpr (sizeof(wchar_t) == 2) {
+        c &= 0xFFFF;
+        if (IsHighSurrogate(c) && i < text.size() &&
+            IsLowSurrogate(static_cast<char32_t>(text[i]) & 0xFFFF)) {
+            const char32_t low = static_cast<char32_t>(text[i++]) & 0xFFFF;
+            c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        }
+    }
+    return c;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c > 0x10FFFF || IsSurrogate(c)) c = kReplacement;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
 }  // namespace
 
 wchar_t Cp1252Character(unsigned char byte) {
@@ -96,19 +129,55 @@ std::optional<std::string> EncodeCp1252(const std::wstring& text) {
 std::string EncodeUtf16Le(const std::wstring& text) {
     std::string bytes;
     bytes.reserve(text.size() * 2);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = static_cast<char32_t>(text[i]);
-        if constexpr (sizeof(wchar_t) == 2) {
-            c &= 0xFFFF;
-            if (IsHighSurrogate(c) && i + 1 < text.size() &&
-                IsLowSurrogate(static_cast<char32_t>(text[i + 1]) & 0xFFFF)) {
-                const char32_t low = static_cast<char32_t>(text[++i]) & 0xFFFF;
-                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-            }
-        }
-        AppendCodePointAsUtf16(bytes, c);
-    }
+    for (std::size_t i = 0; i < text.size();) AppendCodePointAsUtf16(bytes, NextCodePoint(text, i));
     return bytes;
+}
+
+std::string EncodeUtf8(const std::wstring& text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) AppendUtf8(bytes, NextCodePoint(text, i));
+    return bytes;
+}
+
+std::wstring DecodeUtf8(std::string_view bytes) {
+    std::wstring out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<std::uint8_t>(bytes[i]);
+        int length = 0;
+        char32_t c = 0;
+        if (lead < 0x80) {
+            length = 1;
+            c = lead;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            c = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            c = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            c = lead & 0x07;
+        }
+        bool valid = length > 0 && i + static_cast<std::size_t>(length) <= bytes.size();
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<std::uint8_t>(bytes[i + static_cast<std::size_t>(k)]);
+            valid = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and values beyond U+10FFFF are not characters.
+        const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
+        if (!valid || overlong || c > 0x10FFFF || IsSurrogate(c)) {
+            AppendWide(out, kReplacement);
+            ++i;
+            continue;
+        }
+        AppendWide(out, c);
+        i += static_cast<std::size_t>(length);
+    }
+    return out;
 }
 
 std::wstring DecodeUtf16Le(std::string_view bytes) {

@@ -18,6 +18,11 @@ std::wstring DecodeCp1252(std::string_view bytes);
 // The code page 1252 bytes of the text; nothing when a character has no byte there.
 std::optional<std::string> EncodeCp1252(const std::wstring& text);
 
+// UTF-8 of the text. Unpaired surrogates and values that are no character become U+FFFD.
+std::string EncodeUtf8(const std::wstring& text);
+// The text of UTF-8 bytes; invalid and overlong sequences become U+FFFD.
+std::wstring DecodeUtf8(std::string_view bytes);
+
 // UTF-16 little-endian code units of the text, without a byte-order mark. Unpaired surrogates and
 // values that are no character become U+FFFD.
 std::string EncodeUtf16Le(const std::wstring& text);

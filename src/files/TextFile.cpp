@@ -30,7 +30,7 @@ std::wstring DecodeLine(Encoding encoding, std::string_view bytes) {
         case Encoding::Utf16Le:
             return DecodeUtf16Le(bytes);
         case Encoding::Utf8:
-            return WideFromUtf8(std::string(bytes));
+            return DecodeUtf8(bytes);
         default:
             return DecodeCp1252(bytes);
     }

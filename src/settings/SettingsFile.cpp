@@ -83,7 +83,7 @@ int WriteTextFile8(const std::wstring& path, const std::wstring& text) {
             return ReplaceFileContents(path, WithCrLf(*ansi));
         }
         // One character without an 8-bit form would otherwise be lost at the next start.
-        return ReplaceFileContents(path, "\xEF\xBB\xBF" + WithCrLf(Utf8FromWide(text)));
+        return ReplaceFileContents(path, "\xEF\xBB\xBF" + WithCrLf(EncodeUtf8(text)));
     } catch (const std::bad_alloc&) {
         return kErrorNotEnoughMemory;
     }

@@ -2,14 +2,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include "CoreWithoutDialog.h"
 #include "DesktopPrograms.h"
-#include "NullDialogControls.h"
-#include "app/InfoLog.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32SystemLibraries.h"
-#include "platform/win32/Win32WindowManager.h"
-#include "windows/Monitors.h"
-#include "windows/WindowOperations.h"
 
 namespace tilora::win32 {
 namespace {
@@ -31,21 +25,10 @@ UINT ShowState(HWND window) {
 
 class Win32WindowOperations : public ::testing::Test {
   protected:
-    Win32SystemLibraries libraries;
-    Win32WindowManager windows{libraries};
-    testing::NullDialogControls controls;
-    Win32Clock clock;
-    MessageCatalogue catalogue;
-    InfoLog log{controls, clock};
-    WindowModel model{windows, L"Tilora v1.09 (b)"};
-    Monitors monitors{windows, catalogue, log};
-    std::vector<std::wstring> excludeMaxList;
-    std::wstring separator = L"-";
-    WindowOperations operations{windows,  model, monitors,       catalogue, log,
-                                controls, clock, excludeMaxList, separator};
+    testing::CoreWithoutDialog core;
+    WindowOperations& operations = core.operations;
     TestFolder folder;
 
-    void SetUp() override { catalogue.CopySelectedTables(); }
     std::filesystem::path Document(const wchar_t* name) {
         std::ofstream(folder.path() / name) << "text";
         return folder.path();
@@ -126,7 +109,7 @@ TEST_F(Win32WindowOperations, ApplyingASnapshotRebuildsTheStackingOfThreeWindows
             EXPECT_TRUE(WaitUntil(
                 [&] { return SameRect(testing::WindowRect(hwnd(r)), r.rcNormalPosition); }));
         }
-        EXPECT_TRUE(controls.lines.empty());
+        EXPECT_TRUE(core.controls.lines.empty());
     }
 }
 

@@ -2,6 +2,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include "DialogCaptions.h"
 #include "FakePlatform.h"
 #include "app/CKelvaneDlg.h"
 #include "app/ControlTables.h"
@@ -161,43 +162,8 @@ TEST_F(DialogTest, EnterDoesNotEndTheDialog) {
     EXPECT_FALSE(fake.controls.ended());
 }
 
-struct Caption {
-    int controlId;
-    const wchar_t* english;
-    const wchar_t* german;
-};
-
-const Caption kCaptions[] = {
-    {IDC_BN_APPLY, L"Apply", L"Anwenden"},
-    {IDC_BN_EXECUTE, L"Execute", L"Ausführen"},
-    {IDC_BN_SAVEAS, L"SaveAs", L"Speich. Unter"},
-    {IDC_BN_COPYSIZE, L"Copy Size", L"Kopiere Größe"},
-    {IDC_BN_STARTARRANG, L"Start Arrang.", L"Startanordnung"},
-    {IDC_BN_OPENHELP, L"Open Help", L"Öffne Hilfe"},
-    {IDC_BN_SHOWMONRES, L"Show MonRes", L"Zeige MonAuf"},
-    {IDC_BN_PASTESIZE, L"Paste Size", L"Einfüg. Größe"},
-    {IDC_BN_MINIMIZEALL, L"Minimize All", L"Minimiere Alle"},
-    {IDC_BN_MAXIMIZEALL, L"Maximize All", L"Maximiere Alle"},
-    {IDC_BN_TILEALL, L"Tile All", L"Kacheln Alle"},
-    {IDC_BN_SAVESD, L"Save SD", L"Speichern SD"},
-    {IDC_BN_APPLYSD, L"Apply SD", L"Anwenden SD"},
-    {IDC_BN_LANGUAGE, L"Eng/Ger", L"Deutsch/Eng"},
-    {IDC_CK_STOP, L"Stop", L"Stop"},
-    {IDC_CK_CLEAR, L"Clear", L"Lösche"},
-    {IDC_CK_TOP, L"Top", L"Top"},
-    {IDC_CK_MIN, L"Min", L"Min"},
-    {IDC_CK_MOUSE, L"Mouse Pstn", L"Mausposition"},
-    {IDC_ST_COMMAND, L"Select Command:", L"Befehl auswählen:"},
-    {IDC_ST_SCRIPT, L"Select App Start Script:", L"App Start Skript auswählen:"},
-    {IDC_ST_ARRANGEMENT, L"Select Window Arrangement File:", L"Datei Fensteranordnung auswählen:"},
-    {IDC_ST_USERINPUT, L"User Input (e.g. new window arrangement file name):",
-     L"Benutzereingabe (z.B. der Name einer neuen Fensterdatei):"},
-    {IDC_ST_INFO, L"Information Listbox:", L"Listbox Informationsausgabe:"},
-    {IDC_ED_USERINPUT, L"SaveAs_yyyy-mm-dd_hh.mm.ss.txt", L"SaveAs_JJJJ-MM-TT_hh.mm.ss.txt"},
-};
-
 // One tooltip per control, the check boxes in their own order.
-const Caption kTooltips[] = {
+const expected::Caption kTooltips[] = {
     {IDC_BN_APPLY, L"Applies the refrenced window arrangement file",
      L"Wendet die referenzierte Fensteranordnungsdatei an"},
     {IDC_BN_OPENHELP, L"Opens the help file in PDF format", L"Öffnet die Hilfedatei im PDF-Format"},
@@ -211,11 +177,11 @@ const Caption kTooltips[] = {
 
 void ExpectLabelledIn(const testing::FakeDialogControls& controls, Language language) {
     const bool english = language == Language::English;
-    for (const Caption& caption : kCaptions) {
+    for (const expected::Caption& caption : expected::kCaptions) {
         EXPECT_EQ(controls.Text(caption.controlId), english ? caption.english : caption.german)
             << caption.controlId;
     }
-    for (const Caption& tooltip : kTooltips) {
+    for (const expected::Caption& tooltip : kTooltips) {
         EXPECT_EQ(controls.TooltipTexts(tooltip.controlId),
                   std::vector<std::wstring>{english ? tooltip.english : tooltip.german})
             << tooltip.controlId;

@@ -1,26 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "FakePlatform.h"
-#include "app/CKelvaneDlg.h"
-#include "app/resource.h"
+#include "StartedDialogTest.h"
 
 namespace tilora {
 namespace {
 
-class HelpAndMonitorButtonsTest : public ::testing::Test {
-  protected:
-    testing::ScopedWorkingFolder folder;
-    testing::FakePlatform fake;
-    CKelvaneDlg dialog{fake.platform()};
-
-    void SetUp() override {
-        fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
-        dialog.OnInitDialog();
-        dialog.OnPaint();
-        fake.controls.ListClear(IDC_LB_INFO);
-    }
-    std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
-};
+using HelpAndMonitorButtonsTest = testing::StartedDialogTest;
 
 TEST_F(HelpAndMonitorButtonsTest, OpenHelpOpensTheDocumentOfTheLanguageInEffect) {
     fake.shell.AddPath(dialog.paths().helpPdfPath);

@@ -1,9 +1,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "FakePlatform.h"
-#include "app/CKelvaneDlg.h"
-#include "app/resource.h"
+#include "StartedDialogTest.h"
 #include "commands/TimerHandler.h"
 #include "files/PathText.h"
 #include "files/TextFile.h"
@@ -11,23 +9,12 @@
 namespace tilora {
 namespace {
 
-class TimerTest : public ::testing::Test {
+class TimerTest : public testing::StartedDialogTest {
   protected:
-    testing::ScopedWorkingFolder folder;
-    testing::FakePlatform fake;
-    CKelvaneDlg dialog{fake.platform()};
-    WindowHandle own = fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
-
-    void SetUp() override {
-        dialog.OnInitDialog();
-        dialog.OnPaint();
-        fake.controls.ListClear(IDC_LB_INFO);
-    }
     void Tick() {
         fake.clock.Advance(500);
         dialog.OnTimer();
     }
-    std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
 };
 
 TEST_F(TimerTest, TheFirstTickReportsTheMonitorsAndSavesTheWindowsOnce) {

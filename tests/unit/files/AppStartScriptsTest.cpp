@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FakePlatform.h"
-#include "app/CKelvaneDlg.h"
-#include "app/resource.h"
+#include "StartedDialogTest.h"
 #include "files/AppStartScripts.h"
 #include "files/TextFile.h"
 
@@ -42,17 +40,11 @@ TEST(StartProgram, ChoosesWhatToStartFromTheEntry) {
     EXPECT_EQ(shell.calls()[2].directory, L"");
 }
 
-class ExecuteTest : public ::testing::Test {
+class ExecuteTest : public testing::StartedDialogTest {
   protected:
-    testing::ScopedWorkingFolder folder;
-    testing::FakePlatform fake;
-    CKelvaneDlg dialog{fake.platform()};
-
     void SetUp() override {
-        fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
         fake.shell.AddPath(L"C:\\Tools\\editor.exe");
-        dialog.OnInitDialog();
-        dialog.OnPaint();
+        Start();
         dialog.OnTimer();  // the first tick's report
         fake.controls.ListClear(IDC_LB_INFO);
     }
@@ -69,7 +61,6 @@ class ExecuteTest : public ::testing::Test {
         fake.clock.Advance(ms);
         dialog.OnTimer();
     }
-    std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
 };
 
 TEST_F(ExecuteTest, EntriesAreReadFromEveryLineThatIsNoCommentAndLineTwoNamesTheArrangement) {

@@ -2,9 +2,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "FakePlatform.h"
-#include "app/CKelvaneDlg.h"
-#include "app/resource.h"
+#include "StartedDialogTest.h"
 #include "files/ArrangementReader.h"
 #include "files/PathText.h"
 #include "files/TextFile.h"
@@ -60,18 +58,8 @@ std::wstring Line(int zLevel, unsigned showCmd, const std::wstring& ltrb, const 
            trailer;
 }
 
-class ApplyTest : public ::testing::Test {
+class ApplyTest : public testing::StartedDialogTest {
   protected:
-    testing::ScopedWorkingFolder folder;
-    testing::FakePlatform fake;
-    CKelvaneDlg dialog{fake.platform()};
-    WindowHandle own = fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
-
-    void SetUp() override {
-        dialog.OnInitDialog();
-        dialog.OnPaint();
-        fake.controls.ListClear(IDC_LB_INFO);
-    }
     // Writes the arrangement file and selects it in the arrangement box.
     void Arrangement(const std::wstring& name, const std::vector<std::wstring>& lines) {
         std::wstring text;

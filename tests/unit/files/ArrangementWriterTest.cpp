@@ -1,9 +1,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "FakePlatform.h"
-#include "app/CKelvaneDlg.h"
-#include "app/resource.h"
+#include "StartedDialogTest.h"
 #include "files/ArrangementWriter.h"
 #include "files/PathText.h"
 #include "files/TextFile.h"
@@ -48,18 +46,11 @@ TEST(FormatArrangement, OneLinePerWindowWithPaddedNumbersAndTheTrailer) {
         L"Koordinaten;\n");
 }
 
-class SaveTest : public ::testing::Test {
+class SaveTest : public testing::StartedDialogTest {
   protected:
-    testing::ScopedWorkingFolder folder;
-    testing::FakePlatform fake;
-    CKelvaneDlg dialog{fake.platform()};
-
     void SetUp() override {
-        fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
         fake.windows.AddWindow(L"Editor", {100, 50, 900, 650});
-        dialog.OnInitDialog();
-        dialog.OnPaint();
-        fake.controls.ListClear(IDC_LB_INFO);
+        Start();
     }
     std::filesystem::path Arrangement(const std::wstring& name) const {
         return ToPath(dialog.paths().arrangementsDir + name);

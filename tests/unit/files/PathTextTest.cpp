@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "files/PathText.h"
+#include "files/TextEncoding.h"
 
 namespace tilora {
 namespace {
@@ -9,10 +10,10 @@ TEST(PathText, WideTextSurvivesTheRoundTripThroughUtf8) {
     const std::wstring texts[] = {L"", L"plain", L"L\u00f6sche \u00c4", L"\u20ac 100",
                                   std::wstring(L"smile ") + static_cast<wchar_t>(0x1F600)};
     for (const std::wstring& text : texts) {
-        EXPECT_EQ(WideFromUtf8(Utf8FromWide(text)), text);
+        EXPECT_EQ(DecodeUtf8(EncodeUtf8(text)), text);
         EXPECT_EQ(FromPath(ToPath(text)), text);
     }
-    EXPECT_EQ(Utf8FromWide(L"\u00e4"), "\xC3\xA4");
+    EXPECT_EQ(EncodeUtf8(L"\u00e4"), "\xC3\xA4");
 }
 
 TEST(PathText, BytesThatAreNoUtf8BecomeReplacementCharacters) {
@@ -30,7 +31,7 @@ TEST(PathText, BytesThatAreNoUtf8BecomeReplacementCharacters) {
         {"\xED\xA0\x80", L"\uFFFD\uFFFD\uFFFD"},  // a surrogate
         {"\xC3\xA4\xC3", L"\u00e4\uFFFD"},
     };
-    for (const Case& c : cases) EXPECT_EQ(WideFromUtf8(c.bytes), c.text);
+    for (const Case& c : cases) EXPECT_EQ(DecodeUtf8(c.bytes), c.text);
 }
 
 }  // namespace

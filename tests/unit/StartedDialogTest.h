@@ -1,0 +1,30 @@
+// A main dialog on the fakes, started in a fresh working folder, for the tests that work it
+// through its buttons.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "app/CKelvaneDlg.h"
+#include "app/resource.h"
+
+namespace tilora::testing {
+
+class StartedDialogTest : public ::testing::Test {
+  protected:
+    ScopedWorkingFolder folder;
+    FakePlatform fake;
+    WindowHandle own = fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+    CKelvaneDlg dialog{fake.platform()};
+
+    void SetUp() override { Start(); }
+    // Initialises and first paints the dialog, then empties the log of the start-up's own lines.
+    void Start() {
+        dialog.OnInitDialog();
+        dialog.OnPaint();
+        fake.controls.ListClear(IDC_LB_INFO);
+    }
+    std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
+};
+
+}  // namespace tilora::testing
