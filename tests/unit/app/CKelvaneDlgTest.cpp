@@ -4,6 +4,7 @@
 
 #include "DialogCaptions.h"
 #include "FakePlatform.h"
+#include "StartedDialogTest.h"
 #include "app/CKelvaneDlg.h"
 #include "app/ControlTables.h"
 #include "app/resource.h"
@@ -15,25 +16,16 @@ namespace {
 using testing::FakePlatform;
 using testing::ScopedWorkingFolder;
 
-class DialogTest : public ::testing::Test {
+// These tests start the dialog themselves, some after writing a settings file first.
+class DialogTest : public testing::StartedDialogTest {
   protected:
-    ScopedWorkingFolder folder;
-    FakePlatform fake;
-    WindowHandle dialogWindow = fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
-    CKelvaneDlg dialog{fake.platform()};
+    void SetUp() override {}
 
     // A Settings.txt in the working folder, for the next start.
     static void WriteSettings(const std::string& text) {
         std::filesystem::create_directories("_Settings");
         std::ofstream("_Settings/Settings.txt", std::ios::binary) << text;
     }
-    // Starts the dialog and empties the log of the start-up's own report lines.
-    void Start() {
-        dialog.OnInitDialog();
-        dialog.OnPaint();
-        fake.controls.ListClear(IDC_LB_INFO);
-    }
-    std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
     void Click(int controlId) { dialog.OnButtonClicked(controlId); }
     void ClickCheckBox(int controlId, bool checked) {
         fake.controls.UserSetsCheck(controlId, checked);
@@ -83,8 +75,8 @@ TEST_F(DialogTest, HibernationLibraryLinesAtStartUp) {
 TEST_F(DialogTest, FirstPaintPlacesTheDialogAtTheCheckedStartPosition) {
     WriteSettings("StartPosition = 100,200\r\n");
     Start();
-    EXPECT_EQ(dialog.ownWindow(), dialogWindow);
-    EXPECT_EQ(fake.windows.window(dialogWindow).rect, (Rect{100, 200, 549, 605}));
+    EXPECT_EQ(dialog.ownWindow(), own);
+    EXPECT_EQ(fake.windows.window(own).rect, (Rect{100, 200, 549, 605}));
 
     FakePlatform other;
     const WindowHandle otherWindow = other.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
@@ -99,7 +91,7 @@ TEST_F(DialogTest, FirstPaintPlacesTheDialogAtTheCheckedStartPosition) {
 TEST_F(DialogTest, FirstPaintMakesTheDialogTopmostOnlyWhenSet) {
     for (bool topmost : {true, false}) {
         FakePlatform platform;
-        const WindowHandle own = platform.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+        const WindowHandle ownOfCase = platform.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
         WriteSettings(std::string("StartPosition = 10,10\r\nTopmost = ") +
                       (topmost ? "True" : "False"));
         CKelvaneDlg startingDialog(platform.platform());
@@ -107,11 +99,11 @@ TEST_F(DialogTest, FirstPaintMakesTheDialogTopmostOnlyWhenSet) {
         startingDialog.OnPaint();
         ASSERT_EQ(platform.windows.setWindowPosCalls().size(), 1u);
         const auto& call = platform.windows.setWindowPosCalls().front();
-        EXPECT_EQ(call.window, own);
+        EXPECT_EQ(call.window, ownOfCase);
         EXPECT_NE(call.flags & kSwpShowWindow, 0u);
         EXPECT_NE(call.flags & kSwpNoSize, 0u);
         EXPECT_EQ(call.flags & kSwpNoZOrder, topmost ? 0u : kSwpNoZOrder);
-        EXPECT_EQ(platform.windows.window(own).topmost, topmost);
+        EXPECT_EQ(platform.windows.window(ownOfCase).topmost, topmost);
         if (topmost) {
             EXPECT_EQ(call.insertAfter, kHwndTopmost);
         }
