@@ -10,9 +10,7 @@
 
 #include "CoreWithoutDialog.h"
 #include "DesktopPrograms.h"
-#include "files/ArrangementReader.h"
-#include "files/ArrangementWriter.h"
-#include "files/FileLists.h"
+#include "files/ArrangementFormat.h"
 #include "files/TextFile.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32SystemLibraries.h"
@@ -23,14 +21,11 @@ namespace {
 using namespace tilora;
 using win32::testing::DesktopProgram;
 
-// The core without a dialog, with the arrangement reader on top.
+// The core without a dialog, with its folders below the test folder.
 struct Core : win32::testing::CoreWithoutDialog {
-    FileLists fileLists{controls};
-    AppPaths paths;
-    ArrangementWriter writer{catalogue, log, controls, model, fileLists, paths, clock};
-    ArrangementReader reader{catalogue, log, controls, model, operations, writer, paths, clock};
-
-    explicit Core(const std::filesystem::path& folder) : paths(AppPaths::Build(folder.wstring())) {}
+    explicit Core(const std::filesystem::path& folder) {
+        context.paths = AppPaths::Build(folder.wstring());
+    }
 };
 
 RECT Slot(int i) {
@@ -55,12 +50,13 @@ int main() {
         for (int i = 0; i < count; ++i) programs[static_cast<std::size_t>(i)]->PlaceAt(Slot(i));
         core.model.CaptureWindows();
         const std::wstring path = folder.path().wstring() + L"\\arrangement.txt";
-        WriteTextFile(path, FormatArrangement(core.model.currentSnapshot, core.catalogue));
+        WriteTextFile(path, FormatArrangement(core.model.currentSnapshot(),
+                                              core.catalogue.Message(Msg::ArrangementTrailer)));
         for (int i = 0; i < count; ++i)
             programs[static_cast<std::size_t>(i)]->PlaceAt(Slot(count - 1 - i));
 
         const auto start = std::chrono::steady_clock::now();
-        core.reader.ApplyArrangementFile(path);
+        core.arrangements.ApplyArrangementFile(path);
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();

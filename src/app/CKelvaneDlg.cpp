@@ -3,7 +3,9 @@
 #include "app/ControlTables.h"
 #include "app/StartPosition.h"
 #include "app/resource.h"
-#include "text/LanguageSwitch.h"
+#include "commands/ComboBoxes.h"
+#include "commands/SettingsCommands.h"
+#include "files/FileLists.h"
 
 namespace tilora {
 namespace {
@@ -11,46 +13,57 @@ namespace {
 const std::wstring kPsapi = L"PSAPI.DLL";
 const std::wstring kPowrprof = L"powrprof.dll";
 
-constexpr int kSeparatorLength = 500;
 constexpr int kInfoListExtentPx = 2000;
 constexpr int kCommandListWidthPx = 500;
 
 }  // namespace
 
-CKelvaneDlg::CKelvaneDlg(Platform platform)
-    : platform_(platform),
-      infoLog_(platform.controls, platform.clock),
-      chrome_(platform.controls, catalogue_),
-      windowModel_(platform.windows, kOwnTitle),
-      monitors_(platform.windows, catalogue_, infoLog_),
-      settings_(platform.controls, catalogue_, infoLog_),
-      fileLists_(platform.controls),
-      helpAndMonitorButtons_(catalogue_, infoLog_, platform.shell, monitors_, paths_),
-      arrangementWriter_(catalogue_, infoLog_, platform.controls, windowModel_, fileLists_, paths_,
-                         platform.clock),
-      windowOperations_(platform.windows, windowModel_, monitors_, catalogue_, infoLog_,
-                        platform.controls, platform.clock, settings_.excludeMaxList(),
-                        separatorLine_),
-      arrangementReader_(catalogue_, infoLog_, platform.controls, windowModel_, windowOperations_,
-                         arrangementWriter_, paths_, platform.clock),
-      appStartScripts_(catalogue_, infoLog_, platform.shell, windowModel_, arrangementReader_,
-                       paths_, platform.clock),
-      timer_(platform.windows, windowModel_, monitors_, catalogue_, infoLog_, platform.controls,
-             windowOperations_, arrangementReader_, appStartScripts_, paths_, platform.clock,
-             separatorLine_) {}
+CKelvaneDlg::CKelvaneDlg(CommandContext& context)
+    : ctx_(context),
+      chrome_(context),
+      arrangements_(context),
+      scripts_(context, arrangements_),
+      bulk_(context),
+      helpAndMonitor_(context),
+      timerWork_(context) {
+    // Every button of this table writes its "button pressed" line before its action runs; the
+    // check boxes write none.
+    SessionState& session = ctx_.session;
+    clickRoutes_ = {
+        {IDC_BN_LANGUAGE, [this] { OnLanguageButton(); }},
+        {IDC_CK_STOP, [this] { ctx_.log.OnStopClicked(); }},
+        {IDC_CK_CLEAR, [this] { ctx_.log.OnClearClicked(); }},
+        {IDC_BN_APPLY,
+         [this, &session] {
+             session.CancelPendingArrangement();
+             arrangements_.Apply();
+         }},
+        {IDC_BN_APPLYSD,
+         [this, &session] {
+             session.CancelPendingArrangement();
+             arrangements_.ApplySessionDefault();
+         }},
+        {IDC_BN_STARTARRANG, [this] { arrangements_.StartArrangement(); }},
+        {IDC_BN_EXECUTE, [this] { scripts_.Execute(); }},
+        {IDC_BN_MINIMIZEALL, [this] { bulk_.MinimizeAll(); }},
+        {IDC_BN_MAXIMIZEALL, [this] { bulk_.MaximizeAll(); }},
+        {IDC_BN_TILEALL, [this] { bulk_.TileAll(); }},
+        {IDC_BN_SAVEAS, [this] { arrangements_.SaveAs(); }},
+        {IDC_BN_SAVESD, [this] { arrangements_.SaveSessionDefault(); }},
+        {IDC_BN_OPENHELP, [this] { helpAndMonitor_.OpenHelp(); }},
+        {IDC_BN_SHOWMONRES, [this] { helpAndMonitor_.ShowMonRes(); }},
+    };
+}
 
 void CKelvaneDlg::OnInitDialog() {
-    DialogControls& controls = platform_.controls;
+    DialogControls& controls = ctx_.controls;
     controls.SetIcons();
 
-    separatorLine_.clear();
-    for (int i = 0; i < kSeparatorLength; ++i) separatorLine_ += L'-';
-
-    paths_ = AppPaths::Build(CurrentDirectory());
-    CreateMissingFolders(paths_.Folders());
-    settings_.ReadSettings(paths_.settingsFilePath);
-    fileLists_.ListArrangementFiles(paths_.arrangementsDir);
-    fileLists_.ListScriptFiles(paths_.appStartScriptsDir);
+    ctx_.paths = AppPaths::Build(CurrentDirectory());
+    CreateMissingFolders(ctx_.paths.Folders());
+    LoadSettings(ctx_);
+    ctx_.fileLists.ListArrangementFiles(ctx_.paths.arrangementsDir);
+    ctx_.fileLists.ListScriptFiles(ctx_.paths.appStartScriptsDir);
 
     controls.ListSetHorizontalExtent(IDC_LB_INFO, kInfoListExtentPx);
     controls.ComboSetDroppedWidth(IDC_CB_COMMAND, kCommandListWidthPx);
@@ -60,7 +73,7 @@ void CKelvaneDlg::OnInitDialog() {
 }
 
 void CKelvaneDlg::LoadSystemLibraries() {
-    SystemLibraries& libraries = platform_.libraries;
+    SystemLibraries& libraries = ctx_.libraries;
     // Process names need both PSAPI entry points; without them the names stay empty.
     bool processNames = false;
     if (libraries.Load(kPsapi)) {
@@ -68,19 +81,19 @@ void CKelvaneDlg::LoadSystemLibraries() {
         const bool baseName = libraries.ResolveEntryPoint(kPsapi, "GetModuleBaseNameW");
         processNames = enumModules && baseName;
     }
-    windowModel_.SetProcessNamesAvailable(processNames);
+    ctx_.model.SetProcessNamesAvailable(processNames);
 
     bool setSuspendState = false;
     if (libraries.Load(kPowrprof)) {
         setSuspendState = libraries.ResolveEntryPoint(kPowrprof, "SetSuspendState");
     } else {
-        infoLog_.AppendInfo(kPowrprofMissingLine);
+        ctx_.Log(kPowrprofMissingLine);
     }
-    if (!setSuspendState) infoLog_.AppendInfo(kSetSuspendStateMissingLine);
+    if (!setSuspendState) ctx_.Log(kSetSuspendStateMissingLine);
 }
 
 void CKelvaneDlg::OnPaint() {
-    DialogControls& controls = platform_.controls;
+    DialogControls& controls = ctx_.controls;
     if (controls.IsMinimized()) {
         const Size client = controls.ClientSize();
         const Size icon = controls.SystemIconSize();
@@ -93,20 +106,18 @@ void CKelvaneDlg::OnPaint() {
 }
 
 void CKelvaneDlg::RunFirstPaint() {
-    WindowManager& windows = platform_.windows;
-    ownWindow_ = windows.FindWindowByTitle(kOwnTitle);
-    chrome_.SetOwnWindow(ownWindow_);
-    windowOperations_.SetOwnWindow(ownWindow_);
+    WindowManager& windows = ctx_.windows;
+    const WindowHandle own = windows.FindWindowByTitle(kOwnTitle);
+    ctx_.model.SetOwnWindow(own);
 
-    const Rect rect = windows.GetWindowRect(ownWindow_).value_or(Rect{});
-    startPosition_ = CheckStartPosition(settings_.startPosition(), {rect.Width(), rect.Height()},
-                                        windows.VirtualScreenSize());
+    const Rect rect = windows.GetWindowRect(own).value_or(Rect{});
+    const Point start = CheckStartPosition(
+        ctx_.settings.startPosition, {rect.Width(), rect.Height()}, windows.VirtualScreenSize());
 
-    const bool topmost = settings_.topmostSetting();
+    const bool topmost = ctx_.settings.topmost.value_or(false);
     unsigned flags = kSwpNoSize | kSwpShowWindow;
     if (!topmost) flags |= kSwpNoZOrder;
-    windows.SetWindowPos(ownWindow_, topmost ? kHwndTopmost : kHwndTop, startPosition_.x,
-                         startPosition_.y, 0, 0, flags);
+    windows.SetWindowPos(own, topmost ? kHwndTopmost : kHwndTop, start.x, start.y, 0, 0, flags);
 
     ApplyLanguage();
     FillCommandCombo();
@@ -114,11 +125,17 @@ void CKelvaneDlg::RunFirstPaint() {
     FillArrangementCombo();
 
     firstPaintDone_ = true;
-    platform_.controls.StartTimer(kTimerId, kTimerPeriodMs);
+    ctx_.controls.StartTimer(kTimerId, kTimerPeriodMs);
 }
 
 void CKelvaneDlg::OnTimer() {
-    timer_.OnTimerTick();
+    timerWork_.CountTick();
+    timerWork_.FollowForegroundWindow();
+    timerWork_.ReportMousePosition();
+    ctx_.log.ClearCheckTick();
+    bulk_.OwnWindowRestoreTick();
+    arrangements_.KeepOwnMinimizedTick();
+    scripts_.PendingArrangementTick();
 }
 
 void CKelvaneDlg::OnOk() {
@@ -127,85 +144,43 @@ void CKelvaneDlg::OnOk() {
 
 void CKelvaneDlg::OnCancel() {
     // The dialog closes even when the settings cannot be written; the previous file then stays.
-    const Rect ownRect = platform_.windows.GetWindowRect(ownWindow_).value_or(Rect{});
-    const int error = settings_.WriteSettings(paths_.settingsFilePath, ownRect);
-    if (error != 0) {
-        infoLog_.AppendInfo(catalogue_.FileNotWrittenLine(paths_.settingsFilePath, error));
-    }
+    const Rect ownRect = ctx_.windows.GetWindowRect(ctx_.model.ownWindow()).value_or(Rect{});
+    const int error = StoreSettings(ctx_, {ownRect.left, ownRect.top});
+    if (error != 0) ctx_.Log(ctx_.catalogue.FileNotWrittenLine(ctx_.paths.settingsFilePath, error));
 
-    DialogControls& controls = platform_.controls;
-    controls.StopTimer(kTimerId);
-    platform_.libraries.Release(kPsapi);
-    platform_.libraries.Release(kPowrprof);
-    controls.EndDialog(kIdCancel);
+    ctx_.controls.StopTimer(kTimerId);
+    ctx_.libraries.Release(kPsapi);
+    ctx_.libraries.Release(kPowrprof);
+    ctx_.controls.EndDialog(kIdCancel);
 }
 
 void CKelvaneDlg::OnButtonClicked(int controlId) {
-    switch (controlId) {
-        case IDC_BN_LANGUAGE:
-            OnLanguageButton();
-            break;
-        case IDC_CK_STOP:
-            infoLog_.OnStopClicked();
-            break;
-        case IDC_CK_CLEAR:
-            infoLog_.OnClearClicked();
-            break;
-        case IDC_BN_APPLY:
-            appStartScripts_.CancelPendingArrangement();
-            arrangementReader_.OnApply();
-            break;
-        case IDC_BN_APPLYSD:
-            appStartScripts_.CancelPendingArrangement();
-            arrangementReader_.OnApplySessionDefault();
-            break;
-        case IDC_BN_STARTARRANG:
-            arrangementReader_.OnStartArrangement();
-            break;
-        case IDC_BN_EXECUTE:
-            appStartScripts_.OnExecute();
-            break;
-        case IDC_BN_MINIMIZEALL:
-            windowOperations_.MinimizeAll();
-            break;
-        case IDC_BN_MAXIMIZEALL:
-            windowOperations_.MaximizeAll();
-            break;
-        case IDC_BN_TILEALL:
-            windowOperations_.TileAll();
-            break;
-        case IDC_BN_SAVEAS:
-            arrangementWriter_.SaveArrangementAs();
-            break;
-        case IDC_BN_SAVESD:
-            arrangementWriter_.SaveSessionDefault();
-            break;
-        case IDC_BN_OPENHELP:
-            helpAndMonitorButtons_.OpenHelp();
-            break;
-        case IDC_BN_SHOWMONRES:
-            helpAndMonitorButtons_.ShowMonRes();
-            break;
-        default:
-            break;
+    for (const ClickRoute& route : clickRoutes_) {
+        if (route.controlId != controlId) continue;
+        const int button = ButtonIndexOf(controlId);
+        if (button != 0) ctx_.Log(ctx_.catalogue.ButtonPressedLine(button));
+        route.action();
+        return;
     }
 }
 
 void CKelvaneDlg::OnCommandBoxSelectionChange() {}
 
 void CKelvaneDlg::OnUserInputSetFocus() {
-    infoLog_.OnUserInputFocus();
+    // The field is emptied whenever it receives the focus.
+    ctx_.controls.EditSelectAll(IDC_ED_USERINPUT);
+    ctx_.controls.EditScrollCaret(IDC_ED_USERINPUT);
+    ctx_.controls.EditClearSelection(IDC_ED_USERINPUT);
 }
 
 void CKelvaneDlg::OnLanguageButton() {
-    infoLog_.AppendInfo(catalogue_.ButtonPressedLine(ButtonIndexOf(IDC_BN_LANGUAGE)));
-    ToggleLanguage(catalogue_);
+    ctx_.catalogue.ToggleLanguage();
     ApplyLanguage();
 }
 
 void CKelvaneDlg::ApplyLanguage() {
-    catalogue_.CopySelectedTables();
-    LabelDialog(catalogue_, platform_.controls);
+    ctx_.catalogue.CopySelectedTables();
+    LabelDialog();
     chrome_.RecreateButtonTooltips();
     chrome_.RecreateCheckBoxTooltips();
     FillCommandCombo();
@@ -213,22 +188,42 @@ void CKelvaneDlg::ApplyLanguage() {
     FillArrangementCombo();
 }
 
+// Sets the captions of the buttons, check boxes and labels and the user-input field's default
+// text from the catalogue's current copies.
+void CKelvaneDlg::LabelDialog() {
+    const MessageCatalogue& catalogue = ctx_.catalogue;
+    DialogControls& controls = ctx_.controls;
+    for (int index = 1; index <= kButtonCount; ++index) {
+        controls.SetText(kButtonControlIds[index],
+                         catalogue.Current(TextFamily::ButtonCaptions, index));
+    }
+    for (std::size_t entry = 0; entry < kCheckBoxCaptionControls.size(); ++entry) {
+        controls.SetText(kCheckBoxCaptionControls[entry],
+                         catalogue.Current(TextFamily::CheckBoxCaptions, static_cast<int>(entry)));
+    }
+    for (std::size_t entry = 0; entry < kLabelControls.size(); ++entry) {
+        controls.SetText(kLabelControls[entry],
+                         catalogue.Current(TextFamily::LabelCaptions, static_cast<int>(entry)));
+    }
+    controls.SetText(IDC_ED_USERINPUT, catalogue.Message(Msg::SaveAsPlaceholder));
+}
+
 void CKelvaneDlg::FillCommandCombo() {
-    DialogControls& controls = platform_.controls;
+    DialogControls& controls = ctx_.controls;
     controls.ComboReset(IDC_CB_COMMAND);
     const int count = MessageCatalogue::Size(TextFamily::CommandTexts);
     for (int index = 0; index < count; ++index) {
-        controls.ComboAdd(IDC_CB_COMMAND, catalogue_.Current(TextFamily::CommandTexts, index));
+        controls.ComboAdd(IDC_CB_COMMAND, ctx_.catalogue.Current(TextFamily::CommandTexts, index));
     }
     controls.ComboSelect(IDC_CB_COMMAND, 1);
 }
 
 void CKelvaneDlg::FillScriptCombo() {
-    fileLists_.FillScriptCombo();
+    FillCombo(ctx_.controls, IDC_CB_SCRIPT, ctx_.fileLists.scriptFiles);
 }
 
 void CKelvaneDlg::FillArrangementCombo() {
-    fileLists_.FillArrangementCombo();
+    FillCombo(ctx_.controls, IDC_CB_ARRANGEMENT, ctx_.fileLists.arrangementFiles);
 }
 
 }  // namespace tilora

@@ -2,28 +2,38 @@
 
 #include <string>
 
-#include "app/ControlTables.h"
+#include "files/TextHelpers.h"
 
 namespace tilora {
 
-HelpAndMonitorButtons::HelpAndMonitorButtons(const MessageCatalogue& catalogue, InfoLog& log,
-                                             Shell& shell, Monitors& monitors,
-                                             const AppPaths& paths)
-    : catalogue_(catalogue), log_(log), shell_(shell), monitors_(monitors), paths_(paths) {}
+void ReportMonitors(CommandContext& ctx) {
+    Monitors& monitors = ctx.monitors;
+    monitors.Refresh();
 
-void HelpAndMonitorButtons::OpenHelp() {
-    log_.AppendInfo(catalogue_.ButtonPressedLine(ButtonIndexOf(IDC_BN_OPENHELP)));
-    const std::wstring& path =
-        catalogue_.currentLanguage() == L"English" ? paths_.helpPdfPath : paths_.hilfePdfPath;
-    const ShellExecuteResult result = shell_.Execute(path, L"", L"", kSwShowNormal);
-    if (result.instance <= 32) {
-        log_.AppendInfo(catalogue_.Message(msg::CommandFailed) + std::to_wstring(result.lastError));
+    const std::wstring& virtualDesktop = ctx.Text(Msg::VirtualDesktop);
+    const std::wstring& width = ctx.Text(Msg::Width);
+    const std::wstring& height = ctx.Text(Msg::Height);
+    const std::wstring& monitorText = ctx.Text(Msg::Monitor);
+    ctx.Log(virtualDesktop + L" " + width + L": " + FormatInteger(monitors.virtualScreenWidth()) +
+            L", " + virtualDesktop + L" " + height + L": " +
+            FormatInteger(monitors.virtualScreenHeight()));
+    ctx.Log(ctx.Text(Msg::NumberOfMonitors) + FormatInteger(monitors.monitorCount()));
+    ctx.Log(monitorText + L" " + ctx.Text(Msg::Properties) + L": ");
+    for (int n = 1; n <= monitors.monitorCount(); ++n) {
+        ctx.Log(monitorText + L" " + FormatInteger(n) + L" - " + width + L": " +
+                FormatInteger(monitors.Value(n, Monitors::Width)) + L", " + height + L": " +
+                FormatInteger(monitors.Value(n, Monitors::Height)));
     }
 }
 
-void HelpAndMonitorButtons::ShowMonRes() {
-    log_.AppendInfo(catalogue_.ButtonPressedLine(ButtonIndexOf(IDC_BN_SHOWMONRES)));
-    monitors_.ReportMonitors();
+void HelpAndMonitorButtons::OpenHelp() {
+    const std::wstring& path = ctx_.catalogue.currentLanguage() == L"English"
+                                   ? ctx_.paths.helpPdfPath
+                                   : ctx_.paths.hilfePdfPath;
+    const ShellExecuteResult result = ctx_.shell.Execute(path, L"", L"", kSwShowNormal);
+    if (!result.Succeeded()) {
+        ctx_.Log(ctx_.Text(Msg::CommandFailed) + FormatInteger(result.lastError));
+    }
 }
 
 }  // namespace tilora

@@ -1,28 +1,22 @@
 #pragma once
 
-#include "app/AppPaths.h"
-#include "app/InfoLog.h"
-#include "platform/Shell.h"
-#include "text/MessageCatalogue.h"
-#include "windows/Monitors.h"
+#include "commands/CommandContext.h"
 
 namespace tilora {
+
+// Reads the monitors again and writes the monitor report into the log.
+void ReportMonitors(CommandContext& context);
 
 // Open Help shows the help document of the interface language; Show MonRes reports the monitors.
 class HelpAndMonitorButtons {
   public:
-    HelpAndMonitorButtons(const MessageCatalogue& catalogue, InfoLog& log, Shell& shell,
-                          Monitors& monitors, const AppPaths& paths);
+    explicit HelpAndMonitorButtons(CommandContext& context) : ctx_(context) {}
 
     void OpenHelp();
-    void ShowMonRes();
+    void ShowMonRes() { ReportMonitors(ctx_); }
 
   private:
-    const MessageCatalogue& catalogue_;
-    InfoLog& log_;
-    Shell& shell_;
-    Monitors& monitors_;
-    const AppPaths& paths_;
+    CommandContext& ctx_;
 };
 
 }  // namespace tilora

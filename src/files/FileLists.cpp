@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/resource.h"
 #include "files/PathText.h"
 
 namespace tilora {
@@ -65,31 +64,6 @@ int ListFiles(const std::wstring& folder, const std::wstring& pattern,
         const std::wstring name = FromPath(entry->path().filename());
         if (IsListedFile(*entry, name) && MatchesPattern(name, pattern)) names.push_back(name);
     }
-    return static_cast<int>(names.size());
-}
-
-FileLists::FileLists(DialogControls& controls) : controls_(controls) {}
-
-int FileLists::ListArrangementFiles(const std::wstring& arrangementsDir) {
-    return ListFiles(arrangementsDir, kArrangementPattern, arrangementFiles_);
-}
-
-int FileLists::ListScriptFiles(const std::wstring& appStartScriptsDir) {
-    return ListFiles(appStartScriptsDir, kScriptPattern, scriptFiles_);
-}
-
-int FileLists::FillArrangementCombo() {
-    return FillCombo(IDC_CB_ARRANGEMENT, arrangementFiles_);
-}
-
-int FileLists::FillScriptCombo() {
-    return FillCombo(IDC_CB_SCRIPT, scriptFiles_);
-}
-
-int FileLists::FillCombo(int comboId, const std::vector<std::wstring>& names) {
-    controls_.ComboReset(comboId);
-    for (const std::wstring& name : names) controls_.ComboAdd(comboId, name);
-    controls_.ComboSelect(comboId, names.empty() ? -1 : 0);
     return static_cast<int>(names.size());
 }
 

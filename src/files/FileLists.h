@@ -4,8 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/DialogControls.h"
-
 namespace tilora {
 
 inline constexpr wchar_t kArrangementPattern[] = L"*.txt";
@@ -22,29 +20,19 @@ bool MatchesPattern(std::wstring_view name, std::wstring_view pattern);
 int ListFiles(const std::wstring& folder, const std::wstring& pattern,
               std::vector<std::wstring>& names);
 
-// The arrangement files and app start scripts the dialog offers in its two combo boxes.
-class FileLists {
-  public:
-    explicit FileLists(DialogControls& controls);
+// The arrangement files and app start scripts the dialog offers in its two combo boxes, as their
+// folders listed them last.
+struct FileLists {
+    std::vector<std::wstring> arrangementFiles;
+    std::vector<std::wstring> scriptFiles;
 
-    // Each lists its folder again; the combo box keeps showing the old names until it is filled.
-    int ListArrangementFiles(const std::wstring& arrangementsDir);
-    int ListScriptFiles(const std::wstring& appStartScriptsDir);
-
-    // Each shows its list in its combo box with the first name selected (nothing selected when
-    // the list is empty) and returns the number of names.
-    int FillArrangementCombo();
-    int FillScriptCombo();
-
-    const std::vector<std::wstring>& arrangementFiles() const { return arrangementFiles_; }
-    const std::vector<std::wstring>& scriptFiles() const { return scriptFiles_; }
-
-  private:
-    int FillCombo(int comboId, const std::vector<std::wstring>& names);
-
-    DialogControls& controls_;
-    std::vector<std::wstring> arrangementFiles_;
-    std::vector<std::wstring> scriptFiles_;
+    // Each lists its folder again and returns the number of names.
+    int ListArrangementFiles(const std::wstring& arrangementsDir) {
+        return ListFiles(arrangementsDir, kArrangementPattern, arrangementFiles);
+    }
+    int ListScriptFiles(const std::wstring& appStartScriptsDir) {
+        return ListFiles(appStartScriptsDir, kScriptPattern, scriptFiles);
+    }
 };
 
 }  // namespace tilora

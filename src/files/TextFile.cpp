@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <iterator>
 #include <new>
+#include <optional>
 
 #include "files/FileAccess.h"
 #include "files/PathText.h"
 #include "files/TextEncoding.h"
+#include "files/TextHelpers.h"
 
 namespace tilora {
 namespace {
@@ -69,25 +71,11 @@ void SplitLines(Encoding encoding, std::string_view content, std::vector<std::ws
     }
 }
 
-std::wstring Padded(wchar_t pad, int width, std::int64_t value) {
-    std::wstring text = FormatInteger(value);
-    if (width > 0 && static_cast<std::size_t>(width) > text.size()) {
-        text.insert(0, static_cast<std::size_t>(width) - text.size(), pad);
-    }
-    return text;
-}
-
 }  // namespace
 
 int WriteTextFile(const std::wstring& path, const std::wstring& text) {
     try {
-        std::wstring withLineEnds;
-        withLineEnds.reserve(text.size() + text.size() / 16);
-        for (const wchar_t character : text) {
-            if (character == L'\n') withLineEnds += L'\r';
-            withLineEnds += character;
-        }
-        return ReplaceFileContents(path, "\xFF\xFE" + EncodeUtf16Le(withLineEnds));
+        return ReplaceFileContents(path, "\xFF\xFE" + EncodeUtf16Le(WithCrLf(text)));
     } catch (const std::bad_alloc&) {
         return kErrorNotEnoughMemory;
     }
@@ -114,31 +102,17 @@ int ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines) {
     return DecodeTextLines(bytes, lines);
 }
 
-std::wstring TimeStamp(const Clock& clock, std::wstring_view kind) {
-    const LocalDateTime now = clock.LocalTime();
-    const std::wstring date = FormatZeroPadded(4, now.year) + L"-" +
-                              FormatZeroPadded(2, now.month) + L"-" + FormatZeroPadded(2, now.day);
-    std::wstring time = FormatZeroPadded(2, now.hour) + L"." + FormatZeroPadded(2, now.minute) +
-                        L"." + FormatZeroPadded(2, now.second);
-    if (kind == L"date") return date;
-    if (kind == L"time") return time;
-    if (kind == L"timewc") {
-        std::replace(time.begin(), time.end(), L'.', L':');
-        return time;
+int WriteTextFile8(const std::wstring& path, const std::wstring& text) {
+    try {
+        const std::wstring withLineEnds = WithCrLf(text);
+        if (const std::optional<std::string> ansi = EncodeCp1252(withLineEnds)) {
+            return ReplaceFileContents(path, *ansi);
+        }
+        // One character without an 8-bit form would otherwise be lost at the next start.
+        return ReplaceFileContents(path, "\xEF\xBB\xBF" + EncodeUtf8(withLineEnds));
+    } catch (const std::bad_alloc&) {
+        return kErrorNotEnoughMemory;
     }
-    return date + L"_" + time;
-}
-
-std::wstring FormatInteger(std::int64_t value) {
-    return std::to_wstring(value);
-}
-
-std::wstring FormatZeroPadded(int width, std::int64_t value) {
-    return Padded(L'0', width, value);
-}
-
-std::wstring FormatSpacePadded(int width, std::int64_t value) {
-    return Padded(L' ', width, value);
 }
 
 }  // namespace tilora

@@ -5,8 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Clock.h"
-
 namespace tilora {
 
 // Writes the text as UTF-16 little-endian with the byte-order mark FF FE (also for an empty
@@ -27,16 +25,10 @@ int ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines);
 // the negated Windows error code when the encoding is refused.
 int DecodeTextLines(std::string_view bytes, std::vector<std::wstring>& lines);
 
-// The local date, time or both of one clock reading: "date" 2024-03-07, "time" 09.05.03,
-// "datetime" 2024-03-07_09.05.03, "timewc" 09:05:03. Any other kind gives the "datetime" stamp,
-// so a name built from it is still unique to the second.
-std::wstring TimeStamp(const Clock& clock, std::wstring_view kind);
-
-// Plain decimal: a leading "-" for negative values, no grouping, no leading zeros.
-std::wstring FormatInteger(std::int64_t value);
-// FormatInteger's text with "0" or blanks put in front, sign included, until it is at least width
-// characters long: -5 zero-padded to 3 is "0-5". A longer text is not cut.
-std::wstring FormatZeroPadded(int width, std::int64_t value);
-std::wstring FormatSpacePadded(int width, std::int64_t value);
+// Writes the text as 8-bit text in code page 1252 (one byte per character, each line feed as
+// CR LF, no mark) when every character has a byte there; otherwise as UTF-8 with the mark
+// EF BB BF, so that what is written always reads back unchanged. The file is replaced as a whole:
+// a failed write leaves the previous file as it was. Returns 0 or the Windows error code.
+int WriteTextFile8(const std::wstring& path, const std::wstring& text);
 
 }  // namespace tilora

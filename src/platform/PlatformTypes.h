@@ -10,7 +10,6 @@ inline constexpr WindowHandle kNoWindow = 0;
 
 // Special insert-after values of SetWindowPos, with the Windows numbers.
 inline constexpr WindowHandle kHwndTop = 0;
-inline constexpr WindowHandle kHwndBottom = 1;
 inline constexpr WindowHandle kHwndTopmost = -1;
 inline constexpr WindowHandle kHwndNoTopmost = -2;
 
@@ -21,8 +20,7 @@ inline constexpr unsigned kSwpNoZOrder = 0x0004;
 inline constexpr unsigned kSwpNoActivate = 0x0010;
 inline constexpr unsigned kSwpShowWindow = 0x0040;
 
-// Dialog results.
-inline constexpr int kIdOk = 1;
+// The dialog result of the cancel command.
 inline constexpr int kIdCancel = 2;
 
 struct Rect {

@@ -10,6 +10,8 @@ struct ShellExecuteResult {
     std::int64_t instance = 0;
     // GetLastError right after the call.
     std::uint32_t lastError = 0;
+
+    bool Succeeded() const { return instance > 32; }
 };
 
 // Starting programs and opening documents and folders.

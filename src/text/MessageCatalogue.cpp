@@ -375,6 +375,17 @@ const std::array<const wchar_t*, 39> kGermanCommandTexts = {
     L"",
 };
 
+// Each family has one entry per index in both languages, and every message id names an entry.
+static_assert(kEnglishMessages.size() == kGermanMessages.size());
+static_assert(kEnglishCommandTexts.size() == kGermanCommandTexts.size());
+static_assert(kEnglishFilePrefixes.size() == kGermanFilePrefixes.size());
+static_assert(kEnglishButtonCaptions.size() == kGermanButtonCaptions.size());
+static_assert(kEnglishCheckBoxCaptions.size() == kGermanCheckBoxCaptions.size());
+static_assert(kEnglishLabelCaptions.size() == kGermanLabelCaptions.size());
+static_assert(kEnglishButtonTooltips.size() == kGermanButtonTooltips.size());
+static_assert(kEnglishCheckBoxTooltips.size() == kGermanCheckBoxTooltips.size());
+static_assert(static_cast<std::size_t>(Msg::ScriptEntryWithoutFolder) < kEnglishMessages.size());
+
 struct FamilyTables {
     std::span<const wchar_t* const> english;
     std::span<const wchar_t* const> german;
@@ -458,23 +469,32 @@ const std::wstring& MessageCatalogue::CommandSeparator() {
     return separator;
 }
 
+const std::wstring& MessageCatalogue::SeparatorLine() {
+    static const std::wstring separator(500, L'-');
+    return separator;
+}
+
 const std::wstring& MessageCatalogue::Current(TextFamily family, int index) const {
     return Entry(current_[static_cast<int>(family)], index);
 }
 
 std::wstring MessageCatalogue::ButtonPressedLine(int buttonIndex) const {
-    return Message(msg::ButtonPressedBegin) + Current(TextFamily::ButtonCaptions, buttonIndex) +
-           Message(msg::ButtonPressedEnd);
+    return Message(Msg::ButtonPressedBegin) + Current(TextFamily::ButtonCaptions, buttonIndex) +
+           Message(Msg::ButtonPressedEnd);
 }
 
 std::wstring MessageCatalogue::FileNotWrittenLine(const std::wstring& path,
                                                   int windowsError) const {
-    return Message(msg::FileNotWritten) + path + Message(msg::WindowsErrorFollows) +
+    return Message(Msg::FileNotWritten) + path + Message(Msg::WindowsErrorFollows) +
            std::to_wstring(windowsError);
 }
 
 Language MessageCatalogue::SelectedLanguage() const {
     return currentLanguage_ == L"English" ? Language::English : Language::German;
+}
+
+void MessageCatalogue::ToggleLanguage() {
+    currentLanguage_ = currentLanguage_ == L"English" ? L"German" : L"English";
 }
 
 void MessageCatalogue::CopySelectedTables() {

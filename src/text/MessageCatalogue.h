@@ -20,69 +20,75 @@ inline constexpr int kTextFamilyCount = 8;
 
 enum class Language { English, German };
 
-// Indexes of the report texts.
-namespace msg {
-inline constexpr int SettingsOpenFailed = 0;
-inline constexpr int LanguageNotFound = 1;
-inline constexpr int TopmostNotFound = 2;
-inline constexpr int SaveAsPlaceholder = 3;
-inline constexpr int ButtonPressedBegin = 4;
-inline constexpr int ButtonPressedEnd = 5;
-inline constexpr int CommandFailed = 6;
-inline constexpr int Monitor = 7;
-inline constexpr int Properties = 8;
-inline constexpr int Width = 9;
-inline constexpr int Height = 10;
-inline constexpr int NumberOfMonitors = 11;
-inline constexpr int VirtualDesktop = 12;
-inline constexpr int CouldNotMinimize = 14;
-inline constexpr int WasMinimized = 15;
-inline constexpr int ProcessPath = 16;
-inline constexpr int NotMaximizedExcluded = 17;
-inline constexpr int NotMinimizedTopmost = 18;
-inline constexpr int MousePosition = 19;
-inline constexpr int CouldNotRestore = 20;
-inline constexpr int FileNotFound = 21;
-inline constexpr int SelectedFromCommandBox = 22;
-inline constexpr int SeparatorSelected = 23;
-inline constexpr int FileOpenFailed = 24;
-inline constexpr int NewLastActiveWindow = 29;
-inline constexpr int LastActiveNotAtStart = 30;
-inline constexpr int SizeCopied = 31;
-inline constexpr int SizePasted = 32;
-inline constexpr int PasteConfirmation = 33;
-inline constexpr int NoWindowHandles = 34;
-inline constexpr int NoHandleYet = 35;
-inline constexpr int WindowName = 36;
-inline constexpr int PositionLtrb = 37;
-inline constexpr int ProcessId = 38;
-inline constexpr int WidthXHeight = 39;
-inline constexpr int WasMaximized = 40;
-inline constexpr int LastActiveRestored = 42;
-inline constexpr int LastActiveNotRestored = 43;
-inline constexpr int NowTopmost = 44;
-inline constexpr int NoLongerTopmost = 45;
-inline constexpr int MovedToOrigin = 46;
-inline constexpr int NoWindowMoved = 47;
-inline constexpr int AutoSaveWritten = 48;
-inline constexpr int ExportsDeleted = 49;
-inline constexpr int NoFilesToClear = 50;
-inline constexpr int SizeInputNoX = 51;
-inline constexpr int SizeInputSeveralX = 52;
-inline constexpr int ArrangementTrailer = 53;
-inline constexpr int LtrbError = 54;
-inline constexpr int SavedWindowNotFound = 55;
-inline constexpr int EmptyValue = 56;
-inline constexpr int SizeInputFaulty = 57;
-inline constexpr int MinimumSize = 58;
-inline constexpr int InvalidCharacters = 59;
-inline constexpr int FileNotWritten = 60;
-inline constexpr int WindowsErrorFollows = 61;
-inline constexpr int MaximizedNotInFront = 62;
-inline constexpr int LastActiveWindowGone = 63;
-inline constexpr int ScriptEntryNotStarted = 64;
-inline constexpr int ScriptEntryWithoutFolder = 65;
-}  // namespace msg
+// The report texts, by their index in the tables; a wrong id does not compile.
+enum class Msg : int {
+    SettingsOpenFailed = 0,
+    LanguageNotFound = 1,
+    TopmostNotFound = 2,
+    SaveAsPlaceholder = 3,
+    ButtonPressedBegin = 4,
+    ButtonPressedEnd = 5,
+    CommandFailed = 6,
+    Monitor = 7,
+    Properties = 8,
+    Width = 9,
+    Height = 10,
+    NumberOfMonitors = 11,
+    VirtualDesktop = 12,
+    EnumerationFailed = 13,
+    CouldNotMinimize = 14,
+    WasMinimized = 15,
+    ProcessPath = 16,
+    NotMaximizedExcluded = 17,
+    NotMinimizedTopmost = 18,
+    MousePosition = 19,
+    CouldNotRestore = 20,
+    FileNotFound = 21,
+    SelectedFromCommandBox = 22,
+    SeparatorSelected = 23,
+    FileOpenFailed = 24,
+    WindowNameBegin = 25,
+    WindowNameNotFoundEnd = 26,
+    WindowBegin = 27,
+    WindowNotStoredEnd = 28,
+    NewLastActiveWindow = 29,
+    LastActiveNotAtStart = 30,
+    SizeCopied = 31,
+    SizePasted = 32,
+    PasteConfirmation = 33,
+    NoWindowHandles = 34,
+    NoHandleYet = 35,
+    WindowName = 36,
+    PositionLtrb = 37,
+    ProcessId = 38,
+    WidthXHeight = 39,
+    WasMaximized = 40,
+    SizeCopiedAgain = 41,
+    LastActiveRestored = 42,
+    LastActiveNotRestored = 43,
+    NowTopmost = 44,
+    NoLongerTopmost = 45,
+    MovedToOrigin = 46,
+    NoWindowMoved = 47,
+    AutoSaveWritten = 48,
+    ExportsDeleted = 49,
+    NoFilesToClear = 50,
+    SizeInputNoX = 51,
+    SizeInputSeveralX = 52,
+    ArrangementTrailer = 53,
+    LtrbError = 54,
+    SavedWindowNotFound = 55,
+    EmptyValue = 56,
+    SizeInputFaulty = 57,
+    MinimumSize = 58,
+    InvalidCharacters = 59,
+    FileNotWritten = 60,
+    WindowsErrorFollows = 61,
+    MaximizedNotInFront = 62,
+    LastActiveWindowGone = 63,
+    ScriptEntryNotStarted = 64,
+    ScriptEntryWithoutFolder = 65,
+};
 
 // Every text the user sees, in English and German, with a current copy of each family in the
 // language in effect. The current copies are empty until the first CopySelectedTables.
@@ -93,12 +99,19 @@ class MessageCatalogue {
     static int Size(TextFamily family);
     // The English or German table's entry; empty for an index outside the table.
     static const std::wstring& Stored(Language language, TextFamily family, int index);
+    static const std::wstring& Stored(Language language, Msg id) {
+        return Stored(language, TextFamily::Messages, static_cast<int>(id));
+    }
     // 90 hyphen-minus characters: the separator entries of the command list.
     static const std::wstring& CommandSeparator();
+    // 500 hyphen-minus characters: the line that closes a block of output in the log.
+    static const std::wstring& SeparatorLine();
 
     // The current copy's entry; empty for an index outside the table.
     const std::wstring& Current(TextFamily family, int index) const;
-    const std::wstring& Message(int index) const { return Current(TextFamily::Messages, index); }
+    const std::wstring& Message(Msg id) const {
+        return Current(TextFamily::Messages, static_cast<int>(id));
+    }
     // "The button '" + caption + "' was pressed." in the language in effect.
     std::wstring ButtonPressedLine(int buttonIndex) const;
     // " ! The following file could not be written: " + path + the Windows error code.
@@ -108,6 +121,8 @@ class MessageCatalogue {
     void SetCurrentLanguage(const std::wstring& language) { currentLanguage_ = language; }
     // Exactly "English" selects the English tables; any other value the German ones.
     Language SelectedLanguage() const;
+    // "English" becomes "German"; any other language becomes "English".
+    void ToggleLanguage();
     // Copies every family of the selected language into the current copies.
     void CopySelectedTables();
 

@@ -1,11 +1,8 @@
 #include "windows/Monitors.h"
 
-#include <string>
-
 namespace tilora {
 
-Monitors::Monitors(const WindowManager& windows, const MessageCatalogue& catalogue, InfoLog& log)
-    : windows_(windows), catalogue_(catalogue), log_(log) {}
+Monitors::Monitors(const WindowManager& windows) : windows_(windows) {}
 
 std::int32_t Monitors::MonitorTable(int key) const {
     const auto found = table_.find(key);
@@ -18,7 +15,7 @@ void Monitors::RefreshVirtualScreen() {
     virtualScreenHeight_ = size.height;
 }
 
-void Monitors::ReportMonitors() {
+void Monitors::Refresh() {
     RefreshVirtualScreen();
     monitorCount_ = 0;
     for (const Rect& monitor : windows_.EnumDisplayMonitors()) {
@@ -29,21 +26,6 @@ void Monitors::ReportMonitors() {
         table_[base + Bottom] = monitor.bottom;
         table_[base + Width] = monitor.Width();
         table_[base + Height] = monitor.Height();
-    }
-
-    const std::wstring& virtualDesktop = catalogue_.Message(msg::VirtualDesktop);
-    const std::wstring& width = catalogue_.Message(msg::Width);
-    const std::wstring& height = catalogue_.Message(msg::Height);
-    const std::wstring& monitorText = catalogue_.Message(msg::Monitor);
-    log_.AppendInfo(virtualDesktop + L" " + width + L": " + std::to_wstring(virtualScreenWidth_) +
-                    L", " + virtualDesktop + L" " + height + L": " +
-                    std::to_wstring(virtualScreenHeight_));
-    log_.AppendInfo(catalogue_.Message(msg::NumberOfMonitors) + std::to_wstring(monitorCount_));
-    log_.AppendInfo(monitorText + L" " + catalogue_.Message(msg::Properties) + L": ");
-    for (int n = 1; n <= monitorCount_; ++n) {
-        log_.AppendInfo(monitorText + L" " + std::to_wstring(n) + L" - " + width + L": " +
-                        std::to_wstring(Value(n, Width)) + L", " + height + L": " +
-                        std::to_wstring(Value(n, Height)));
     }
 }
 

@@ -3,9 +3,7 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "app/InfoLog.h"
 #include "platform/WindowManager.h"
-#include "text/MessageCatalogue.h"
 
 namespace tilora {
 
@@ -15,10 +13,11 @@ class Monitors {
   public:
     enum Field { Left = 1, Top = 2, Right = 3, Bottom = 4, Width = 5, Height = 6 };
 
-    Monitors(const WindowManager& windows, const MessageCatalogue& catalogue, InfoLog& log);
+    explicit Monitors(const WindowManager& windows);
 
-    // Refreshes the table and the virtual screen size, then writes the report into the log.
-    void ReportMonitors();
+    // Reads the monitors and the virtual screen again. Keys of monitors that are gone keep their
+    // old values.
+    void Refresh();
     // Reads the virtual screen's size again.
     void RefreshVirtualScreen();
 
@@ -33,8 +32,6 @@ class Monitors {
 
   private:
     const WindowManager& windows_;
-    const MessageCatalogue& catalogue_;
-    InfoLog& log_;
     std::unordered_map<int, std::int32_t> table_;
     int monitorCount_ = 0;
     std::int32_t virtualScreenWidth_ = 0;

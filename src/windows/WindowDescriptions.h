@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "app/InfoLog.h"
+#include "platform/WindowRecord.h"
 #include "text/MessageCatalogue.h"
-#include "windows/WindowModel.h"
 
 namespace tilora {
 
@@ -14,7 +13,4 @@ std::wstring DescribeWindow(const WindowRecord& record, const MessageCatalogue& 
 // "Window name: ... [width x height: w x h;  Process path: ...]", the path's drive letter in
 // upper case.
 std::wstring DescribeWindowShort(const WindowRecord& record, const MessageCatalogue& catalogue);
-// One description line per record of the latest capture, or the line that there is none.
-void ListAllWindows(const WindowModel& model, const MessageCatalogue& catalogue, InfoLog& log);
-
 }  // namespace tilora

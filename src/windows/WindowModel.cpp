@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "files/TextHelpers.h"
+
 namespace tilora {
 namespace {
 
@@ -29,23 +31,41 @@ class OpenedProcess {
 
 }  // namespace
 
-std::wstring LowerAsciiLetters(std::wstring text) {
-    for (wchar_t& c : text) {
-        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-    }
-    return text;
-}
-
 WindowModel::WindowModel(WindowManager& windows, std::wstring ownTitle)
     : windows_(windows), ownTitle_(std::move(ownTitle)) {}
 
 int WindowModel::CaptureWindows() {
-    currentSnapshot.clear();
-    recordCount = 0;
+    currentSnapshot_.clear();
     lastAppendedHandle_ = kInsertAfterPending;
     for (WindowHandle window : windows_.EnumDesktopWindows()) CaptureOne(window);
-    SortByZLevel(currentSnapshot);
-    return recordCount;
+    SortByZLevel(currentSnapshot_);
+    return static_cast<int>(currentSnapshot_.size());
+}
+
+const WindowRecord* WindowModel::FindRecord(WindowHandle window) const {
+    for (const WindowRecord& record : currentSnapshot_) {
+        if (record.hwnd == window) return &record;
+    }
+    return nullptr;
+}
+
+bool WindowModel::HasWindowTitled(const std::wstring& title) const {
+    return std::any_of(currentSnapshot_.begin(), currentSnapshot_.end(),
+                       [&](const WindowRecord& record) { return record.winName == title; });
+}
+
+void WindowModel::TakeStartSnapshot() {
+    restorePoint_ = currentSnapshot_;
+    startSnapshot_ = currentSnapshot_;
+}
+
+void WindowModel::TakeRestorePoint() {
+    restorePointHeld_ = false;
+    restorePoint_ = currentSnapshot_;
+}
+
+void WindowModel::RenewRestorePointUnlessHeld() {
+    if (!restorePointHeld_) restorePoint_ = currentSnapshot_;
 }
 
 bool WindowModel::PassesTaskSwitchTest(WindowHandle window) const {
@@ -112,13 +132,12 @@ void WindowModel::CaptureOne(WindowHandle window) {
     record.zLevel = CountWindowsAbove(window);
 
     if (record.winName == ownTitle_) {
-        ownWindowRecord = record;
+        ownWindowRecord_ = record;
     } else if (firstForeignPending_) {
-        lastActiveWindow = window;
+        lastActiveWindow_ = window;
         firstForeignPending_ = false;
     }
-    currentSnapshot.push_back(std::move(record));
-    ++recordCount;
+    currentSnapshot_.push_back(std::move(record));
 }
 
 void WindowModel::SortByZLevel(WindowSnapshot& snapshot) {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/WindowManager.h"
-#include "windows/WindowRecord.h"
+#include "platform/WindowRecord.h"
 
 namespace tilora {
 
@@ -43,16 +43,36 @@ class WindowModel {
     // Process names need the two PSAPI entry points; without them every procName is empty.
     void SetProcessNamesAvailable(bool available) { processNamesAvailable_ = available; }
 
-    WindowSnapshot currentSnapshot;
-    WindowSnapshot restorePoint;
-    bool restorePointHeld = false;
-    WindowSnapshot startSnapshot;
-    WindowRecord ownWindowRecord;
-    WindowHandle lastActiveWindow = kNoWindow;
-    int recordCount = 0;
+    const WindowSnapshot& currentSnapshot() const { return currentSnapshot_; }
+    // The record of the latest capture for the window; null when the capture did not take it.
+    const WindowRecord* FindRecord(WindowHandle window) const;
+    bool HasWindowTitled(const std::wstring& title) const;
 
-    bool firstForeignPending() const { return firstForeignPending_; }
+    // The arrangement Start Arrang. returns to. The bulk operations renew it from their capture
+    // unless Tile All holds it; Save SD renews and releases it; Start Arrang. releases it.
+    const WindowSnapshot& restorePoint() const { return restorePoint_; }
+    bool restorePointHeld() const { return restorePointHeld_; }
+    // The first capture of the run becomes the restore point and the start snapshot.
+    void TakeStartSnapshot();
+    void TakeRestorePoint();
+    void RenewRestorePointUnlessHeld();
+    void HoldRestorePoint() { restorePointHeld_ = true; }
+    void ReleaseRestorePoint() { restorePointHeld_ = false; }
+    const WindowSnapshot& startSnapshot() const { return startSnapshot_; }
+
+    // The dialog's own window, as the first paint found it by its title.
+    WindowHandle ownWindow() const { return ownWindow_; }
+    void SetOwnWindow(WindowHandle window) { ownWindow_ = window; }
+    // The own dialog's record from the latest capture that saw it.
+    const WindowRecord& ownWindowRecord() const { return ownWindowRecord_; }
+
+    // The window the user worked in last, other than the dialog; seeded by the first capture.
+    WindowHandle lastActiveWindow() const { return lastActiveWindow_; }
+    void SetLastActiveWindow(WindowHandle window) { lastActiveWindow_ = window; }
+
     const std::wstring& ownTitle() const { return ownTitle_; }
+    // True until a capture has seen a window other than the own dialog.
+    bool firstForeignPending() const { return firstForeignPending_; }
 
   private:
     // The capture's tests in their order; the title length is read once and handed back.
@@ -63,12 +83,16 @@ class WindowModel {
 
     WindowManager& windows_;
     std::wstring ownTitle_;
+    WindowSnapshot currentSnapshot_;
+    WindowSnapshot restorePoint_;
+    bool restorePointHeld_ = false;
+    WindowSnapshot startSnapshot_;
+    WindowRecord ownWindowRecord_;
+    WindowHandle ownWindow_ = kNoWindow;
+    WindowHandle lastActiveWindow_ = kNoWindow;
     bool processNamesAvailable_ = true;
     bool firstForeignPending_ = true;
     WindowHandle lastAppendedHandle_ = kInsertAfterPending;
 };
-
-// Lower-cases the letters A to Z only; every other character stays as it is.
-std::wstring LowerAsciiLetters(std::wstring text);
 
 }  // namespace tilora

@@ -11,7 +11,7 @@
 #include "FakeShell.h"
 #include "FakeSystemLibraries.h"
 #include "FakeWindowManager.h"
-#include "app/CKelvaneDlg.h"
+#include "platform/Platform.h"
 
 namespace tilora::testing {
 

@@ -61,6 +61,10 @@ bool FakeWindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
     journal_.Add("ShowWindow " + Name(window) + " " + std::to_string(showCommand));
     const auto found = windows_.find(window);
     if (found == windows_.end()) return false;
+    if (found->second.closesWhenShown) {
+        CloseWindow(window);
+        return false;
+    }
     Window& target = found->second;
     const bool wasVisible = target.visible;
     switch (showCommand) {
@@ -235,6 +239,15 @@ std::optional<Rect> FakeWindowManager::GetWindowRect(WindowHandle window) const 
     return w->rect;
 }
 
+namespace {
+
+// Coordinates are 32-bit on Windows and wrap there; near the limits a plain sum would overflow.
+std::int32_t WrappingSum(std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+
+}  // namespace
+
 bool FakeWindowManager::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,
                                      int cx, int cy, unsigned flags) {
     journal_.Add("SetWindowPos " + Name(window));
@@ -248,11 +261,11 @@ bool FakeWindowManager::SetWindowPos(WindowHandle window, WindowHandle insertAft
     if ((flags & kSwpNoMove) == 0) {
         const int width = target.rect.Width();
         const int height = target.rect.Height();
-        target.rect = {x, y, x + width, y + height};
+        target.rect = {x, y, WrappingSum(x, width), WrappingSum(y, height)};
     }
     if ((flags & kSwpNoSize) == 0) {
-        target.rect.right = target.rect.left + cx;
-        target.rect.bottom = target.rect.top + cy;
+        target.rect.right = WrappingSum(target.rect.left, cx);
+        target.rect.bottom = WrappingSum(target.rect.top, cy);
     }
     if (normal) target.placement.normalPosition = target.rect;
     if ((flags & kSwpShowWindow) != 0) target.visible = true;

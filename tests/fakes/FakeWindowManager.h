@@ -33,6 +33,8 @@ class FakeWindowManager : public WindowManager {
         // SetWindowPlacement fails, as Wine's does for windows of other processes.
         bool refusesPlacement = false;
         bool refusesForeground = false;
+        // Its program closes it at the first ShowWindow, which then finds no window.
+        bool closesWhenShown = false;
     };
     struct Process {
         std::wstring baseName;

@@ -15,7 +15,8 @@ class StartedDialogTest : public ::testing::Test {
     ScopedWorkingFolder folder;
     FakePlatform fake;
     WindowHandle own = fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
-    CKelvaneDlg dialog{fake.platform()};
+    CommandContext context{fake.platform()};
+    CKelvaneDlg dialog{context};
 
     void SetUp() override { Start(); }
     // Initialises and first paints the dialog, then empties the log of the start-up's own lines.

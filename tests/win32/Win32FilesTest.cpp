@@ -13,7 +13,6 @@
 #include "files/FileAccess.h"
 #include "files/FileLists.h"
 #include "files/TextFile.h"
-#include "settings/SettingsFile.h"
 
 namespace tilora {
 namespace {

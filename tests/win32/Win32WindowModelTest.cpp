@@ -4,7 +4,6 @@
 #include <map>
 
 #include "DesktopPrograms.h"
-#include "app/InfoLog.h"
 #include "platform/win32/Win32SystemLibraries.h"
 #include "platform/win32/Win32WindowManager.h"
 #include "windows/Monitors.h"
@@ -87,7 +86,7 @@ TEST(Win32WindowModel, CapturesNotepadAndWineMineWithTheirPlacesAndStacking) {
     ASSERT_GE(model.CaptureWindows(), 3);
 
     std::map<HWND, WindowRecord> byWindow;
-    for (const WindowRecord& record : model.currentSnapshot) {
+    for (const WindowRecord& record : model.currentSnapshot()) {
         byWindow[reinterpret_cast<HWND>(static_cast<std::intptr_t>(record.hwnd))] = record;
     }
     ASSERT_EQ(byWindow.count(alpha.window()), 1u);
@@ -116,7 +115,7 @@ TEST(Win32WindowModel, CapturesNotepadAndWineMineWithTheirPlacesAndStacking) {
     EXPECT_LT(b.zLevel, m.zLevel);
     // Bottom-most first: WineMine before beta before alpha.
     std::vector<HWND> order;
-    for (const WindowRecord& record : model.currentSnapshot) {
+    for (const WindowRecord& record : model.currentSnapshot()) {
         const HWND hwnd = reinterpret_cast<HWND>(static_cast<std::intptr_t>(record.hwnd));
         if (hwnd == alpha.window() || hwnd == beta.window() || hwnd == mine.window())
             order.push_back(hwnd);

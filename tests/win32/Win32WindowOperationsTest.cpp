@@ -26,7 +26,7 @@ UINT ShowState(HWND window) {
 class Win32WindowOperations : public ::testing::Test {
   protected:
     testing::CoreWithoutDialog core;
-    WindowOperations& operations = core.operations;
+    testing::CoreWithoutDialog::Operations& operations = core.operations;
     TestFolder folder;
 
     std::filesystem::path Document(const wchar_t* name) {

@@ -86,7 +86,8 @@ class CKelvaneApp {
         Win32DialogControls controls(instance, IDR_MAINFRAME);
         Win32Clock clock;
         Win32Shell shell;
-        CKelvaneDlg dialog(Platform{windows, controls, clock, libraries, shell});
+        CommandContext context(Platform{windows, controls, clock, libraries, shell});
+        CKelvaneDlg dialog(context);
         DialogHost host{dialog, controls};
         ::DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_TILORA_DIALOG), nullptr, DialogProc,
                           reinterpret_cast<LPARAM>(&host));

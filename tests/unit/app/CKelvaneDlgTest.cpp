@@ -39,11 +39,11 @@ TEST_F(DialogTest, StartInAnEmptyFolderCreatesTheSixFolders) {
          {"_Arrangements", "_AppStartScripts", "_Exports", "_Help", "_License", "_Settings"}) {
         EXPECT_TRUE(std::filesystem::is_directory(folder.path() / name)) << name;
     }
-    EXPECT_EQ(dialog.paths().baseDir, FromPath(std::filesystem::current_path()));
+    EXPECT_EQ(context.paths.baseDir, FromPath(std::filesystem::current_path()));
     EXPECT_EQ(fake.controls.caption(), L"Tilora v1.09 (b)");
     EXPECT_EQ(fake.controls.Extent(IDC_LB_INFO), 2000);
     EXPECT_EQ(fake.controls.Extent(IDC_CB_COMMAND), 500);
-    EXPECT_EQ(dialog.separatorLine(), std::wstring(500, L'-'));
+    EXPECT_EQ(MessageCatalogue::SeparatorLine(), std::wstring(500, L'-'));
     EXPECT_TRUE(fake.journal.Contains("SetIcons"));
 }
 
@@ -62,7 +62,8 @@ TEST_F(DialogTest, HibernationLibraryLinesAtStartUp) {
         FakePlatform platform;
         if (c.powrprofMissing) platform.libraries.RemoveLibrary(L"powrprof.dll");
         if (c.entryPointMissing) platform.libraries.RemoveEntryPoint("SetSuspendState");
-        CKelvaneDlg startingDialog(platform.platform());
+        CommandContext startingDialogContext(platform.platform());
+        CKelvaneDlg startingDialog(startingDialogContext);
         startingDialog.OnInitDialog();
         auto lines = platform.controls.Lines(IDC_LB_INFO);
         lines.erase(lines.begin());  // the missing settings file
@@ -75,17 +76,17 @@ TEST_F(DialogTest, HibernationLibraryLinesAtStartUp) {
 TEST_F(DialogTest, FirstPaintPlacesTheDialogAtTheCheckedStartPosition) {
     WriteSettings("StartPosition = 100,200\r\n");
     Start();
-    EXPECT_EQ(dialog.ownWindow(), own);
+    EXPECT_EQ(context.model.ownWindow(), own);
     EXPECT_EQ(fake.windows.window(own).rect, (Rect{100, 200, 549, 605}));
 
     FakePlatform other;
     const WindowHandle otherWindow = other.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
     WriteSettings("StartPosition = 100,-5\r\n");
-    CKelvaneDlg offScreen(other.platform());
+    CommandContext offScreenContext(other.platform());
+    CKelvaneDlg offScreen(offScreenContext);
     offScreen.OnInitDialog();
     offScreen.OnPaint();
     EXPECT_EQ(other.windows.window(otherWindow).rect, (Rect{0, 0, 449, 405}));
-    EXPECT_EQ(offScreen.startPosition(), (Point{0, 0}));
 }
 
 TEST_F(DialogTest, FirstPaintMakesTheDialogTopmostOnlyWhenSet) {
@@ -94,7 +95,8 @@ TEST_F(DialogTest, FirstPaintMakesTheDialogTopmostOnlyWhenSet) {
         const WindowHandle ownOfCase = platform.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
         WriteSettings(std::string("StartPosition = 10,10\r\nTopmost = ") +
                       (topmost ? "True" : "False"));
-        CKelvaneDlg startingDialog(platform.platform());
+        CommandContext startingDialogContext(platform.platform());
+        CKelvaneDlg startingDialog(startingDialogContext);
         startingDialog.OnInitDialog();
         startingDialog.OnPaint();
         ASSERT_EQ(platform.windows.setWindowPosCalls().size(), 1u);
@@ -117,7 +119,6 @@ TEST_F(DialogTest, FirstPaintRunsOnceHoweverOftenTheDialogRepaints) {
     fake.controls.SetMinimized(false);
     dialog.OnPaint();
     dialog.OnPaint();
-    EXPECT_TRUE(dialog.firstPaintDone());
     EXPECT_EQ(fake.controls.timerStarts(), 1);
     EXPECT_EQ(fake.controls.runningTimers().at(kTimerId), 500u);
     EXPECT_EQ(fake.windows.setWindowPosCalls().size(), 1u);
@@ -146,6 +147,23 @@ TEST_F(DialogTest, ClosingStopsTheTimerReleasesTheLibrariesThenEnds) {
     EXPECT_LT(psapi, powrprof);
     EXPECT_LT(powrprof, end);
     EXPECT_FALSE(fake.libraries.IsLoaded(L"PSAPI.DLL"));
+}
+
+TEST_F(DialogTest, ClosingWritesTheSettingsAsTheyAreThen) {
+    WriteSettings("Language = German\r\nExcludeMax = a.exe;b.exe\r\nMinimize = True\r\n");
+    Start();
+    fake.windows.SetWindowPos(own, kHwndTop, -300, 42, 0, 0, kSwpNoSize | kSwpNoZOrder);
+    Click(IDC_BN_LANGUAGE);
+    ClickCheckBox(IDC_CK_TOP, true);
+    ClickCheckBox(IDC_CK_MIN, false);
+    dialog.OnCancel();
+    std::ifstream in(folder.path() / "_Settings" / "Settings.txt", std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
+    EXPECT_EQ(written,
+              "Language = English\r\nStartPosition = -300,42\r\nTopmost = True\r\n"
+              "Minimize = False\r\nExcludeMax = a.exe;b.exe\r\n");
+    EXPECT_TRUE(fake.controls.ended());
 }
 
 TEST_F(DialogTest, EnterDoesNotEndTheDialog) {
@@ -197,9 +215,10 @@ TEST_F(DialogTest, FirstPaintLabelsTheDialogInTheLanguageRead) {
 
     FakePlatform german;
     german.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
-    CKelvaneDlg germanDialog(german.platform());
+    CommandContext germanDialogContext(german.platform());
+    CKelvaneDlg germanDialog(germanDialogContext);
     germanDialog.OnInitDialog();
-    germanDialog.catalogue().SetCurrentLanguage(L"German");
+    germanDialogContext.catalogue.SetCurrentLanguage(L"German");
     germanDialog.OnPaint();
     ExpectLabelledIn(german.controls, Language::German);
 }
@@ -210,7 +229,7 @@ TEST_F(DialogTest, EngGerSwitchesEveryTextAndBackAgain) {
 
     Click(IDC_BN_LANGUAGE);
     ExpectLabelledIn(fake.controls, Language::German);
-    EXPECT_EQ(dialog.catalogue().currentLanguage(), L"German");
+    EXPECT_EQ(context.catalogue.currentLanguage(), L"German");
 
     Click(IDC_BN_LANGUAGE);
     ExpectLabelledIn(fake.controls, Language::English);
@@ -220,7 +239,7 @@ TEST_F(DialogTest, EngGerSwitchesEveryTextAndBackAgain) {
 
 TEST_F(DialogTest, EngGerFromAnUnknownLanguageGoesToEnglish) {
     dialog.OnInitDialog();
-    dialog.catalogue().SetCurrentLanguage(L"Klingon");
+    context.catalogue.SetCurrentLanguage(L"Klingon");
     dialog.OnPaint();
     ExpectLabelledIn(fake.controls, Language::German);
     Click(IDC_BN_LANGUAGE);
@@ -245,6 +264,9 @@ TEST_F(DialogTest, StopAndClearWorkThroughTheDialog) {
 
 TEST_F(DialogTest, UserInputFocusEmptiesTheField) {
     Start();
+    dialog.OnUserInputSetFocus();
+    EXPECT_EQ(fake.controls.Text(IDC_ED_USERINPUT), L"");
+    fake.controls.UserTypes(IDC_ED_USERINPUT, L"Layout1");
     dialog.OnUserInputSetFocus();
     EXPECT_EQ(fake.controls.Text(IDC_ED_USERINPUT), L"");
 }

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "app/InfoLog.h"
 #include "app/resource.h"
+#include "commands/ComboBoxes.h"
+#include "commands/InfoLog.h"
 
 namespace tilora {
 namespace {
@@ -71,15 +72,6 @@ TEST_F(InfoLogTest, TheLogKeepsTheNewestLinesOnceFull) {
     EXPECT_EQ(fake.controls.TopIndex(IDC_LB_INFO), InfoLog::kMaxLines - 1);
 }
 
-TEST_F(InfoLogTest, TheUserInputFieldIsEmptiedWheneverItGetsTheFocus) {
-    fake.controls.SetText(IDC_ED_USERINPUT, L"SaveAs_yyyy-mm-dd_hh.mm.ss.txt");
-    log.OnUserInputFocus();
-    EXPECT_EQ(fake.controls.Text(IDC_ED_USERINPUT), L"");
-    fake.controls.UserTypes(IDC_ED_USERINPUT, L"Layout1");
-    log.OnUserInputFocus();
-    EXPECT_EQ(fake.controls.Text(IDC_ED_USERINPUT), L"");
-}
-
 TEST_F(InfoLogTest, ComboItemTextGivesTheItemOrAnInputError) {
     struct Case {
         int items;
@@ -98,18 +90,18 @@ TEST_F(InfoLogTest, ComboItemTextGivesTheItemOrAnInputError) {
         fake.controls.ComboReset(IDC_CB_COMMAND);
         for (int i = 0; i < c.items; ++i)
             fake.controls.ComboAdd(IDC_CB_COMMAND, L"item " + std::to_wstring(i));
-        EXPECT_EQ(log.ComboItemText(IDC_CB_COMMAND, c.index), c.expected)
+        EXPECT_EQ(ComboItemText(fake.controls, IDC_CB_COMMAND, c.index), c.expected)
             << c.items << " items, index " << c.index;
     }
 }
 
 TEST_F(InfoLogTest, SelectedComboTextIsEmptyWithoutASelection) {
-    EXPECT_EQ(log.SelectedComboText(IDC_CB_ARRANGEMENT), L"");
+    EXPECT_EQ(SelectedComboText(fake.controls, IDC_CB_ARRANGEMENT), L"");
     fake.controls.ComboAdd(IDC_CB_ARRANGEMENT, L"a.txt");
     fake.controls.ComboAdd(IDC_CB_ARRANGEMENT, L"b.txt");
-    EXPECT_EQ(log.SelectedComboText(IDC_CB_ARRANGEMENT), L"");
+    EXPECT_EQ(SelectedComboText(fake.controls, IDC_CB_ARRANGEMENT), L"");
     fake.controls.ComboSelect(IDC_CB_ARRANGEMENT, 1);
-    EXPECT_EQ(log.SelectedComboText(IDC_CB_ARRANGEMENT), L"b.txt");
+    EXPECT_EQ(SelectedComboText(fake.controls, IDC_CB_ARRANGEMENT), L"b.txt");
 }
 
 }  // namespace

@@ -8,15 +8,15 @@ namespace {
 using HelpAndMonitorButtonsTest = testing::StartedDialogTest;
 
 TEST_F(HelpAndMonitorButtonsTest, OpenHelpOpensTheDocumentOfTheLanguageInEffect) {
-    fake.shell.AddPath(dialog.paths().helpPdfPath);
-    fake.shell.AddPath(dialog.paths().hilfePdfPath);
+    fake.shell.AddPath(context.paths.helpPdfPath);
+    fake.shell.AddPath(context.paths.hilfePdfPath);
     dialog.OnButtonClicked(IDC_BN_OPENHELP);
     dialog.OnButtonClicked(IDC_BN_LANGUAGE);
     dialog.OnButtonClicked(IDC_BN_OPENHELP);
     ASSERT_EQ(fake.shell.calls().size(), 2u);
-    EXPECT_EQ(fake.shell.calls()[0].file, dialog.paths().helpPdfPath);
+    EXPECT_EQ(fake.shell.calls()[0].file, context.paths.helpPdfPath);
     EXPECT_EQ(fake.shell.calls()[0].showCommand, 1);
-    EXPECT_EQ(fake.shell.calls()[1].file, dialog.paths().hilfePdfPath);
+    EXPECT_EQ(fake.shell.calls()[1].file, context.paths.hilfePdfPath);
     EXPECT_EQ(Lines(), (std::vector<std::wstring>{L"The button 'Open Help' was pressed.",
                                                   L"The button 'Eng/Ger' was pressed.",
                                                   L"Der Button 'Öffne Hilfe' wurde gedrückt."}));
@@ -40,14 +40,14 @@ TEST_F(HelpAndMonitorButtonsTest, ShowMonResWritesThePressLineThenTheReport) {
 }
 
 TEST_F(HelpAndMonitorButtonsTest, WithStopCheckedTheDocumentStillOpens) {
-    fake.shell.AddPath(dialog.paths().helpPdfPath);
+    fake.shell.AddPath(context.paths.helpPdfPath);
     fake.controls.UserSetsCheck(IDC_CK_STOP, true);
     dialog.OnButtonClicked(IDC_CK_STOP);
     dialog.OnButtonClicked(IDC_BN_OPENHELP);
     dialog.OnButtonClicked(IDC_BN_SHOWMONRES);
     EXPECT_TRUE(Lines().empty());
     EXPECT_EQ(fake.shell.calls().size(), 1u);
-    EXPECT_EQ(dialog.monitors().monitorCount(), 1);
+    EXPECT_EQ(context.monitors.monitorCount(), 1);
 }
 
 }  // namespace

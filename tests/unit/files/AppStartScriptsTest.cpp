@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "StartedDialogTest.h"
-#include "files/AppStartScripts.h"
+#include "commands/ScriptCommands.h"
+#include "files/ScriptFormat.h"
 #include "files/TextFile.h"
 
 namespace tilora {
@@ -49,13 +50,13 @@ class ExecuteTest : public testing::StartedDialogTest {
         fake.controls.ListClear(IDC_LB_INFO);
     }
     void Script(const std::wstring& name, const std::wstring& text) {
-        ASSERT_EQ(WriteTextFile(dialog.paths().appStartScriptsDir + name, text), 0);
+        ASSERT_EQ(WriteTextFile(context.paths.appStartScriptsDir + name, text), 0);
         fake.controls.ComboReset(IDC_CB_SCRIPT);
         fake.controls.ComboAdd(IDC_CB_SCRIPT, name);
         fake.controls.ComboSelect(IDC_CB_SCRIPT, 0);
     }
     void ArrangementFile(const std::wstring& name, const std::wstring& text) {
-        ASSERT_EQ(WriteTextFile(dialog.paths().arrangementsDir + name, text), 0);
+        ASSERT_EQ(WriteTextFile(context.paths.arrangementsDir + name, text), 0);
     }
     void Tick(std::uint64_t ms) {
         fake.clock.Advance(ms);
@@ -68,19 +69,20 @@ TEST_F(ExecuteTest, EntriesAreReadFromEveryLineThatIsNoCommentAndLineTwoNamesThe
            L"File;Program;Arrangement;\n# a comment;;Work.txt;\n\n;;skipped;\nC:\\Docs\\plan.txt; "
            L"C:\\Tools\\editor.exe;\n"
            L"C:\\Docs\\plan.xlsx;\n");
-    ASSERT_TRUE(dialog.appStartScripts().startList().empty());
-    AppStartScripts& scripts = dialog.appStartScripts();
-    ASSERT_TRUE(scripts.ReadAppStartScript(L"a.csv"));
-    EXPECT_EQ(scripts.startList(),
+    ArrangementCommands arrangements(context);
+    ScriptCommands scripts(context, arrangements);
+    const std::optional<AppStartScript> a = scripts.ReadAppStartScript(L"a.csv");
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->entries,
               (std::vector<StartEntry>{{L"File", L"Program"},
                                        {L"C:\\Docs\\plan.txt", L" C:\\Tools\\editor.exe"},
                                        {L"C:\\Docs\\plan.xlsx", L""}}));
-    EXPECT_EQ(scripts.scriptArrangement(), L"Work.txt");
+    EXPECT_EQ(a->arrangement, L"Work.txt");
 
     Script(L"b.csv", L"C:\\B\\b.txt;C:\\Tools\\editor.exe;\n");
-    ASSERT_TRUE(scripts.ReadAppStartScript(L"b.csv"));
-    EXPECT_EQ(scripts.startList(),
-              (std::vector<StartEntry>{{L"C:\\B\\b.txt", L"C:\\Tools\\editor.exe"}}));
+    const std::optional<AppStartScript> b = scripts.ReadAppStartScript(L"b.csv");
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->entries, (std::vector<StartEntry>{{L"C:\\B\\b.txt", L"C:\\Tools\\editor.exe"}}));
 }
 
 TEST_F(ExecuteTest, EntriesThatCannotStartAreReportedAndTheOthersStillStart) {
@@ -106,29 +108,28 @@ TEST_F(ExecuteTest, MissingScriptsAndArrangementsAreReported) {
     fake.controls.ComboSelect(IDC_CB_SCRIPT, 0);
     dialog.OnButtonClicked(IDC_BN_EXECUTE);
     EXPECT_EQ(Lines().back(), L" ! The selected file was not found. The file name was: " +
-                                  dialog.paths().appStartScriptsDir + L"gone.csv");
+                                  context.paths.appStartScriptsDir + L"gone.csv");
 
     Script(L"a.csv", L";C:\\Tools\\editor.exe;\n;;Work;\n");  // no ".txt" is added
     dialog.OnButtonClicked(IDC_BN_EXECUTE);
     EXPECT_EQ(Lines().back(), L" ! The selected file was not found. The file name was: " +
-                                  dialog.paths().arrangementsDir + L"Work");
-    EXPECT_FALSE(dialog.appStartScripts().arrangementPending());
+                                  context.paths.arrangementsDir + L"Work");
+    EXPECT_FALSE(context.session.arrangementPending());
 }
 
 TEST_F(ExecuteTest, TheArrangementWaitsForTheStartedWindowsWithoutBlocking) {
     ArrangementFile(L"Work.txt", L"ltrb: 10/20/410/320; winName: plan.txt - Editor;\n");
     Script(L"a.csv", L"C:\\Docs\\plan.txt;C:\\Tools\\editor.exe;\n;;Work.txt;\n");
     dialog.OnButtonClicked(IDC_BN_EXECUTE);
-    EXPECT_TRUE(dialog.appStartScripts().arrangementPending());
-    EXPECT_TRUE(dialog.appStartScripts().scriptArrangement().empty());
+    EXPECT_TRUE(context.session.arrangementPending());
 
     Tick(500);
     dialog.OnButtonClicked(IDC_BN_LANGUAGE);  // the dialog still answers
     Tick(500);
     const WindowHandle editor = fake.windows.AddWindow(L"plan.txt - Editor", {0, 0, 100, 100});
-    EXPECT_TRUE(dialog.appStartScripts().arrangementPending());
+    EXPECT_TRUE(context.session.arrangementPending());
     Tick(500);
-    EXPECT_FALSE(dialog.appStartScripts().arrangementPending());
+    EXPECT_FALSE(context.session.arrangementPending());
     EXPECT_EQ(fake.windows.NormalRect(editor), (Rect{10, 20, 410, 320}));
     for (const std::wstring& line : Lines())
         EXPECT_EQ(line.find(L" ! "), std::wstring::npos) << line;
@@ -141,10 +142,10 @@ TEST_F(ExecuteTest, AWindowThatNeverOpensIsReportedAfterTenSeconds) {
     Script(L"a.csv", L";C:\\Tools\\editor.exe;\n;;Work.txt;\n");
     dialog.OnButtonClicked(IDC_BN_EXECUTE);
     Tick(9999);
-    EXPECT_TRUE(dialog.appStartScripts().arrangementPending());
+    EXPECT_TRUE(context.session.arrangementPending());
     EXPECT_EQ(fake.windows.NormalRect(mail), (Rect{0, 0, 100, 100}));
     Tick(2);
-    EXPECT_FALSE(dialog.appStartScripts().arrangementPending());
+    EXPECT_FALSE(context.session.arrangementPending());
     EXPECT_EQ(fake.windows.NormalRect(mail), (Rect{1, 2, 3, 4}));
     EXPECT_EQ(Lines().back(),
               L" ! The following, file saved window was not found among the currently "
@@ -155,9 +156,9 @@ TEST_F(ExecuteTest, ApplyEndsAWaitThatIsStillRunning) {
     ArrangementFile(L"Work.txt", L"ltrb: 5/5/9/9; winName: Never;\n");
     Script(L"a.csv", L";C:\\Tools\\editor.exe;\n;;Work.txt;\n");
     dialog.OnButtonClicked(IDC_BN_EXECUTE);
-    ASSERT_TRUE(dialog.appStartScripts().arrangementPending());
+    ASSERT_TRUE(context.session.arrangementPending());
     dialog.OnButtonClicked(IDC_BN_APPLYSD);
-    EXPECT_FALSE(dialog.appStartScripts().arrangementPending());
+    EXPECT_FALSE(context.session.arrangementPending());
 }
 
 TEST_F(ExecuteTest, ArrangementsAlreadyOpenAreAppliedAtOnce) {
@@ -166,7 +167,7 @@ TEST_F(ExecuteTest, ArrangementsAlreadyOpenAreAppliedAtOnce) {
     Script(L"a.csv", L"File;Program;Arrangement;\nC:\\x.txt;;Work.txt;\n");
     fake.shell.AddPath(L"C:\\x.txt");
     dialog.OnButtonClicked(IDC_BN_EXECUTE);
-    EXPECT_FALSE(dialog.appStartScripts().arrangementPending());
+    EXPECT_FALSE(context.session.arrangementPending());
     EXPECT_EQ(fake.windows.NormalRect(mail), (Rect{1, 2, 3, 4}));
 }
 

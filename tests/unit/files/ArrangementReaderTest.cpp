@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "StartedDialogTest.h"
-#include "files/ArrangementReader.h"
+#include "files/ArrangementFormat.h"
 #include "files/PathText.h"
 #include "files/TextFile.h"
+#include "files/TextHelpers.h"
 
 namespace tilora {
 namespace {
@@ -45,9 +46,7 @@ TEST(SplitTrimmed, CountsTheTrimmedPieces) {
         {L"/", {L"/"}},  // not longer than the delimiter: never split
     };
     for (const Case& c : cases) {
-        std::vector<std::wstring> pieces{L"old"};
-        EXPECT_EQ(SplitTrimmed(c.text, L"/", pieces), static_cast<int>(c.pieces.size())) << c.text;
-        EXPECT_EQ(pieces, c.pieces) << c.text;
+        EXPECT_EQ(SplitTrimmed(c.text, L"/"), c.pieces) << c.text;
     }
 }
 
@@ -64,7 +63,7 @@ class ApplyTest : public testing::StartedDialogTest {
     void Arrangement(const std::wstring& name, const std::vector<std::wstring>& lines) {
         std::wstring text;
         for (const auto& line : lines) text += line + L"\n";
-        ASSERT_EQ(WriteTextFile(dialog.paths().arrangementsDir + name, text), 0);
+        ASSERT_EQ(WriteTextFile(context.paths.arrangementsDir + name, text), 0);
         fake.controls.ComboReset(IDC_CB_ARRANGEMENT);
         fake.controls.ComboAdd(IDC_CB_ARRANGEMENT, name);
         fake.controls.ComboSelect(IDC_CB_ARRANGEMENT, 0);
@@ -171,9 +170,9 @@ TEST_F(ApplyTest, MissingEmptyAndUnreadableFilesAreReported) {
     fake.controls.ComboSelect(IDC_CB_ARRANGEMENT, 0);
     EXPECT_EQ(Apply(),
               std::vector<std::wstring>{L" ! The selected file was not found. The file name was: " +
-                                        dialog.paths().arrangementsDir + L"gone.txt"});
+                                        context.paths.arrangementsDir + L"gone.txt"});
 
-    std::ofstream(ToPath(dialog.paths().arrangementsDir + L"be.txt"), std::ios::binary)
+    std::ofstream(ToPath(context.paths.arrangementsDir + L"be.txt"), std::ios::binary)
         << "\xFE\xFF\0a";
     fake.controls.ComboReset(IDC_CB_ARRANGEMENT);
     fake.controls.ComboAdd(IDC_CB_ARRANGEMENT, L"be.txt");
@@ -190,7 +189,7 @@ TEST_F(ApplyTest, ApplySdBeforeAnySaveSdMovesNothing) {
     dialog.OnButtonClicked(IDC_BN_APPLYSD);
     EXPECT_EQ(fake.controls.Lines(IDC_LB_INFO).back(),
               L" ! The selected file was not found. The file name was: empty");
-    EXPECT_TRUE(dialog.arrangementReader().fileArrangement().empty());
+    EXPECT_TRUE(context.session.fileArrangement.empty());
 
     dialog.OnButtonClicked(IDC_BN_SAVESD);
     fake.windows.SetWindowPos(editor, kHwndTop, 500, 500, 10, 10, kSwpNoZOrder);
@@ -203,14 +202,14 @@ TEST_F(ApplyTest, WithMinAndNotTopTheDialogStaysMinimisedForThreeSeconds) {
     fake.controls.SetChecked(IDC_CK_MIN, true);
     Apply();
     EXPECT_EQ(fake.windows.ShowState(own), kSwShowMinimized);
-    EXPECT_TRUE(dialog.arrangementReader().keepOwnMinimized());
+    EXPECT_TRUE(context.session.keepOwnMinimized);
 
     fake.clock.Advance(3000);
     dialog.OnTimer();
-    EXPECT_TRUE(dialog.arrangementReader().keepOwnMinimized());
+    EXPECT_TRUE(context.session.keepOwnMinimized);
     fake.clock.Advance(1);
     dialog.OnTimer();
-    EXPECT_FALSE(dialog.arrangementReader().keepOwnMinimized());
+    EXPECT_FALSE(context.session.keepOwnMinimized);
 
     fake.controls.SetChecked(IDC_CK_TOP, true);
     Apply();
@@ -225,7 +224,7 @@ TEST_F(ApplyTest, StartArrangReturnsToTheRestorePointAndReleasesIt) {
     dialog.OnButtonClicked(IDC_BN_STARTARRANG);
     EXPECT_EQ(fake.windows.ShowState(editor), kSwShowNormal);
     EXPECT_EQ(fake.windows.NormalRect(editor), (Rect{10, 20, 310, 420}));
-    EXPECT_FALSE(dialog.windowModel().restorePointHeld);
+    EXPECT_FALSE(context.model.restorePointHeld());
     EXPECT_EQ(fake.controls.Lines(IDC_LB_INFO).back(), L"The button 'Start Arrang.' was pressed.");
 }
 

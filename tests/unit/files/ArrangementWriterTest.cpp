@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "StartedDialogTest.h"
-#include "files/ArrangementWriter.h"
+#include "files/ArrangementFormat.h"
 #include "files/PathText.h"
 #include "files/TextFile.h"
 
@@ -22,12 +22,12 @@ WindowRecord Record(const std::wstring& title, Rect rect, int zLevel, unsigned s
 TEST(FormatArrangement, OneLinePerWindowWithPaddedNumbersAndTheTrailer) {
     MessageCatalogue english;
     english.CopySelectedTables();
-    EXPECT_EQ(FormatArrangement({}, english), L"");
-    EXPECT_EQ(
-        FormatArrangement({Record(L"Untitled - Notepad", {100, 50, 900, 650}, 3, 1)}, english),
-        L"zLevel:   3; showCmd: 1; size:  800x 600; ltrb:  100/  50/ 900/ 650; winName: "
-        L"Untitled - Notepad; procPath: C:\\Windows\\notepad.exe; ltrb = "
-        L"left/top/right/bottom coordinates;\n");
+    EXPECT_EQ(FormatArrangement({}, english.Message(Msg::ArrangementTrailer)), L"");
+    EXPECT_EQ(FormatArrangement({Record(L"Untitled - Notepad", {100, 50, 900, 650}, 3, 1)},
+                                english.Message(Msg::ArrangementTrailer)),
+              L"zLevel:   3; showCmd: 1; size:  800x 600; ltrb:  100/  50/ 900/ 650; winName: "
+              L"Untitled - Notepad; procPath: C:\\Windows\\notepad.exe; ltrb = "
+              L"left/top/right/bottom coordinates;\n");
 
     const WindowSnapshot snapshot = {
         Record(L"left monitor", {-1920, 100, -1000, 700}, 7, 2),
@@ -37,7 +37,7 @@ TEST(FormatArrangement, OneLinePerWindowWithPaddedNumbersAndTheTrailer) {
     german.SetCurrentLanguage(L"German");
     german.CopySelectedTables();
     EXPECT_EQ(
-        FormatArrangement(snapshot, german),
+        FormatArrangement(snapshot, german.Message(Msg::ArrangementTrailer)),
         L"zLevel:   7; showCmd: 2; size:  920x 600; ltrb: -1920/ 100/-1000/ 700; winName: left "
         L"monitor; procPath: C:\\Windows\\notepad.exe; ltrb = links/oben/rechts/unten "
         L"Koordinaten;\n"
@@ -53,11 +53,11 @@ class SaveTest : public testing::StartedDialogTest {
         Start();
     }
     std::filesystem::path Arrangement(const std::wstring& name) const {
-        return ToPath(dialog.paths().arrangementsDir + name);
+        return ToPath(context.paths.arrangementsDir + name);
     }
     std::vector<std::wstring> ReadBack(const std::wstring& name) const {
         std::vector<std::wstring> lines;
-        ReadTextLines(dialog.paths().arrangementsDir + name, lines);
+        ReadTextLines(context.paths.arrangementsDir + name, lines);
         return lines;
     }
 };
@@ -111,29 +111,29 @@ TEST_F(SaveTest, SavingRefreshesTheArrangementBoxWithTheFirstEntrySelected) {
 }
 
 TEST_F(SaveTest, SaveSessionDefaultTwiceInOneSecondWritesOneFileAndRenewsTheRestorePoint) {
-    WindowModel& model = dialog.windowModel();
-    model.restorePointHeld = true;
+    WindowModel& model = context.model;
+    model.HoldRestorePoint();
     dialog.OnButtonClicked(IDC_BN_SAVESD);
-    const std::wstring first = dialog.arrangementWriter().sessionDefaultPath();
+    const std::wstring first = context.session.sessionDefaultPath;
     dialog.OnButtonClicked(IDC_BN_SAVESD);
-    EXPECT_EQ(dialog.arrangementWriter().sessionDefaultPath(), first);
-    EXPECT_EQ(first, dialog.paths().arrangementsDir + L"SessionDefault_2024-03-07_09.05.03.txt");
+    EXPECT_EQ(context.session.sessionDefaultPath, first);
+    EXPECT_EQ(first, context.paths.arrangementsDir + L"SessionDefault_2024-03-07_09.05.03.txt");
     EXPECT_TRUE(std::filesystem::is_regular_file(ToPath(first)));
-    EXPECT_FALSE(model.restorePointHeld);
-    EXPECT_EQ(model.restorePoint, model.currentSnapshot);
-    EXPECT_EQ(model.restorePoint.size(), 2u);
+    EXPECT_FALSE(model.restorePointHeld());
+    EXPECT_EQ(model.restorePoint(), model.currentSnapshot());
+    EXPECT_EQ(model.restorePoint().size(), 2u);
     EXPECT_EQ(fake.controls.Lines(IDC_LB_INFO),
               (std::vector<std::wstring>{L"The button 'Save SD' was pressed.",
                                          L"The button 'Save SD' was pressed."}));
 }
 
 TEST_F(SaveTest, AFailedWriteIsReportedWithTheFileAndTheWindowsCode) {
-    std::filesystem::remove_all(ToPath(dialog.paths().arrangementsDir));
+    std::filesystem::remove_all(ToPath(context.paths.arrangementsDir));
     dialog.OnButtonClicked(IDC_BN_SAVESD);
     const auto lines = fake.controls.Lines(IDC_LB_INFO);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], L" ! The following file could not be written: " +
-                            dialog.arrangementWriter().sessionDefaultPath() +
+                            context.session.sessionDefaultPath +
                             L". The following Windows error (decimal value) has occurred: 3");
 }
 

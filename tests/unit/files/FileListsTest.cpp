@@ -5,6 +5,7 @@
 
 #include "FakePlatform.h"
 #include "app/resource.h"
+#include "commands/ComboBoxes.h"
 #include "files/FileLists.h"
 #include "files/PathText.h"
 
@@ -20,11 +21,28 @@ std::vector<std::wstring> Sorted(std::vector<std::wstring> names) {
     return names;
 }
 
+// The two lists and the combo boxes that show them.
+class ListsAndCombos {
+  public:
+    explicit ListsAndCombos(DialogControls& controls) : controls_(controls) {}
+    int ListArrangementFiles(const std::wstring& dir) { return lists_.ListArrangementFiles(dir); }
+    int ListScriptFiles(const std::wstring& dir) { return lists_.ListScriptFiles(dir); }
+    const std::vector<std::wstring>& arrangementFiles() const { return lists_.arrangementFiles; }
+    int FillArrangementCombo() {
+        return FillCombo(controls_, IDC_CB_ARRANGEMENT, lists_.arrangementFiles);
+    }
+    int FillScriptCombo() { return FillCombo(controls_, IDC_CB_SCRIPT, lists_.scriptFiles); }
+
+  private:
+    DialogControls& controls_;
+    FileLists lists_;
+};
+
 class FileListsTest : public ::testing::Test {
   protected:
     ScopedWorkingFolder folder{"tilora-filelists"};
     FakePlatform fake;
-    FileLists lists{fake.controls};
+    ListsAndCombos lists{fake.controls};
 
     // The folder, ending in a separator as the program's folder paths do, holding the files.
     std::wstring Folder(const char* name, std::initializer_list<const wchar_t*> files) {

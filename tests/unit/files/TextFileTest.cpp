@@ -154,31 +154,5 @@ TEST_F(TextFileTest, LargeAndRandomFilesAreReadWholeAndQuickly) {
     EXPECT_EQ(characters + lineEndBytes, noise.size());
 }
 
-TEST(TimeStamp, EveryKindComesFromOneReadingOfTheClock) {
-    const std::tuple<LocalDateTime, const wchar_t*, const wchar_t*> cases[] = {
-        {{1999, 12, 31, 23, 59, 59}, L"datetime", L"1999-12-31_23.59.59"},
-        {{1999, 12, 31, 23, 59, 59}, L"date", L"1999-12-31"},
-        {{2024, 3, 7, 9, 5, 3}, L"time", L"09.05.03"},
-        {{2024, 3, 7, 9, 5, 3}, L"timewc", L"09:05:03"},
-        {{987, 1, 2, 3, 4, 5}, L"datetime", L"0987-01-02_03.04.05"},
-        {{2024, 3, 7, 9, 5, 3}, L"Date", L"2024-03-07_09.05.03"},  // not a kind
-    };
-    for (const auto& [time, kind, stamp] : cases) {
-        FakeClock clock;
-        clock.SetLocalTime(time);
-        EXPECT_EQ(TimeStamp(clock, kind), stamp) << kind;
-    }
-}
-
-TEST(FormatInteger, PaddingGoesInFrontOfTheSignAndNeverCuts) {
-    EXPECT_EQ(FormatInteger(-42), L"-42");
-    EXPECT_EQ(FormatInteger(INT64_MIN), L"-9223372036854775808");
-    EXPECT_EQ(FormatZeroPadded(3, -5), L"0-5");
-    EXPECT_EQ(FormatZeroPadded(4, 987), L"0987");
-    EXPECT_EQ(FormatZeroPadded(-1, 7), L"7");
-    EXPECT_EQ(FormatSpacePadded(4, -8), L"  -8");
-    EXPECT_EQ(FormatSpacePadded(4, 12345), L"12345");
-}
-
 }  // namespace
 }  // namespace tilora

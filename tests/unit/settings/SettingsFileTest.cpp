@@ -5,9 +5,10 @@
 
 #include "FakePlatform.h"
 #include "app/resource.h"
+#include "commands/SettingsCommands.h"
 #include "files/FileAccess.h"
 #include "files/PathText.h"
-#include "settings/SettingsFile.h"
+#include "files/TextHelpers.h"
 
 namespace tilora {
 namespace {
@@ -17,16 +18,30 @@ using testing::FakePlatform;
 using testing::ScopedWorkingFolder;
 using Lines = std::vector<std::wstring>;
 
-std::wstring Message(Language language, int index) {
-    return MessageCatalogue::Stored(language, TextFamily::Messages, index);
+std::wstring Message(Language language, Msg id) {
+    return MessageCatalogue::Stored(language, id);
 }
 
 // One run of the program: its own controls, catalogue, log and settings.
 struct ProgramRun {
     FakePlatform fake;
-    MessageCatalogue catalogue;
-    InfoLog log{fake.controls, fake.clock};
-    SettingsFile settings{fake.controls, catalogue, log};
+    CommandContext context{fake.platform()};
+    MessageCatalogue& catalogue = context.catalogue;
+
+    void ReadSettings(const std::wstring& path) {
+        context.paths.settingsFilePath = path;
+        LoadSettings(context);
+    }
+    int WriteSettings(const std::wstring& path, const Rect& dialogRect) {
+        context.paths.settingsFilePath = path;
+        return StoreSettings(context, {dialogRect.left, dialogRect.top});
+    }
+    Point startPosition() const { return context.settings.startPosition; }
+    bool topmostSetting() const { return context.settings.topmost.value_or(false); }
+    const std::wstring& excludeMaxText() const { return context.settings.excludeMaxText; }
+    const std::vector<std::wstring>& excludeMaxList() const {
+        return context.settings.excludeMaxList;
+    }
 
     Lines Log() const { return fake.controls.Lines(IDC_LB_INFO); }
     bool Checked(int id) const { return fake.controls.IsChecked(id); }
@@ -46,17 +61,17 @@ class SettingsFileTest : public ::testing::Test {
     }
     void Read(const std::string& bytes) {
         WriteFile(bytes);
-        run.settings.ReadSettings(path);
+        run.ReadSettings(path);
     }
 };
 
 TEST_F(SettingsFileTest, AMissingFileIsReportedWithCode2AndChangesNothing) {
-    run.settings.ReadSettings(path);
-    EXPECT_EQ(run.Log(), Lines{Message(Language::English, msg::SettingsOpenFailed) + L"2"});
+    run.ReadSettings(path);
+    EXPECT_EQ(run.Log(), Lines{Message(Language::English, Msg::SettingsOpenFailed) + L"2"});
     EXPECT_EQ(run.catalogue.currentLanguage(), L"English");
-    EXPECT_EQ(run.settings.startPosition(), (Point{0, 0}));
+    EXPECT_EQ(run.startPosition(), (Point{0, 0}));
     EXPECT_FALSE(run.Checked(IDC_CK_TOP) || run.Checked(IDC_CK_MIN));
-    EXPECT_TRUE(run.settings.excludeMaxList().empty());
+    EXPECT_TRUE(run.excludeMaxList().empty());
 }
 
 TEST_F(SettingsFileTest, AFileAsTheProgramWritesItIsReadAndReported) {
@@ -66,10 +81,10 @@ TEST_F(SettingsFileTest, AFileAsTheProgramWritesItIsReadAndReported) {
     EXPECT_EQ(run.Log(),
               (Lines{L"Read Settings File:", L"Language = English", L"StartPosition = 120,45",
                      L"Topmost = False", L"Minimize = True"}));
-    EXPECT_EQ(run.settings.startPosition(), (Point{120, 45}));
+    EXPECT_EQ(run.startPosition(), (Point{120, 45}));
     EXPECT_FALSE(run.Checked(IDC_CK_TOP));
     EXPECT_TRUE(run.Checked(IDC_CK_MIN));
-    EXPECT_EQ(run.settings.excludeMaxList(), (Lines{L"notepad.exe", L"mspaint.exe"}));
+    EXPECT_EQ(run.excludeMaxList(), (Lines{L"notepad.exe", L"mspaint.exe"}));
 }
 
 TEST_F(SettingsFileTest, UnrecognisedValuesAreReportedInTheLanguageReadAndEchoedAsFalse) {
@@ -78,12 +93,12 @@ TEST_F(SettingsFileTest, UnrecognisedValuesAreReportedInTheLanguageReadAndEchoed
     Read("Language = German\nTopmost = true\nMinimize = yes\nLanguage = Klingon\nTopmost = ja\n");
     EXPECT_EQ(run.Log(),
               (Lines{L"Lese die Einstellungen-Datei:", L"Language = German",
-                     Message(Language::German, msg::TopmostNotFound), L"Topmost = False",
-                     L"Minimize = False", Message(Language::English, msg::LanguageNotFound),
-                     L"Language = English", Message(Language::English, msg::TopmostNotFound),
+                     Message(Language::German, Msg::TopmostNotFound), L"Topmost = False",
+                     L"Minimize = False", Message(Language::English, Msg::LanguageNotFound),
+                     L"Language = English", Message(Language::English, Msg::TopmostNotFound),
                      L"Topmost = False"}));
     EXPECT_EQ(run.catalogue.currentLanguage(), L"English");
-    EXPECT_FALSE(run.settings.topmostSetting());
+    EXPECT_FALSE(run.topmostSetting());
     EXPECT_FALSE(run.Checked(IDC_CK_TOP) || run.Checked(IDC_CK_MIN));
 }
 
@@ -94,10 +109,10 @@ TEST_F(SettingsFileTest, KeysCountOnlyExactlyAtTheStartAndTheLastOfAKeyWins) {
         "ExcludeMax = c.exe\nStartPosition = 100\n");
     EXPECT_EQ(run.Log(), (Lines{L"StartPosition = -20 , +30", L"Topmost = True"}));
     EXPECT_EQ(run.catalogue.currentLanguage(), L"English");
-    EXPECT_EQ(run.settings.startPosition(), (Point{-20, 30}));
+    EXPECT_EQ(run.startPosition(), (Point{-20, 30}));
     EXPECT_TRUE(run.Checked(IDC_CK_TOP));
-    EXPECT_EQ(run.settings.excludeMaxText(), L"c.exe");
-    EXPECT_EQ(run.settings.excludeMaxList(), (Lines{L"a.exe", L"b.exe", L"c.exe"}));
+    EXPECT_EQ(run.excludeMaxText(), L"c.exe");
+    EXPECT_EQ(run.excludeMaxList(), (Lines{L"a.exe", L"b.exe", L"c.exe"}));
 }
 
 TEST(SplitList, PiecesBeforeTheLastDelimiterAllCountTheLastOnlyFromThreeCharacters) {
@@ -134,7 +149,7 @@ TEST(ParseInteger, ReadsLikeStrtolAndClampsTo32Bits) {
 TEST_F(SettingsFileTest, WritesTheFiveLinesAsEightBitText) {
     Read("ExcludeMax = notepad.exe;mspaint.exe\n");
     run.fake.controls.SetChecked(IDC_CK_MIN, true);
-    ASSERT_EQ(run.settings.WriteSettings(path, {120, 45, 569, 450}), 0);
+    ASSERT_EQ(run.WriteSettings(path, {120, 45, 569, 450}), 0);
     EXPECT_EQ(FileBytes(),
               "Language = English\r\nStartPosition = 120,45\r\nTopmost = False\r\n"
               "Minimize = True\r\nExcludeMax = notepad.exe;mspaint.exe\r\n");
@@ -155,20 +170,20 @@ TEST_F(SettingsFileTest, WhatIsWrittenReadsBackUnchanged) {
     for (const Case& c : cases) {
         ProgramRun first;
         WriteFile(c.fileRead);
-        first.settings.ReadSettings(path);
-        ASSERT_EQ(first.settings.excludeMaxText(), c.exclusion);
+        first.ReadSettings(path);
+        ASSERT_EQ(first.excludeMaxText(), c.exclusion);
         first.fake.controls.SetChecked(IDC_CK_TOP, true);
-        ASSERT_EQ(first.settings.WriteSettings(path, {-8, -31999, 0, 0}), 0);
+        ASSERT_EQ(first.WriteSettings(path, {-8, -31999, 0, 0}), 0);
         EXPECT_TRUE(FileBytes().starts_with(c.fileWrittenStart)) << FileBytes();
 
         ProgramRun second;
-        second.settings.ReadSettings(path);
+        second.ReadSettings(path);
         EXPECT_EQ(second.catalogue.currentLanguage(), L"German");
-        EXPECT_EQ(second.settings.startPosition(), (Point{-8, -31999}));
+        EXPECT_EQ(second.startPosition(), (Point{-8, -31999}));
         EXPECT_TRUE(second.Checked(IDC_CK_TOP));
         EXPECT_FALSE(second.Checked(IDC_CK_MIN));
-        EXPECT_EQ(second.settings.excludeMaxText(), c.exclusion);
-        EXPECT_EQ(second.settings.excludeMaxList(), first.settings.excludeMaxList());
+        EXPECT_EQ(second.excludeMaxText(), c.exclusion);
+        EXPECT_EQ(second.excludeMaxList(), first.excludeMaxList());
     }
 }
 
@@ -176,9 +191,9 @@ TEST_F(SettingsFileTest, AFailedWriteIsReportedAndKeepsThePreviousFile) {
     const std::string previous = "Language = German\r\nTopmost = True\r\n";
     WriteFile(previous);
     fs::create_directory(ToPath(ReplacementPathFor(path)));
-    EXPECT_EQ(run.settings.WriteSettings(path, {1, 2, 3, 4}), kErrorAccessDenied);
+    EXPECT_EQ(run.WriteSettings(path, {1, 2, 3, 4}), kErrorAccessDenied);
     EXPECT_EQ(FileBytes(), previous);
-    EXPECT_EQ(run.settings.WriteSettings(FromPath(folder.path() / "no" / "Settings.txt"), {}),
+    EXPECT_EQ(run.WriteSettings(FromPath(folder.path() / "no" / "Settings.txt"), {}),
               kErrorPathNotFound);
 }
 

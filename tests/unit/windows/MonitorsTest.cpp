@@ -1,25 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "FakePlatform.h"
-#include "app/resource.h"
-#include "windows/Monitors.h"
+#include "ContextTest.h"
+#include "commands/HelpAndMonitorButtons.h"
 
 namespace tilora {
 namespace {
 
-class MonitorsTest : public ::testing::Test {
+class MonitorsTest : public testing::ContextTest {
   protected:
-    testing::FakePlatform fake;
-    MessageCatalogue catalogue;
-    InfoLog log{fake.controls, fake.clock};
-    Monitors monitors{fake.windows, catalogue, log};
-
-    void SetUp() override { catalogue.CopySelectedTables(); }
-    std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
+    void ReportMonitors() { tilora::ReportMonitors(context); }
 };
 
 TEST_F(MonitorsTest, OneMonitorAtTheOrigin) {
-    monitors.ReportMonitors();
+    ReportMonitors();
     const std::pair<int, int> keys[] = {{11, 0},    {12, 0},    {13, 1920},
                                         {14, 1080}, {15, 1920}, {16, 1080}};
     for (const auto& [key, value] : keys) EXPECT_EQ(monitors.MonitorTable(key), value) << key;
@@ -35,7 +28,7 @@ TEST_F(MonitorsTest, ASecondMonitorLeftOfTheFirstInGerman) {
     fake.windows.SetVirtualScreen({3200, 1280});
     catalogue.SetCurrentLanguage(L"German");
     catalogue.CopySelectedTables();
-    monitors.ReportMonitors();
+    ReportMonitors();
     EXPECT_EQ(monitors.monitorCount(), 2);
     EXPECT_EQ(monitors.Value(2, Monitors::Left), -1280);
     EXPECT_EQ(monitors.Value(2, Monitors::Top), -200);
@@ -50,9 +43,9 @@ TEST_F(MonitorsTest, ASecondMonitorLeftOfTheFirstInGerman) {
 
 TEST_F(MonitorsTest, AMonitorThatIsGoneKeepsItsOldKeys) {
     fake.windows.SetMonitors({{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}});
-    monitors.ReportMonitors();
+    ReportMonitors();
     fake.windows.SetMonitors({});
-    monitors.ReportMonitors();
+    ReportMonitors();
     EXPECT_EQ(monitors.monitorCount(), 0);
     EXPECT_EQ(monitors.Value(2, Monitors::Right), 3200);
     const auto lines = Lines();

@@ -2,6 +2,7 @@
 
 #include "FakePlatform.h"
 #include "app/resource.h"
+#include "commands/WindowCommands.h"
 #include "windows/WindowDescriptions.h"
 
 namespace tilora {
@@ -80,10 +81,12 @@ TEST_F(DescriptionsTest, OnlyTheShortFormUpperCasesTheDriveLetter) {
 
 TEST_F(DescriptionsTest, ListAllWindowsWritesOneLinePerRecordOrTheNothingLine) {
     testing::FakePlatform fake;
-    InfoLog log(fake.controls, fake.clock);
-    WindowModel model(fake.windows, L"Tilora v1.09 (b)");
+    CommandContext context(fake.platform());
+    context.catalogue.CopySelectedTables();
+    WindowModel& model = context.model;
+    WindowCommands commands(context);
     model.CaptureWindows();
-    ListAllWindows(model, english, log);
+    commands.ListAllWindows();
     EXPECT_EQ(fake.controls.Lines(IDC_LB_INFO),
               std::vector<std::wstring>{
                   L"No window handles were received. There is nothing to display."});
@@ -92,7 +95,7 @@ TEST_F(DescriptionsTest, ListAllWindowsWritesOneLinePerRecordOrTheNothingLine) {
     fake.windows.AddWindow(L"Bottom", {0, 0, 10, 10});
     fake.windows.AddWindow(L"Top", {0, 0, 10, 10});
     model.CaptureWindows();
-    ListAllWindows(model, english, log);
+    commands.ListAllWindows();
     const auto lines = fake.controls.Lines(IDC_LB_INFO);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].rfind(L"Window name: Bottom;", 0), 0u);

@@ -22,7 +22,7 @@ class WindowModelTest : public ::testing::Test {
     std::vector<std::wstring> CapturedTitles() {
         model.CaptureWindows();
         std::vector<std::wstring> titles;
-        for (const WindowRecord& record : model.currentSnapshot) titles.push_back(record.winName);
+        for (const WindowRecord& record : model.currentSnapshot()) titles.push_back(record.winName);
         return titles;
     }
 };
@@ -103,7 +103,7 @@ TEST_F(WindowModelTest, StackingGivesDepthsOrderAndInsertAfter) {
     const WindowHandle b = Add(L"B");
     const WindowHandle a = Add(L"A");  // on top
     EXPECT_EQ(model.CaptureWindows(), 3);
-    const auto& snapshot = model.currentSnapshot;
+    const auto& snapshot = model.currentSnapshot();
     ASSERT_EQ(snapshot.size(), 3u);
     EXPECT_EQ(snapshot[0].hwnd, c);
     EXPECT_EQ(snapshot[1].hwnd, b);
@@ -123,9 +123,9 @@ TEST_F(WindowModelTest, DepthCountsWindowsTheCaptureLeavesOut) {
     desktop.window(tool).extendedStyle = kWsExToolWindow;
     Add(L"A");
     model.CaptureWindows();
-    ASSERT_EQ(model.currentSnapshot.size(), 2u);
-    EXPECT_EQ(model.currentSnapshot[0].winName, L"B");
-    EXPECT_EQ(model.currentSnapshot[0].zLevel, 2);
+    ASSERT_EQ(model.currentSnapshot().size(), 2u);
+    EXPECT_EQ(model.currentSnapshot()[0].winName, L"B");
+    EXPECT_EQ(model.currentSnapshot()[0].zLevel, 2);
 }
 
 TEST_F(WindowModelTest, RecordsCarryPlacementProcessAndIds) {
@@ -137,14 +137,14 @@ TEST_F(WindowModelTest, RecordsCarryPlacementProcessAndIds) {
     Add(L"\u00c4ndern", 78);
 
     model.CaptureWindows();
-    const WindowRecord& first = model.currentSnapshot[0];
+    const WindowRecord& first = model.currentSnapshot()[0];
     EXPECT_EQ(first.winName, L"Editor");
     EXPECT_EQ(first.procName, L"editor.exe");
     EXPECT_EQ(first.procPath, L"C:\\Tools\\EDITOR.EXE");
     EXPECT_EQ(first.procID, 77u);
     EXPECT_EQ(first.showCmd, kSwShowMaximized);
     EXPECT_EQ(first.rcNormalPosition, (Rect{100, 50, 900, 650}));
-    EXPECT_EQ(model.currentSnapshot[1].procName, L"\u00c4ndern.exe");
+    EXPECT_EQ(model.currentSnapshot()[1].procName, L"\u00c4ndern.exe");
     EXPECT_EQ(desktop.openProcesses(), 0);
 }
 
@@ -159,7 +159,7 @@ TEST_F(WindowModelTest, UnreadableProcessDetailsStayEmptyForThatWindowOnly) {
     Add(L"1", 1);  // on top, captured first
     model.CaptureWindows();
     std::map<std::wstring, std::pair<std::wstring, std::wstring>> seen;
-    for (const auto& r : model.currentSnapshot) seen[r.winName] = {r.procName, r.procPath};
+    for (const auto& r : model.currentSnapshot()) seen[r.winName] = {r.procName, r.procPath};
     EXPECT_EQ(seen[L"1"],
               std::make_pair(std::wstring(L"first.exe"), std::wstring(L"C:\\first.exe")));
     EXPECT_EQ(seen[L"2"], std::make_pair(std::wstring(), std::wstring()));
@@ -173,36 +173,36 @@ TEST_F(WindowModelTest, WithoutProcessNameFunctionsOnlyThePathIsKnown) {
     Add(L"App", 5);
     model.SetProcessNamesAvailable(false);
     model.CaptureWindows();
-    EXPECT_EQ(model.currentSnapshot[0].procName, L"");
-    EXPECT_EQ(model.currentSnapshot[0].procPath, L"C:\\app.exe");
+    EXPECT_EQ(model.currentSnapshot()[0].procName, L"");
+    EXPECT_EQ(model.currentSnapshot()[0].procPath, L"C:\\app.exe");
 }
 
 TEST_F(WindowModelTest, TheOwnDialogIsRecordedButNeverTheLastActiveWindow) {
     const WindowHandle own = Add(kOwn);
     model.CaptureWindows();
-    EXPECT_EQ(model.ownWindowRecord.hwnd, own);
-    EXPECT_EQ(model.lastActiveWindow, kNoWindow);
+    EXPECT_EQ(model.ownWindowRecord().hwnd, own);
+    EXPECT_EQ(model.lastActiveWindow(), kNoWindow);
     EXPECT_TRUE(model.firstForeignPending());
 
     const WindowHandle lower = Add(L"Lower");
     const WindowHandle higher = Add(L"Higher");
     desktop.SetWindowPos(own, kHwndTop, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize);  // own on top
     model.CaptureWindows();
-    EXPECT_EQ(model.lastActiveWindow, higher);
-    EXPECT_EQ(model.currentSnapshot.back().hwnd, own);
+    EXPECT_EQ(model.lastActiveWindow(), higher);
+    EXPECT_EQ(model.currentSnapshot().back().hwnd, own);
 
     // Seeded once: later captures leave it alone.
     desktop.SetWindowPos(lower, kHwndTop, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize);
     Add(L"Newest");
     model.CaptureWindows();
-    EXPECT_EQ(model.lastActiveWindow, higher);
+    EXPECT_EQ(model.lastActiveWindow(), higher);
 }
 
 TEST_F(WindowModelTest, WithSeveralOwnTitlesTheLowestIsTheOwnRecord) {
     const WindowHandle lowest = Add(kOwn);
     Add(kOwn);
     model.CaptureWindows();
-    EXPECT_EQ(model.ownWindowRecord.hwnd, lowest);
+    EXPECT_EQ(model.ownWindowRecord().hwnd, lowest);
 }
 
 TEST_F(WindowModelTest, AWindowThatVanishesDuringTheCaptureIsLeftOut) {
@@ -210,7 +210,7 @@ TEST_F(WindowModelTest, AWindowThatVanishesDuringTheCaptureIsLeftOut) {
     const WindowHandle gone = Add(L"Closing");
     desktop.window(gone).vanishes = true;
     EXPECT_EQ(CapturedTitles(), std::vector<std::wstring>{L"Stays"});
-    EXPECT_EQ(model.recordCount, 1);
+    EXPECT_EQ(static_cast<int>(model.currentSnapshot().size()), 1);
 }
 
 TEST(SortByZLevel, OrdersBottomMostFirstAndKeepsEqualDepthsInOrder) {

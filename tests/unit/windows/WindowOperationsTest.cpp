@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "FakePlatform.h"
-#include "app/resource.h"
+#include "ContextTest.h"
+#include "app/CKelvaneDlg.h"
+#include "commands/WindowCommands.h"
 #include "windows/WindowOperations.h"
 
 namespace tilora {
@@ -11,20 +12,43 @@ using testing::FakePlatform;
 
 constexpr wchar_t kOwn[] = L"Tilora v1.09 (b)";
 
-class WindowOperationsTest : public ::testing::Test {
+// The window operations as the user reaches them: the bulk buttons through the dialog, the
+// commands on the last active window, and the apply of a snapshot.
+class Operations {
+  public:
+    explicit Operations(CommandContext& context) : ctx_(context) {}
+
+    bool PlaceWindow(WindowHandle window, const Rect& rect, unsigned show) {
+        return tilora::PlaceWindow(ctx_.windows, window, rect, show);
+    }
+    void MinimizeAll() { dialog_.OnButtonClicked(IDC_BN_MINIMIZEALL); }
+    void MaximizeAll() { dialog_.OnButtonClicked(IDC_BN_MAXIMIZEALL); }
+    void TileAll() { dialog_.OnButtonClicked(IDC_BN_TILEALL); }
+    void OwnWindowRestoreTick() { bulk_.OwnWindowRestoreTick(); }
+    std::uint64_t ownWindowRestoreDue() const { return ctx_.session.ownWindowRestoreDue; }
+    void SetOwnWindow(WindowHandle window) { ctx_.model.SetOwnWindow(window); }
+    void ApplySnapshot(const WindowSnapshot& snapshot, bool keepOwnMinimized) {
+        ctx_.session.keepOwnMinimized = keepOwnMinimized;
+        arrangements_.ApplyWindows(snapshot);
+    }
+    void MoveIntoView() { windowCommands_.MoveIntoView(); }
+    void SetTopmost() { windowCommands_.SetTopmost(); }
+    void ResetTopmost() { windowCommands_.ResetTopmost(); }
+
+  private:
+    CommandContext& ctx_;
+    CKelvaneDlg dialog_{ctx_};
+    BulkWindowCommands bulk_{ctx_};
+    ArrangementCommands arrangements_{ctx_};
+    WindowCommands windowCommands_{ctx_};
+};
+
+class WindowOperationsTest : public testing::ContextTest {
   protected:
-    FakePlatform fake;
-    MessageCatalogue catalogue;
-    InfoLog log{fake.controls, fake.clock};
-    WindowModel model{fake.windows, kOwn};
-    Monitors monitors{fake.windows, catalogue, log};
-    std::vector<std::wstring> excludeMaxList;
     std::wstring separator = std::wstring(500, L'-');
-    WindowOperations operations{fake.windows,  model,      monitors,       catalogue, log,
-                                fake.controls, fake.clock, excludeMaxList, separator};
+    Operations operations{context};
 
     void SetUp() override {
-        catalogue.CopySelectedTables();
         fake.windows.AddProcess(1, {L"notepad.exe", L"C:\\Windows\\notepad.exe"});
         fake.windows.AddProcess(2, {L"Notepad.exe", L"C:\\Windows\\Notepad.exe"});
         fake.windows.AddProcess(3, {L"tilora.exe", L"C:\\Tools\\Tilora.exe"});
@@ -32,7 +56,6 @@ class WindowOperationsTest : public ::testing::Test {
     WindowHandle Add(const std::wstring& title, Rect rect, unsigned process = 1) {
         return fake.windows.AddWindow(title, rect, process);
     }
-    std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
 };
 
 TEST_F(WindowOperationsTest,
@@ -119,17 +142,83 @@ TEST_F(WindowOperationsTest, MaximizeAllLeavesExcludedPathsAlone) {
         platform.windows.AddProcess(2, {L"Notepad.exe", L"C:\\Windows\\Notepad.exe"});
         const WindowHandle lower = platform.windows.AddWindow(L"lower", {0, 0, 10, 10}, 1);
         const WindowHandle upper = platform.windows.AddWindow(L"upper", {0, 0, 10, 10}, 2);
-        InfoLog caseLog(platform.controls, platform.clock);
-        WindowModel caseModel(platform.windows, kOwn);
-        Monitors caseMonitors(platform.windows, catalogue, caseLog);
-        WindowOperations caseOperations(platform.windows, caseModel, caseMonitors, catalogue,
-                                        caseLog, platform.controls, platform.clock, c.exclusions,
-                                        separator);
-        caseOperations.MaximizeAll();
+        CommandContext caseContext(platform.platform());
+        caseContext.catalogue.CopySelectedTables();
+        caseContext.settings.excludeMaxList = c.exclusions;
+        Operations(caseContext).MaximizeAll();
         EXPECT_EQ(platform.windows.ShowState(lower),
                   c.lowerSpared ? kSwShowNormal : kSwShowMaximized);
         EXPECT_EQ(platform.windows.ShowState(upper),
                   c.upperSpared ? kSwShowNormal : kSwShowMaximized);
+    }
+}
+
+TEST_F(WindowOperationsTest, BulkReportsNameEachWindowAndCloseWithTheSeparator) {
+    Add(L"Editor", {0, 0, 800, 600});
+    const WindowHandle closing = Add(L"Closing", {0, 0, 300, 200}, 2);
+    const WindowHandle excluded = Add(L"Paint", {0, 0, 400, 300}, 3);
+    context.settings.excludeMaxList = {L"Tilora.exe"};
+    operations.MaximizeAll();
+    EXPECT_EQ(Lines(),
+              (std::vector<std::wstring>{
+                  L"The button 'Maximize All' was pressed.",
+                  L"Window name: Editor [width x height: 800 x 600;  Process path: "
+                  L"C:\\Windows\\notepad.exe] was maximized.",
+                  L"Window name: Closing [width x height: 300 x 200;  Process path: "
+                  L"C:\\Windows\\Notepad.exe] was maximized.",
+                  L" ! Window name: Paint [width x height: 400 x 300;  Process path: "
+                  L"C:\\Tools\\Tilora.exe] was not maximized, because it is contained in the "
+                  L"exclusion list.",
+                  separator}));
+    EXPECT_EQ(fake.windows.ShowState(excluded), kSwShowNormal);
+
+    fake.controls.ListClear(IDC_LB_INFO);
+    fake.windows.window(closing).closesWhenShown = true;
+    operations.MinimizeAll();
+    EXPECT_EQ(Lines(), (std::vector<std::wstring>{
+                           L"The button 'Minimize All' was pressed.",
+                           // Maximize All left Paint at the bottom and Closing on top.
+                           L"Window name: Paint [width x height: 400 x 300;  Process path: "
+                           L"C:\\Tools\\Tilora.exe] was minimized.",
+                           L"Window name: Editor [width x height: 800 x 600;  Process path: "
+                           L"C:\\Windows\\notepad.exe] was minimized.",
+                           L" ! Window name: Closing [width x height: 300 x 200;  Process path: "
+                           L"C:\\Windows\\Notepad.exe] could NOT be minimized.",
+                           separator}));
+}
+
+TEST_F(WindowOperationsTest, TileAllUsesTheFirstMonitorsOwnOriginAndSize) {
+    fake.windows.SetMonitors({{-1280, -200, 0, 824}, {0, 0, 1920, 1080}});
+    monitors.Refresh();
+    std::vector<WindowHandle> windows;
+    for (int i = 0; i < 4; ++i) windows.push_back(Add(L"W" + std::to_wstring(i), {0, 0, 50, 50}));
+    operations.TileAll();
+    // Cells of (1280 - 10) / 3 by (1024 - 60) / 3 pixels from the monitor's top-left corner.
+    EXPECT_EQ(fake.windows.NormalRect(windows[0]), (Rect{-1280, -200, -857, 121}));
+    EXPECT_EQ(fake.windows.NormalRect(windows[1]), (Rect{-852, -200, -429, 121}));
+    EXPECT_EQ(fake.windows.NormalRect(windows[3]), (Rect{-1280, 126, -857, 447}));
+}
+
+TEST_F(WindowOperationsTest, MoveIntoViewTestsEachEdgeOfTheScreen) {
+    struct Case {
+        Rect rect;
+        bool moved;
+    };
+    const Case cases[] = {
+        {{0, 0, 1920, 1080}, false},  {{-1, 0, 800, 600}, true},   {{0, -1, 800, 600}, true},
+        {{1121, 0, 1921, 600}, true}, {{0, 481, 800, 1081}, true},
+    };
+    for (const Case& c : cases) {
+        const WindowHandle window = Add(L"W", c.rect);
+        fake.controls.ListClear(IDC_LB_INFO);
+        operations.MoveIntoView();
+        const Rect expected = c.moved ? Rect{0, 0, c.rect.Width(), c.rect.Height()} : c.rect;
+        EXPECT_EQ(fake.windows.NormalRect(window), expected)
+            << c.rect.left << "," << c.rect.top << "," << c.rect.right << "," << c.rect.bottom;
+        EXPECT_EQ(Lines().front(), c.moved
+                                       ? L"Window name: W was moved to coordinates top=0/left=0."
+                                       : L"No window had to be moved.");
+        fake.windows.CloseWindow(window);
     }
 }
 
@@ -146,17 +235,17 @@ TEST_F(WindowOperationsTest, MaximizeAllReportsAWindowThatDoesNotComeToTheFront)
 TEST_F(WindowOperationsTest, TheRestorePointFollowsBulkOperationsUntilTileAllHoldsIt) {
     const WindowHandle editor = Add(L"Editor", {0, 0, 800, 600});
     operations.MaximizeAll();
-    EXPECT_EQ(model.restorePoint.front().showCmd, kSwShowNormal);
+    EXPECT_EQ(model.restorePoint().front().showCmd, kSwShowNormal);
     operations.MaximizeAll();
-    EXPECT_EQ(model.restorePoint.front().showCmd, kSwShowMaximized);  // replaced again
+    EXPECT_EQ(model.restorePoint().front().showCmd, kSwShowMaximized);  // replaced again
 
     fake.windows.ShowWindow(editor, kSwShowNormal);
     operations.TileAll();
-    EXPECT_TRUE(model.restorePointHeld);
-    const WindowSnapshot held = model.restorePoint;
+    EXPECT_TRUE(model.restorePointHeld());
+    const WindowSnapshot held = model.restorePoint();
     operations.MinimizeAll();
     operations.MaximizeAll();
-    EXPECT_EQ(model.restorePoint, held);
+    EXPECT_EQ(model.restorePoint(), held);
 }
 
 TEST(TileSlot, FillsAThreeByThreeGridThenRepeatsItLower) {
@@ -176,7 +265,7 @@ TEST(TileSlot, FillsAThreeByThreeGridThenRepeatsItLower) {
 }
 
 TEST_F(WindowOperationsTest, TileAllGivesTwelveWindowsTheirSlotsAndBringsTheDialogBackLater) {
-    monitors.ReportMonitors();
+    monitors.Refresh();
     const WindowHandle own = Add(kOwn, {300, 300, 749, 705}, 3);
     std::vector<WindowHandle> foreign;
     for (int i = 0; i < 12; ++i)
@@ -242,7 +331,7 @@ TEST_F(WindowOperationsTest, ApplySnapshotRestoresShowStatesAndStackingBottomFir
 TEST_F(WindowOperationsTest, ApplySnapshotReportsWindowsThatAreGone) {
     const WindowHandle gone = Add(L"Gone", {0, 0, 10, 10});
     model.CaptureWindows();
-    const WindowSnapshot snapshot = model.currentSnapshot;
+    const WindowSnapshot snapshot = model.currentSnapshot();
     fake.windows.CloseWindow(gone);
     operations.ApplySnapshot(snapshot, false);
     EXPECT_EQ(Lines(),

@@ -1,4 +1,4 @@
-#include "app/InfoLog.h"
+#include "commands/InfoLog.h"
 
 #include "app/resource.h"
 
@@ -30,26 +30,6 @@ void InfoLog::ClearCheckTick() {
     if (clock_.TickCount() <= clearUncheckAt_) return;
     controls_.SetChecked(IDC_CK_CLEAR, false);
     clearUncheckAt_ = NEVER_DUE;
-}
-
-void InfoLog::OnUserInputFocus() {
-    controls_.EditSelectAll(IDC_ED_USERINPUT);
-    controls_.EditScrollCaret(IDC_ED_USERINPUT);
-    controls_.EditClearSelection(IDC_ED_USERINPUT);
-}
-
-std::wstring InfoLog::ComboItemText(int comboId, int index) const {
-    if (index < 0) return L"Input error: The combobox index must be >= 0.";
-    const int count = controls_.ComboCount(comboId);
-    if (count <= 0) return L"Input error: The combobox is empty.";
-    if (index > count - 1) return L"Input error: The combobox index was too high.";
-    return controls_.ComboItem(comboId, index);
-}
-
-std::wstring InfoLog::SelectedComboText(int comboId) const {
-    const int selection = controls_.ComboSelection(comboId);
-    if (selection < 0 || selection >= controls_.ComboCount(comboId)) return std::wstring();
-    return controls_.ComboItem(comboId, selection);
 }
 
 }  // namespace tilora

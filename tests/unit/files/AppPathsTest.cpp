@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "app/AppPaths.h"
+#include "files/AppPaths.h"
 #include "files/PathText.h"
 
 namespace tilora {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "StartedDialogTest.h"
-#include "commands/TimerHandler.h"
+#include "commands/TimerWork.h"
 #include "files/PathText.h"
 #include "files/TextFile.h"
 
@@ -20,7 +20,7 @@ class TimerTest : public testing::StartedDialogTest {
 TEST_F(TimerTest, TheFirstTickReportsTheMonitorsAndSavesTheWindowsOnce) {
     fake.windows.AddWindow(L"Editor", {100, 50, 900, 650});
     Tick();
-    const std::wstring path = dialog.paths().exportsDir + L"SaveAuto_2024-03-07_09.05.03.txt";
+    const std::wstring path = context.paths.exportsDir + L"SaveAuto_2024-03-07_09.05.03.txt";
     const std::wstring separator(500, L'-');
     EXPECT_EQ(Lines(),
               (std::vector<std::wstring>{
@@ -33,17 +33,17 @@ TEST_F(TimerTest, TheFirstTickReportsTheMonitorsAndSavesTheWindowsOnce) {
     std::vector<std::wstring> saved;
     ASSERT_EQ(ReadTextLines(path, saved), 2);
     EXPECT_EQ(saved[1].rfind(L"Window name: Editor; Dimension: 800 x 600;", 0), 0u);
-    EXPECT_EQ(dialog.windowModel().restorePoint.size(), 2u);
-    EXPECT_EQ(dialog.windowModel().startSnapshot, dialog.windowModel().restorePoint);
+    EXPECT_EQ(context.model.restorePoint().size(), 2u);
+    EXPECT_EQ(context.model.startSnapshot(), context.model.restorePoint());
 
     fake.controls.ListClear(IDC_LB_INFO);
     Tick();
     EXPECT_TRUE(Lines().empty());
-    EXPECT_EQ(dialog.timer().tickCount(), 2);
+    EXPECT_EQ(context.session.tickCount, 2);
 }
 
 TEST_F(TimerTest, AnAutomaticSaveThatFailsIsNotReportedAsSaved) {
-    std::filesystem::remove_all(ToPath(dialog.paths().exportsDir));
+    std::filesystem::remove_all(ToPath(context.paths.exportsDir));
     Tick();
     EXPECT_EQ(Lines().back().rfind(L" ! The following file could not be written: ", 0), 0u);
 }
@@ -53,7 +53,7 @@ TEST_F(TimerTest, TheLastActiveWindowFollowsTheForegroundButNeverTheDialog) {
     const WindowHandle b = fake.windows.AddWindow(L"B", {0, 0, 10, 10});
     Tick();  // seeds with the top-most foreign window, B
     fake.controls.ListClear(IDC_LB_INFO);
-    EXPECT_EQ(dialog.windowModel().lastActiveWindow, b);
+    EXPECT_EQ(context.model.lastActiveWindow(), b);
 
     fake.windows.SetForeground(a);
     Tick();
@@ -66,7 +66,7 @@ TEST_F(TimerTest, TheLastActiveWindowFollowsTheForegroundButNeverTheDialog) {
     fake.windows.SetForeground(tool);
     Tick();
     EXPECT_EQ(Lines(), std::vector<std::wstring>{L"New last active Window: A"});
-    EXPECT_EQ(dialog.windowModel().lastActiveWindow, a);
+    EXPECT_EQ(context.model.lastActiveWindow(), a);
 }
 
 TEST_F(TimerTest, TheMousePositionIsReportedOnlyWhileCheckedAndWhenItMoved) {

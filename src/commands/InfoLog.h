@@ -8,8 +8,7 @@
 
 namespace tilora {
 
-// The information list box: the program's message log, its 'Stop' and 'Lösche' check boxes,
-// the user-input field's focus behaviour and reading texts out of the combo boxes.
+// The information list box: the program's message log with its 'Stop' and 'Lösche' check boxes.
 class InfoLog {
   public:
     // Older lines are dropped once the log holds this many, so it cannot grow without end.
@@ -25,13 +24,6 @@ class InfoLog {
     void OnClearClicked();
     // Unchecks 'Lösche' once its two seconds have passed; run on every timer tick.
     void ClearCheckTick();
-    // Empties the user-input field whenever it receives the focus.
-    void OnUserInputFocus();
-
-    // The item's text, or one of three fixed input-error texts.
-    std::wstring ComboItemText(int comboId, int index) const;
-    // The selected item's text; empty when nothing is selected.
-    std::wstring SelectedComboText(int comboId) const;
 
     bool outputStopped() const { return outputStopped_; }
     std::uint64_t clearUncheckAt() const { return clearUncheckAt_; }

@@ -1,4 +1,4 @@
-#include "app/AppPaths.h"
+#include "files/AppPaths.h"
 
 #include <filesystem>
 #include <system_error>

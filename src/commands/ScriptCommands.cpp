@@ -1,0 +1,112 @@
+#include "commands/ScriptCommands.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "app/resource.h"
+#include "commands/ComboBoxes.h"
+#include "files/ArrangementFormat.h"
+#include "files/PathText.h"
+#include "files/TextFile.h"
+#include "files/TextHelpers.h"
+
+namespace tilora {
+
+int StartProgram(Shell& shell, const StartEntry& entry, int showCommand) {
+    ShellExecuteResult result;
+    if (!entry.programPath.empty() && !entry.filePath.empty()) {
+        const std::size_t slash = entry.filePath.rfind(L'\\');
+        if (slash == std::wstring::npos) return -1;
+        const std::wstring folder = entry.filePath.substr(0, slash + 1);
+        const std::wstring name = entry.filePath.substr(slash + 1);
+        result = shell.Execute(entry.programPath, L"\"" + name + L"\"", folder, showCommand);
+    } else if (!entry.programPath.empty()) {
+        result = shell.Execute(entry.programPath, L"", L"", showCommand);
+    } else {
+        result = shell.Execute(entry.filePath, L"", L"", showCommand);
+    }
+    if (result.Succeeded()) return 0;
+    return static_cast<int>(result.lastError);
+}
+
+std::optional<AppStartScript> ScriptCommands::ReadAppStartScript(const std::wstring& name) {
+    const std::wstring path = ctx_.paths.appStartScriptsDir + name;
+    std::error_code error;
+    if (!std::filesystem::exists(ToPath(path), error)) {
+        ctx_.Log(ctx_.Text(Msg::FileNotFound) + path);
+        return std::nullopt;
+    }
+    std::vector<std::wstring> lines;
+    const int read = ReadTextLines(path, lines);
+    if (read < 0) {
+        ctx_.Log(ctx_.Text(Msg::FileOpenFailed) + FormatInteger(-read));
+        return std::nullopt;
+    }
+    return ParseAppStartScript(lines);
+}
+
+void ScriptCommands::Execute() {
+    ctx_.session.CancelPendingArrangement();
+    const std::wstring name = SelectedComboText(ctx_.controls, IDC_CB_SCRIPT);
+    if (name.empty()) {
+        ctx_.Log(ctx_.Text(Msg::FileNotFound) + ctx_.Text(Msg::EmptyValue));
+        return;
+    }
+    const std::optional<AppStartScript> script = ReadAppStartScript(name);
+    if (!script) return;
+    StartEntries(script->entries);
+    if (script->arrangement.empty()) return;
+    const std::wstring& arrangement = script->arrangement;
+    WaitForArrangement(arrangement.find(L'\\') != std::wstring::npos
+                           ? arrangement
+                           : ctx_.paths.arrangementsDir + arrangement);
+}
+
+void ScriptCommands::StartEntries(const std::vector<StartEntry>& entries) {
+    for (const StartEntry& entry : entries) {
+        const int result = StartProgram(ctx_.shell, entry, kSwShowNormal);
+        if (result == 0) continue;
+        const std::wstring what = ctx_.Text(Msg::ScriptEntryNotStarted) + entry.filePath + L";" +
+                                  entry.programPath + L";";
+        if (result < 0) {
+            ctx_.Log(what + ctx_.Text(Msg::ScriptEntryWithoutFolder));
+        } else {
+            ctx_.Log(what + ctx_.Text(Msg::WindowsErrorFollows) + FormatInteger(result));
+        }
+    }
+}
+
+// The started programs open their windows after the shell has returned, so the arrangement is
+// applied on a later timer tick, once its windows are there; the dialog stays responsive.
+void ScriptCommands::WaitForArrangement(const std::wstring& path) {
+    std::vector<std::wstring> lines;
+    if (ReadTextLines(path, lines) < 0) {
+        arrangements_.ApplyArrangementFile(path);  // reports why the file cannot be read
+        return;
+    }
+    SessionState& session = ctx_.session;
+    session.pendingArrangementPath = path;
+    session.pendingTitles = ArrangementTitles(lines);
+    session.pendingArrangementDue = ctx_.clock.TickCount() + kWindowWaitMs;
+    PendingArrangementTick();
+}
+
+bool ScriptCommands::AllWindowsOpen() {
+    ctx_.model.CaptureWindows();
+    const std::vector<std::wstring>& titles = ctx_.session.pendingTitles;
+    return std::all_of(titles.begin(), titles.end(), [&](const std::wstring& title) {
+        return ctx_.model.HasWindowTitled(title);
+    });
+}
+
+void ScriptCommands::PendingArrangementTick() {
+    SessionState& session = ctx_.session;
+    if (!session.arrangementPending()) return;
+    if (ctx_.clock.TickCount() <= session.pendingArrangementDue && !AllWindowsOpen()) return;
+    const std::wstring path = session.pendingArrangementPath;
+    session.CancelPendingArrangement();
+    arrangements_.ApplyArrangementFile(path);
+}
+
+}  // namespace tilora

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tilora {
+
+// What Trim removes and ParseInteger skips: the white space of C's isspace.
+inline constexpr wchar_t kWhiteSpace[] = L" \t\n\v\f\r";
+
+// The text without white space at its ends.
+std::wstring Trim(std::wstring_view text);
+
+// The pieces of text between delimiters, each trimmed. A text not longer than the delimiter is
+// never split, so "/" on "/" is the one piece "/"; an empty last piece is left out, empty pieces
+// before it are kept; an empty delimiter splits nothing.
+std::vector<std::wstring> SplitTrimmed(std::wstring_view text, std::wstring_view delimiter);
+
+// Appends to list the pieces of text between delimiters, each without white space at its ends:
+// every piece before the last delimiter, empty ones included, and the piece after it only when it
+// has at least 3 characters. An empty delimiter splits nothing.
+void SplitList(std::wstring_view text, std::wstring_view delimiter,
+               std::vector<std::wstring>& list);
+
+// The integer at the start of text, read as C's strtol reads it: leading white space, an optional
+// sign, decimal digits up to the first other character. No digits give 0; values beyond the
+// 32-bit range give its nearest end.
+std::int32_t ParseInteger(std::wstring_view text);
+
+// Lower-cases the letters A to Z only; every other character stays as it is.
+std::wstring LowerAsciiLetters(std::wstring text);
+// Upper-cases the first character when it is one of the letters a to z.
+std::wstring UpperFirstAsciiLetter(std::wstring text);
+
+// Plain decimal: a leading "-" for negative values, no grouping, no leading zeros.
+std::wstring FormatInteger(std::int64_t value);
+// FormatInteger's text with "0" or blanks put in front, sign included, until it is at least width
+// characters long: -5 zero-padded to 3 is "0-5". A longer text is not cut.
+std::wstring FormatZeroPadded(int width, std::int64_t value);
+std::wstring FormatSpacePadded(int width, std::int64_t value);
+
+// The text with every line feed written as CR LF, as both file writers store it; a CR already
+// in front of a line feed is kept, so CR LF becomes CR CR LF.
+std::wstring WithCrLf(std::wstring_view text);
+
+}  // namespace tilora

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/PlatformTypes.h"
+
+namespace tilora {
+
+// The keys of the settings file; each takes in the blank, equals sign and blank after the name.
+inline constexpr wchar_t kLanguageKey[] = L"Language = ";
+inline constexpr wchar_t kStartPositionKey[] = L"StartPosition = ";
+inline constexpr wchar_t kTopmostKey[] = L"Topmost = ";
+inline constexpr wchar_t kMinimizeKey[] = L"Minimize = ";
+inline constexpr wchar_t kExcludeMaxKey[] = L"ExcludeMax = ";
+
+enum class SettingKey { Language, StartPosition, Topmost, Minimize, ExcludeMax };
+
+// One line of the settings file that was taken in, in file order, so that the reader can report
+// each as it happened. value is what the report echoes after the key: the language that is now
+// in effect, the position as written, "True" or "False" for the check boxes, the exclusion text.
+// recognised is false for a language other than English and German and for a Topmost or Minimize
+// value other than exactly "True" or "False"; those were put back to English or "False".
+struct SettingRead {
+    SettingKey key;
+    std::wstring value;
+    bool recognised = true;
+    friend bool operator==(const SettingRead&, const SettingRead&) = default;
+};
+
+// The values a settings file sets; for each key the last line wins. A key that is missing keeps
+// the default here, and the check boxes stay as they are.
+struct Settings {
+    std::wstring language = L"English";
+    Point startPosition;
+    std::optional<bool> topmost;
+    std::optional<bool> minimize;
+    std::wstring excludeMaxText;
+    // Gathers the pieces of every ExcludeMax line, while excludeMaxText keeps only the last line,
+    // so several lines act together until the file is written again.
+    std::vector<std::wstring> excludeMaxList;
+    friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+struct SettingsText {
+    Settings values;
+    std::vector<SettingRead> reads;
+};
+
+// A line counts only when it starts exactly with a key; its value is trimmed. A StartPosition
+// without a comma is passed over as if the line were not there.
+SettingsText ParseSettings(const std::vector<std::wstring>& lines);
+
+// The five lines of the settings file, each ending with "\n": language, position, the two check
+// boxes as "True" or "False", and the exclusion text as it was read.
+std::wstring FormatSettings(const std::wstring& language, Point position, bool topmost,
+                            bool minimize, const std::wstring& excludeMaxText);
+
+}  // namespace tilora
