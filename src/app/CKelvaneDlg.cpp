@@ -25,6 +25,8 @@ CKelvaneDlg::CKelvaneDlg(CommandContext& context)
       scripts_(context, arrangements_),
       bulk_(context),
       helpAndMonitor_(context),
+      sizes_(context),
+      commandList_(context, sizes_),
       timerWork_(context) {
     // Every button of this table writes its "button pressed" line before its action runs; the
     // check boxes write none.
@@ -113,6 +115,8 @@ void CKelvaneDlg::RunFirstPaint() {
     const Rect rect = windows.GetWindowRect(own).value_or(Rect{});
     const Point start = CheckStartPosition(
         ctx_.settings.startPosition, {rect.Width(), rect.Height()}, windows.VirtualScreenSize());
+    // From here on the start position is the corrected one, which command 28 returns to.
+    ctx_.settings.startPosition = start;
 
     const bool topmost = ctx_.settings.topmost.value_or(false);
     unsigned flags = kSwpNoSize | kSwpShowWindow;
@@ -164,7 +168,9 @@ void CKelvaneDlg::OnButtonClicked(int controlId) {
     }
 }
 
-void CKelvaneDlg::OnCommandBoxSelectionChange() {}
+void CKelvaneDlg::OnCommandBoxSelectionChange() {
+    commandList_.OnSelectionChange();
+}
 
 void CKelvaneDlg::OnUserInputSetFocus() {
     // The field is emptied whenever it receives the focus.

@@ -8,8 +8,10 @@
 #include "commands/ArrangementCommands.h"
 #include "commands/BulkWindowCommands.h"
 #include "commands/CommandContext.h"
+#include "commands/CommandList.h"
 #include "commands/HelpAndMonitorButtons.h"
 #include "commands/ScriptCommands.h"
+#include "commands/SizeCommands.h"
 #include "commands/TimerWork.h"
 
 namespace tilora {
@@ -62,6 +64,8 @@ class CKelvaneDlg {
     ScriptCommands scripts_;
     BulkWindowCommands bulk_;
     HelpAndMonitorButtons helpAndMonitor_;
+    SizeCommands sizes_;
+    CommandList commandList_;
     TimerWork timerWork_;
     std::vector<ClickRoute> clickRoutes_;
     bool firstPaintDone_ = false;

@@ -176,4 +176,12 @@ int ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
     return renameCode;
 }
 
+bool DeleteFileAt(const std::wstring& path) {
+    std::error_code error;
+    const std::filesystem::path target = ToPath(path);
+    // Folders are never deleted here, whatever their name.
+    if (!std::filesystem::is_regular_file(target, error)) return false;
+    return std::filesystem::remove(target, error);
+}
+
 }  // namespace tilora

@@ -44,6 +44,8 @@ int ReadFileBytes(const std::wstring& path, std::string& bytes);
 // Returns 0, or the Windows error code; after a failure the previous file is as it was and the
 // temporary file is gone.
 int ReplaceFileContents(const std::wstring& path, std::string_view bytes);
+// Deletes the file; true when it is gone now because of this call.
+bool DeleteFileAt(const std::wstring& path);
 // The temporary file through which ReplaceFileContents writes path.
 std::wstring ReplacementPathFor(const std::wstring& path);
 

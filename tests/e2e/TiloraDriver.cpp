@@ -2,6 +2,8 @@
 
 #include <thread>
 
+#include "app/resource.h"
+
 namespace tilora::e2e {
 namespace {
 
@@ -110,6 +112,13 @@ HWND TiloraProcess::Control(int controlId) const {
 
 void TiloraProcess::Click(int controlId) const {
     SendTimed(Control(controlId), BM_CLICK);
+}
+
+void TiloraProcess::ChooseCommandEntry(int entry) const {
+    const HWND combo = Control(IDC_CB_COMMAND);
+    SendTimed(combo, CB_SETCURSEL, static_cast<WPARAM>(entry));
+    SendTimed(dialog_, WM_COMMAND, MAKEWPARAM(IDC_CB_COMMAND, CBN_SELCHANGE),
+              reinterpret_cast<LPARAM>(combo));
 }
 
 void TiloraProcess::PostClick(int controlId) const {

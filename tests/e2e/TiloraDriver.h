@@ -49,6 +49,8 @@ class TiloraProcess {
     void Click(int controlId) const;
     // A click that does not wait for its handler, for actions that may open a box of their own.
     void PostClick(int controlId) const;
+    // Chooses the entry of the command box as a user does: the selection, then its notification.
+    void ChooseCommandEntry(int entry) const;
     void PressEscape() const;
     void CloseBox() const;
     std::wstring WindowText(HWND window) const;

@@ -1,0 +1,278 @@
+#include "commands/CommandList.h"
+
+#include "app/resource.h"
+#include "commands/ArrangementCommands.h"
+#include "commands/ComboBoxes.h"
+#include "commands/HelpAndMonitorButtons.h"
+#include "commands/ScriptCommands.h"
+#include "files/FileAccess.h"
+#include "files/FileLists.h"
+#include "files/TextFile.h"
+#include "files/TimeStamp.h"
+#include "windows/WindowDescriptions.h"
+#include "windows/WindowOperations.h"
+
+namespace tilora {
+namespace {
+
+constexpr wchar_t kSaveAutoPart[] = L"SaveAuto_";
+constexpr wchar_t kSaveAsPart[] = L"SaveAs_";
+constexpr wchar_t kDeletedNameIndent[] = L"   ";
+
+}  // namespace
+
+void CommandList::OnSelectionChange() {
+    const int index = ctx_.controls.ComboSelection(IDC_CB_COMMAND);
+    DispatchCommand(ComboItemText(ctx_.controls, IDC_CB_COMMAND, index));
+}
+
+void CommandList::DispatchCommand(const std::wstring& text) {
+    if (text.empty()) {
+        ctx_.controls.ComboSelect(IDC_CB_COMMAND, 0);
+        return;
+    }
+    if (text == MessageCatalogue::CommandSeparator()) {
+        ctx_.Log(ctx_.Text(Msg::SeparatorSelected));
+        return;
+    }
+    EchoSelection(text);
+    for (int command = 1; command <= kCommandCount; ++command) {
+        if (text == ctx_.catalogue.Current(TextFamily::CommandTexts, CommandEntry(command))) {
+            Run(command);
+            return;
+        }
+    }
+}
+
+void CommandList::EchoSelection(const std::wstring& text) {
+    const std::wstring& separator = MessageCatalogue::SeparatorLine();
+    const int lines = ctx_.controls.ListCount(IDC_LB_INFO);
+    if (lines == 0 || ctx_.controls.ListLine(IDC_LB_INFO, lines - 1) != separator) {
+        ctx_.Log(separator);
+    }
+    ctx_.Log(text + ctx_.Text(Msg::SelectedFromCommandBox));
+    ctx_.Log(separator);
+}
+
+void CommandList::Run(int command) {
+    const AppPaths& paths = ctx_.paths;
+    FileLists& lists = ctx_.fileLists;
+    switch (command) {
+        case 1:
+            ReportMonitors(ctx_);
+            break;
+        case 2:
+            ctx_.model.CaptureWindows();
+            windowCommands_.ListAllWindows();
+            break;
+        case 3:
+            ShowLastActiveWindow();
+            break;
+        case 4:
+            sizes_.CopySize();
+            break;
+        case 5:
+            sizes_.PasteSizeToAll();
+            break;
+        case 6:
+            RestoreStartRectangle();
+            break;
+        case 7:
+            windowCommands_.SetTopmost();
+            break;
+        case 8:
+            windowCommands_.ResetTopmost();
+            break;
+        case 9:
+            windowCommands_.MoveIntoView();
+            break;
+        case 10:
+            Open(paths.baseDir);
+            break;
+        case 11:
+            Open(paths.appStartScriptsDir);
+            break;
+        case 12:
+            Open(paths.arrangementsDir);
+            break;
+        case 13:
+            Open(paths.exportsDir);
+            break;
+        case 14:
+            Open(paths.helpDir);
+            break;
+        case 15:
+            Open(paths.licenseDir);
+            break;
+        case 16:
+            Open(paths.settingsDir);
+            break;
+        case 17:
+            lists.ListScriptFiles(paths.appStartScriptsDir);
+            FillCombo(ctx_.controls, IDC_CB_SCRIPT, lists.scriptFiles);
+            break;
+        case 18:
+            lists.ListArrangementFiles(paths.arrangementsDir);
+            FillCombo(ctx_.controls, IDC_CB_ARRANGEMENT, lists.arrangementFiles);
+            break;
+        case 19:
+            Open(paths.settingsFilePath);
+            break;
+        case 20:
+            OpenSelected(IDC_CB_SCRIPT, paths.appStartScriptsDir);
+            break;
+        case 21:
+            OpenSelected(IDC_CB_ARRANGEMENT, paths.arrangementsDir);
+            break;
+        case 22:
+            ExportAllWindows();
+            break;
+        case 23:
+            ExportLastActiveWindow();
+            break;
+        case 24:
+            ExportLog();
+            break;
+        case 25: {
+            std::vector<std::wstring> names;
+            DeleteMatching(paths.exportsDir, names, kSaveAutoPart);
+            break;
+        }
+        case 26:
+            // The arrangement box keeps showing the old names until it is filled again.
+            DeleteMatching(paths.arrangementsDir, lists.arrangementFiles, kSaveAsPart);
+            break;
+        case 27:
+            sizes_.ApplyUserSize();
+            break;
+        case 28:
+            RestoreStandardSize();
+            break;
+        default:
+            break;
+    }
+}
+
+const WindowRecord* CommandList::LastActiveRecord() {
+    if (ctx_.model.lastActiveWindow() != kNoWindow) {
+        ctx_.model.CaptureWindows();
+        if (const WindowRecord* record = ctx_.model.FindRecord(ctx_.model.lastActiveWindow())) {
+            return record;
+        }
+    }
+    // Nothing is done to a window that is not there, and nothing is reported as done.
+    ctx_.Log(ctx_.Text(Msg::NoHandleYet));
+    return nullptr;
+}
+
+void CommandList::Open(const std::wstring& path) {
+    // Whether the shell could open it shows on the screen; the log keeps only the echo.
+    StartProgram(ctx_.shell, {path, L""}, kSwShowNormal);
+}
+
+void CommandList::OpenSelected(int comboId, const std::wstring& folder) {
+    const std::wstring name = SelectedComboText(ctx_.controls, comboId);
+    if (name.empty()) {
+        ctx_.Log(ctx_.Text(Msg::FileNotFound) + ctx_.Text(Msg::EmptyValue));
+        return;
+    }
+    Open(folder + name);
+}
+
+void CommandList::ShowLastActiveWindow() {
+    const WindowRecord* record = LastActiveRecord();
+    if (record == nullptr) return;
+    ctx_.Log(DescribeWindow(*record, ctx_.catalogue));
+}
+
+void CommandList::RestoreStartRectangle() {
+    const WindowRecord* record = LastActiveRecord();
+    if (record == nullptr) return;
+    const WindowSnapshot& start = ctx_.model.startSnapshot();
+    const WindowRecord* found = nullptr;
+    for (const WindowRecord& candidate : start) {
+        if (candidate.hwnd == record->hwnd) {
+            found = &candidate;
+            break;
+        }
+    }
+    for (const WindowRecord& candidate : start) {
+        if (found != nullptr) break;
+        if (candidate.winName == record->winName) found = &candidate;
+    }
+    if (found == nullptr) {
+        ctx_.Log(ctx_.Text(Msg::LastActiveNotAtStart));
+        return;
+    }
+    PlaceWindow(ctx_.windows, record->hwnd, found->rcNormalPosition, kSwShowNormal);
+    ctx_.Log(ctx_.Text(ctx_.windows.SetForegroundWindow(record->hwnd)
+                           ? Msg::LastActiveRestored
+                           : Msg::LastActiveNotRestored));
+}
+
+void CommandList::ExportAndOpen(int prefixEntry, const std::wstring& text) {
+    const std::wstring path = ctx_.paths.exportsDir +
+                              ctx_.catalogue.Current(TextFamily::FilePrefixes, prefixEntry) +
+                              TimeStamp(ctx_.clock, StampKind::DateTime) + L".txt";
+    const int error = WriteTextFile(path, text);
+    // A file that could not be written is said so rather than opened.
+    if (error != 0) {
+        ctx_.Log(ctx_.catalogue.FileNotWrittenLine(path, error));
+        return;
+    }
+    Open(path);
+}
+
+void CommandList::ExportAllWindows() {
+    ctx_.model.CaptureWindows();
+    std::wstring text;
+    for (const WindowRecord& record : ctx_.model.currentSnapshot()) {
+        text += DescribeWindow(record, ctx_.catalogue) + L"\n";
+    }
+    ExportAndOpen(1, text);
+}
+
+void CommandList::ExportLastActiveWindow() {
+    const WindowRecord* record = LastActiveRecord();
+    if (record == nullptr) return;
+    ExportAndOpen(2, DescribeWindow(*record, ctx_.catalogue));
+}
+
+void CommandList::ExportLog() {
+    std::wstring text;
+    const int lines = ctx_.controls.ListCount(IDC_LB_INFO);
+    for (int index = 0; index < lines; ++index) {
+        text += ctx_.controls.ListLine(IDC_LB_INFO, index) + L"\n";
+    }
+    ExportAndOpen(3, text);
+}
+
+void CommandList::DeleteMatching(const std::wstring& folder, std::vector<std::wstring>& names,
+                                 const std::wstring& part) {
+    ListFiles(folder, kArrangementPattern, names);
+    std::vector<std::wstring> deleted;
+    for (const std::wstring& name : names) {
+        if (name.find(part) == std::wstring::npos) continue;
+        if (DeleteFileAt(folder + name)) deleted.push_back(name);
+    }
+    if (deleted.empty()) {
+        ctx_.Log(ctx_.Text(Msg::NoFilesToClear));
+        return;
+    }
+    ctx_.Log(ctx_.Text(Msg::ExportsDeleted));
+    for (const std::wstring& name : deleted) ctx_.Log(kDeletedNameIndent + name);
+}
+
+void CommandList::RestoreStandardSize() {
+    ctx_.model.CaptureWindows();
+    const WindowRecord* own = ctx_.model.FindRecord(ctx_.model.ownWindow());
+    if (own == nullptr) return;
+    const Point start = ctx_.settings.startPosition;
+    PlaceWindow(ctx_.windows, own->hwnd,
+                {start.x, start.y, start.x + kStandardDialogSize.width,
+                 start.y + kStandardDialogSize.height},
+                kSwShowNormal);
+    ctx_.windows.SetForegroundWindow(own->hwnd);
+}
+
+}  // namespace tilora

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+
+#include "commands/CommandContext.h"
+#include "commands/SizeCommands.h"
+#include "commands/WindowCommands.h"
+
+namespace tilora {
+
+inline constexpr int kCommandCount = 28;
+// The dialog's own size that command 28 restores.
+inline constexpr Size kStandardDialogSize{459, 450};
+
+// The entry of the command box that holds command n (1 to 28): the commands stand in four
+// groups, each under a header, the later three also between separator entries.
+constexpr int CommandEntry(int command) {
+    if (command <= 9) return command;
+    if (command <= 16) return command + 3;
+    if (command <= 21) return command + 6;
+    return command + 9;
+}
+
+// The command box: choosing an entry runs its command at once.
+class CommandList {
+  public:
+    CommandList(CommandContext& context, SizeCommands& sizes)
+        : ctx_(context), sizes_(sizes), windowCommands_(context) {}
+
+    // Runs the entry now selected in the command box.
+    void OnSelectionChange();
+    // Runs the command whose text in the language in effect is the entry's text, after the
+    // echo block; an empty entry selects the first header, a separator only says so.
+    void DispatchCommand(const std::wstring& text);
+
+  private:
+    void Run(int command);
+    void EchoSelection(const std::wstring& text);
+    // The last active window's record from a fresh capture; null with entry 35 written when
+    // there is none yet or it has closed since.
+    const WindowRecord* LastActiveRecord();
+    void Open(const std::wstring& path);
+    void OpenSelected(int comboId, const std::wstring& folder);
+    void ShowLastActiveWindow();
+    void RestoreStartRectangle();
+    void ExportAllWindows();
+    void ExportLastActiveWindow();
+    void ExportLog();
+    void ExportAndOpen(int prefixEntry, const std::wstring& text);
+    void DeleteMatching(const std::wstring& folder, std::vector<std::wstring>& names,
+                        const std::wstring& part);
+    void RestoreStandardSize();
+
+    CommandContext& ctx_;
+    SizeCommands& sizes_;
+    WindowCommands windowCommands_;
+};
+
+}  // namespace tilora

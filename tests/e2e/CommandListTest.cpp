@@ -1,0 +1,150 @@
+// The command box of the real Tilora.exe: each entry chosen as a user chooses it.
+#include <filesystem>
+#include <fstream>
+
+#include "DesktopPrograms.h"
+#include "TiloraTest.h"
+#include "app/resource.h"
+
+namespace tilora::e2e {
+namespace {
+
+using win32::testing::DesktopProgram;
+using win32::testing::WindowRect;
+
+const std::wstring kSeparator(500, L'-');
+// Commands 22 to 28 stand nine entries further down the box, below three headers and six
+// separators; commands 1 to 9 stand at their own number.
+constexpr int kLastGroupOffset = 9;
+const std::wstring kSelected = L" was selected from the command combobox.";
+
+bool StartsWith(const std::wstring& text, const std::wstring& start) {
+    return text.rfind(start, 0) == 0;
+}
+
+// Closes the windows the exports opened (notepad showing the exported file), so that no later
+// scenario finds them on the desktop.
+BOOL CALLBACK CloseExportWindow(HWND window, LPARAM) {
+    wchar_t title[256] = {};
+    ::GetWindowTextW(window, title, 256);
+    const std::wstring text(title);
+    for (const wchar_t* prefix : {L"AllWindowsProperties_", L"ListboxContent_"}) {
+        if (text.find(prefix) != std::wstring::npos) ::PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+    return TRUE;
+}
+
+class CommandBox : public TiloraTest {
+  protected:
+    void TearDown() override { ::EnumWindows(CloseExportWindow, 0); }
+
+    // Chooses the entry and returns the lines it wrote once the last one expected is there.
+    std::vector<std::wstring> Choose(int entry, std::size_t expectedLines) {
+        const std::size_t before = tilora.LogLines().size();
+        tilora.ChooseCommandEntry(entry);
+        const auto lines = tilora.WaitForLogLines(before + expectedLines);
+        return std::vector<std::wstring>(lines.begin() + static_cast<std::ptrdiff_t>(before),
+                                         lines.end());
+    }
+    std::filesystem::path Document(const wchar_t* name) {
+        std::ofstream(folder.path() / name) << "text";
+        return folder.path();
+    }
+    // Activates the window and waits until Tilora has taken it as the last active one.
+    bool Activate(HWND window, const std::wstring& title) {
+        ::SetForegroundWindow(window);
+        return WaitFor([&] {
+            const auto lines = tilora.LogLines();
+            return !lines.empty() && lines.back() == L"New last active Window: " + title;
+        });
+    }
+    std::vector<std::filesystem::path> Exports(const std::wstring& prefix) const {
+        std::vector<std::filesystem::path> found;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path() / "_Exports")) {
+            if (StartsWith(entry.path().filename().wstring(), prefix))
+                found.push_back(entry.path());
+        }
+        return found;
+    }
+};
+
+TEST_F(CommandBox, ASeparatorWritesOneLineAndAHeaderOnlyItsEcho) {
+    EXPECT_EQ(Choose(10, 1),
+              std::vector<std::wstring>{L"A separator line instead of an executable command was "
+                                        L"selected and executed from the command combobox."});
+    const auto header = Choose(0, 3);
+    EXPECT_EQ(header,
+              (std::vector<std::wstring>{kSeparator, L"Window commands:" + kSelected, kSeparator}));
+}
+
+TEST_F(CommandBox, MonitorsAndAllWindowsAreListed) {
+    const auto monitors = Choose(1, 7);
+    ASSERT_EQ(monitors.size(), 7u);
+    EXPECT_EQ(monitors[1], L"1. Show the monitor resolution(s)" + kSelected);
+    EXPECT_EQ(monitors[3], L"Virtual Desktop Width: 1920, Virtual Desktop Height: 1080");
+    EXPECT_EQ(monitors[6], L"Monitor 1 - Width: 1920, Height: 1080");
+
+    const auto windows = Choose(2, 4);
+    ASSERT_GE(windows.size(), 4u);
+    bool ownListed = false;
+    for (std::size_t i = 3; i < windows.size(); ++i) {
+        EXPECT_TRUE(StartsWith(windows[i], L"Window name: ")) << windows[i];
+        ownListed = ownListed || StartsWith(windows[i], L"Window name: Tilora v1.09 (b);");
+    }
+    EXPECT_TRUE(ownListed);
+}
+
+TEST_F(CommandBox, TheLastActiveWindowIsDescribedMadeTopmostAndReleased) {
+    DesktopProgram notepad(L"notepad.exe topmost.txt", L"topmost", Document(L"topmost.txt"));
+    ASSERT_NE(notepad.window(), nullptr);
+    const std::wstring title = L"topmost.txt - Notepad";
+    ASSERT_TRUE(Activate(notepad.window(), title));
+
+    const auto described = Choose(3, 4);
+    ASSERT_EQ(described.size(), 4u);
+    EXPECT_TRUE(StartsWith(described[3], L"Window name: " + title + L"; Dimension: "))
+        << described[3];
+
+    EXPECT_EQ(Choose(7, 3).back(), title + L" is now the TOPMOST window.");
+    EXPECT_TRUE(WaitFor(
+        [&] { return (::GetWindowLongW(notepad.window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
+    EXPECT_EQ(Choose(8, 3).back(), title + L" is no longer the TOPMOST window.");
+    EXPECT_TRUE(WaitFor(
+        [&] { return (::GetWindowLongW(notepad.window(), GWL_EXSTYLE) & WS_EX_TOPMOST) == 0; }));
+}
+
+TEST_F(CommandBox, ALostWindowIsMovedIntoView) {
+    DesktopProgram notepad(L"notepad.exe lost.txt", L"lost", Document(L"lost.txt"));
+    ASSERT_NE(notepad.window(), nullptr);
+    ASSERT_TRUE(notepad.PlaceAt({-700, 100, -100, 500}));
+    const auto lines = Choose(9, 4);
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        L"Window name: lost.txt - Notepad was moved to coordinates top=0/left=0."),
+              lines.end());
+    EXPECT_TRUE(WaitFor([&] {
+        const RECT r = WindowRect(notepad.window());
+        return r.left == 0 && r.top == 0 && r.right == 600 && r.bottom == 400;
+    }));
+}
+
+TEST_F(CommandBox, ExportsAndDeletionsWorkOnTheFolders) {
+    Choose(22 + kLastGroupOffset, 3);
+    EXPECT_TRUE(WaitFor([&] { return Exports(L"AllWindowsProperties_").size() == 1; }));
+    Choose(24 + kLastGroupOffset, 2);
+    ASSERT_TRUE(WaitFor([&] { return Exports(L"ListboxContent_").size() == 1; }));
+    std::ifstream in(Exports(L"ListboxContent_").front(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+
+    // The first tick's automatic save is one of the files command 25 deletes.
+    std::ofstream(folder.path() / "_Exports" / "Copy of SaveAuto_x.txt") << "x";
+    const auto deleted = Choose(25 + kLastGroupOffset, 5);
+    ASSERT_GE(deleted.size(), 5u);
+    EXPECT_EQ(deleted[2], L"The following files in the _Exports folder were deleted: ");
+    EXPECT_TRUE(Exports(L"SaveAuto_").empty());
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "_Exports" / "Copy of SaveAuto_x.txt"));
+}
+
+}  // namespace
+}  // namespace tilora::e2e
