@@ -25,6 +25,7 @@ CKelvaneDlg::CKelvaneDlg(CommandContext& context)
       scripts_(context, arrangements_),
       bulk_(context),
       helpAndMonitor_(context),
+      size_(context),
       timerWork_(context) {
     // Every button of this table writes its "button pressed" line before its action runs; the
     // check boxes write none.
@@ -48,6 +49,8 @@ CKelvaneDlg::CKelvaneDlg(CommandContext& context)
         {IDC_BN_MINIMIZEALL, [this] { bulk_.MinimizeAll(); }},
         {IDC_BN_MAXIMIZEALL, [this] { bulk_.MaximizeAll(); }},
         {IDC_BN_TILEALL, [this] { bulk_.TileAll(); }},
+        {IDC_BN_COPYSIZE, [this] { size_.CopySize(); }},
+        {IDC_BN_PASTESIZE, [this] { size_.PasteSize(); }},
         {IDC_BN_SAVEAS, [this] { arrangements_.SaveAs(); }},
         {IDC_BN_SAVESD, [this] { arrangements_.SaveSessionDefault(); }},
         {IDC_BN_OPENHELP, [this] { helpAndMonitor_.OpenHelp(); }},
@@ -134,6 +137,7 @@ void CKelvaneDlg::OnTimer() {
     timerWork_.ReportMousePosition();
     ctx_.log.ClearCheckTick();
     bulk_.OwnWindowRestoreTick();
+    size_.CopiedSizeTick();
     arrangements_.KeepOwnMinimizedTick();
     scripts_.PendingArrangementTick();
 }

@@ -10,6 +10,7 @@
 #include "commands/CommandContext.h"
 #include "commands/HelpAndMonitorButtons.h"
 #include "commands/ScriptCommands.h"
+#include "commands/SizeCommands.h"
 #include "commands/TimerWork.h"
 
 namespace tilora {
@@ -62,6 +63,7 @@ class CKelvaneDlg {
     ScriptCommands scripts_;
     BulkWindowCommands bulk_;
     HelpAndMonitorButtons helpAndMonitor_;
+    SizeCommands size_;
     TimerWork timerWork_;
     std::vector<ClickRoute> clickRoutes_;
     bool firstPaintDone_ = false;
