@@ -50,6 +50,8 @@ CKelvaneDlg::CKelvaneDlg(CommandContext& context)
         {IDC_BN_MINIMIZEALL, [this] { bulk_.MinimizeAll(); }},
         {IDC_BN_MAXIMIZEALL, [this] { bulk_.MaximizeAll(); }},
         {IDC_BN_TILEALL, [this] { bulk_.TileAll(); }},
+        {IDC_BN_COPYSIZE, [this] { sizes_.CopySize(); }},
+        {IDC_BN_PASTESIZE, [this] { sizes_.PasteSize(); }},
         {IDC_BN_SAVEAS, [this] { arrangements_.SaveAs(); }},
         {IDC_BN_SAVESD, [this] { arrangements_.SaveSessionDefault(); }},
         {IDC_BN_OPENHELP, [this] { helpAndMonitor_.OpenHelp(); }},
@@ -138,6 +140,7 @@ void CKelvaneDlg::OnTimer() {
     timerWork_.ReportMousePosition();
     ctx_.log.ClearCheckTick();
     bulk_.OwnWindowRestoreTick();
+    sizes_.CopiedSizeTick();
     arrangements_.KeepOwnMinimizedTick();
     scripts_.PendingArrangementTick();
 }

@@ -43,6 +43,12 @@ struct SessionState {
         pendingArrangementDue = NEVER_DUE;
     }
 
+    // The size Copy Size took, good for pasting until the timer finds sizeCopiedDue passed;
+    // before the first copy and after that, pasting asks and uses this initial 100 x 100.
+    Rect copiedRect{100, 100, 200, 200};
+    bool sizeCopied = false;
+    std::uint64_t sizeCopiedDue = NEVER_DUE;
+
     // Timer ticks so far, and the mouse position reported last.
     int tickCount = 0;
     Point lastMousePosition;

@@ -1,15 +1,37 @@
 #pragma once
+
+#include <cstdint>
+
 #include "commands/CommandContext.h"
+
 namespace tilora {
+
+// Copy Size, Paste Size, pasting to every window at once and the typed size, all on the last
+// active window. The copied size lives in the session; the timer ages it.
 class SizeCommands {
   public:
+    // How long a copy pastes without asking.
+    static constexpr std::uint64_t kCopyValidMs = 10000;
+
     explicit SizeCommands(CommandContext& context) : ctx_(context) {}
-    void CopySize() {}
-    void PasteSize() {}
-    void PasteSizeToAll() {}
-    void ApplyUserSize() {}
-    void CopiedSizeTick() {}
+
+    // The button's "pressed" line comes from the dialog; the command list's copy writes none.
+    void CopySize();
+    void PasteSize();
+    void PasteSizeToAll();
+    // Puts the last active window at 0, 0 with the size typed into the user-input field.
+    void ApplyUserSize();
+    // Served by the timer: a copy that has grown old no longer counts.
+    void CopiedSizeTick();
+
   private:
-    [[maybe_unused]] CommandContext& ctx_;
+    // Asks before pasting the initial size when nothing was copied lately; false for Cancel.
+    bool MayPaste();
+    Size PastedSize() const;
+    // The last active window's record in a fresh capture, or null with entry 35 logged.
+    const WindowRecord* LastActiveRecord();
+
+    CommandContext& ctx_;
 };
+
 }  // namespace tilora

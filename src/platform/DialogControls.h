@@ -28,6 +28,8 @@ class DialogControls {
     virtual void StartTimer(unsigned timerId, unsigned periodMs) = 0;
     virtual void StopTimer(unsigned timerId) = 0;
     virtual void EndDialog(int result) = 0;
+    // A modal box owned by the dialog with OK and Cancel and the stop icon; true for OK.
+    virtual bool ConfirmOkCancel(const std::wstring& text, const std::wstring& caption) = 0;
 
     // Any control's text (buttons, check boxes, labels, edit field).
     virtual void SetText(int controlId, const std::wstring& text) = 0;

@@ -33,6 +33,35 @@ BOOL CALLBACK FindDialogOfProcess(HWND window, LPARAM parameter) {
     return FALSE;
 }
 
+struct BoxSearch {
+    DWORD processId;
+    HWND dialog;
+    HWND found;
+};
+
+BOOL CALLBACK FindBoxOfProcess(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<BoxSearch*>(parameter);
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    if (processId != search->processId || window == search->dialog || !::IsWindowVisible(window)) {
+        return TRUE;
+    }
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    if (std::wstring(className) != L"#32770") return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+BOOL CALLBACK CollectStatics(HWND window, LPARAM parameter) {
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    if (std::wstring(className) == L"Static") {
+        reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
+    }
+    return TRUE;
+}
+
 LRESULT SendTimed(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     DWORD_PTR result = 0;
     ::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result);
@@ -167,6 +196,30 @@ std::vector<std::wstring> TiloraProcess::LogLines() const {
         lines.emplace_back(buffer.data());
     }
     return lines;
+}
+
+HWND TiloraProcess::WaitForMessageBox() const {
+    BoxSearch search{process_.dwProcessId, dialog_, nullptr};
+    WaitFor([&] {
+        ::EnumWindows(FindBoxOfProcess, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    });
+    return search.found;
+}
+
+std::wstring TiloraProcess::MessageBoxText(HWND box) const {
+    std::vector<HWND> statics;
+    ::EnumChildWindows(box, CollectStatics, reinterpret_cast<LPARAM>(&statics));
+    // The icon is a Static child too, without text.
+    for (HWND control : statics) {
+        std::wstring text = WindowText(control);
+        if (!text.empty()) return text;
+    }
+    return std::wstring();
+}
+
+void TiloraProcess::AnswerMessageBox(HWND box, int commandId) const {
+    ::PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(commandId), 0);
 }
 
 bool TiloraProcess::WaitForStartUpReport() const {

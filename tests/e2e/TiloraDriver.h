@@ -61,6 +61,13 @@ class TiloraProcess {
     int ComboCount(int controlId) const;
     int ComboSelection(int controlId) const;
     std::wstring ComboItem(int controlId, int index) const;
+    // Waits for a message box of the process (a #32770 window other than the dialog); null when
+    // none appeared in time.
+    HWND WaitForMessageBox() const;
+    // The text of the box: its one Static child that has any.
+    std::wstring MessageBoxText(HWND box) const;
+    // Presses a button of the box by its command id (IDOK, IDCANCEL).
+    void AnswerMessageBox(HWND box, int commandId) const;
     // Waits for the first timer tick's report, which ends with the automatic save's line.
     bool WaitForStartUpReport() const;
     // Waits until the log has at least that many lines; the lines then.

@@ -19,6 +19,12 @@ void FakeDialogControls::EndDialog(int result) {
     endResult_ = result;
 }
 
+bool FakeDialogControls::ConfirmOkCancel(const std::wstring& text, const std::wstring& caption) {
+    journal_.Add(std::string("ConfirmOkCancel ") + (confirmAnswer_ ? "OK" : "Cancel"));
+    confirmations_.push_back({text, caption});
+    return confirmAnswer_;
+}
+
 std::wstring FakeDialogControls::Text(int controlId) const {
     const auto found = texts_.find(controlId);
     return found == texts_.end() ? std::wstring() : found->second;

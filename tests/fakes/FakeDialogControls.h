@@ -13,6 +13,10 @@ namespace tilora::testing {
 // The dialog's controls kept in memory; tests read them and play the user.
 class FakeDialogControls : public DialogControls {
   public:
+    struct ConfirmationBox {
+        std::wstring text;
+        std::wstring caption;
+    };
     struct Tooltip {
         WindowHandle owner;
         int controlId;
@@ -31,6 +35,7 @@ class FakeDialogControls : public DialogControls {
     void StartTimer(unsigned timerId, unsigned periodMs) override;
     void StopTimer(unsigned timerId) override;
     void EndDialog(int result) override;
+    bool ConfirmOkCancel(const std::wstring& text, const std::wstring& caption) override;
 
     void SetText(int controlId, const std::wstring& text) override { texts_[controlId] = text; }
     std::wstring Text(int controlId) const override;
@@ -68,6 +73,8 @@ class FakeDialogControls : public DialogControls {
     void UserSetsCheck(int controlId, bool checked) { SetChecked(controlId, checked); }
     void UserTypes(int controlId, const std::wstring& text);
     void SetMinimized(bool minimized) { minimized_ = minimized; }
+    // How the user answers every confirmation box from now on: OK, or Cancel when false.
+    void UserConfirms(bool ok) { confirmAnswer_ = ok; }
 
     // Reading what the dialog shows.
     const std::wstring& caption() const { return caption_; }
@@ -82,6 +89,7 @@ class FakeDialogControls : public DialogControls {
     int defaultPaints() const { return defaultPaints_; }
     const std::map<unsigned, unsigned>& runningTimers() const { return runningTimers_; }
     int timerStarts() const { return timerStarts_; }
+    const std::vector<ConfirmationBox>& confirmations() const { return confirmations_; }
     bool ended() const { return ended_; }
     int endResult() const { return endResult_; }
 
@@ -102,6 +110,8 @@ class FakeDialogControls : public DialogControls {
     int timerStarts_ = 0;
     bool ended_ = false;
     int endResult_ = 0;
+    bool confirmAnswer_ = true;
+    std::vector<ConfirmationBox> confirmations_;
     std::map<int, std::wstring> texts_;
     std::set<int> checked_;
     std::map<int, std::vector<std::wstring>> lists_;

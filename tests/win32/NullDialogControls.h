@@ -21,6 +21,7 @@ class NullDialogControls : public DialogControls {
     void StartTimer(unsigned, unsigned) override {}
     void StopTimer(unsigned) override {}
     void EndDialog(int) override {}
+    bool ConfirmOkCancel(const std::wstring&, const std::wstring&) override { return false; }
     void SetText(int, const std::wstring&) override {}
     std::wstring Text(int) const override { return {}; }
     bool IsChecked(int) const override { return false; }

@@ -72,6 +72,11 @@ void Win32DialogControls::EndDialog(int result) {
     ::EndDialog(dialog_, result);
 }
 
+bool Win32DialogControls::ConfirmOkCancel(const std::wstring& text, const std::wstring& caption) {
+    // Owned by the dialog, so the dialog stays disabled while the box is open.
+    return ::MessageBoxW(dialog_, text.c_str(), caption.c_str(), MB_OKCANCEL | MB_ICONHAND) == IDOK;
+}
+
 void Win32DialogControls::SetText(int controlId, const std::wstring& text) {
     ::SetDlgItemTextW(dialog_, controlId, text.c_str());
 }

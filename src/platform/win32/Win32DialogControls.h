@@ -29,6 +29,7 @@ class Win32DialogControls : public DialogControls {
     void StartTimer(unsigned timerId, unsigned periodMs) override;
     void StopTimer(unsigned timerId) override;
     void EndDialog(int result) override;
+    bool ConfirmOkCancel(const std::wstring& text, const std::wstring& caption) override;
 
     void SetText(int controlId, const std::wstring& text) override;
     std::wstring Text(int controlId) const override;
