@@ -196,6 +196,25 @@ TEST_F(CommandListTest, DeletingGeneratedFilesMatchesTheirNamesCaseSensitively) 
     EXPECT_EQ(fake.controls.ComboItems(IDC_CB_ARRANGEMENT), LogLines{L"Work.txt"});
 }
 
+TEST_F(CommandListTest, TheSizeCommandsWorkWithoutAButtonLine) {
+    const WindowHandle editor = fake.windows.AddWindow(L"Editor", {100, 50, 900, 650});
+    const WindowHandle other = fake.windows.AddWindow(L"Other", {10, 10, 110, 110});
+    Activate(editor);
+    const LogLines copied = AfterEcho(4);
+    ASSERT_EQ(copied.size(), 1u);
+    EXPECT_EQ(copied[0].rfind(L"The following window size was copied: 800 x 600", 0), 0u);
+
+    AfterEcho(5);
+    EXPECT_EQ(fake.windows.NormalRect(other), (Rect{10, 10, 810, 610}));
+
+    fake.controls.UserTypes(IDC_ED_USERINPUT, L"300x400");
+    EXPECT_EQ(AfterEcho(27), LogLines{});
+    EXPECT_EQ(fake.windows.NormalRect(editor), (Rect{0, 0, 300, 400}));
+    fake.controls.UserTypes(IDC_ED_USERINPUT, L"300 x 400");
+    EXPECT_EQ(AfterEcho(27), LogLines{L" ! Faulty user input detected. The following invalid "
+                                      L"characters were identified:   "});
+}
+
 TEST_F(CommandListTest, CommandTwentyEightReturnsTheDialogToItsStandardSize) {
     fake.windows.SetWindowPos(own, kHwndTop, 500, 400, 900, 900, 0);
     EXPECT_EQ(AfterEcho(28), LogLines{});
