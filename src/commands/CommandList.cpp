@@ -21,6 +21,59 @@ constexpr wchar_t kDeletedNameIndent[] = L"   ";
 
 }  // namespace
 
+CommandList::CommandList(CommandContext& context, SizeCommands& sizes)
+    : ctx_(context), sizes_(sizes), windowCommands_(context) {
+    const AppPaths& paths = ctx_.paths;
+    FileLists& lists = ctx_.fileLists;
+    // Command n runs commands_[n]; entry 0 is unused.
+    commands_ = {
+        nullptr,
+        [this] { ReportMonitors(ctx_); },
+        [this] {
+            ctx_.model.CaptureWindows();
+            windowCommands_.ListAllWindows();
+        },
+        [this] { ShowLastActiveWindow(); },
+        [this] { sizes_.CopySize(); },
+        [this] { sizes_.PasteSizeToAll(); },
+        [this] { RestoreStartRectangle(); },
+        [this] { windowCommands_.SetTopmost(); },
+        [this] { windowCommands_.ResetTopmost(); },
+        [this] { windowCommands_.MoveIntoView(); },
+        [this, &paths] { Open(paths.baseDir); },
+        [this, &paths] { Open(paths.appStartScriptsDir); },
+        [this, &paths] { Open(paths.arrangementsDir); },
+        [this, &paths] { Open(paths.exportsDir); },
+        [this, &paths] { Open(paths.helpDir); },
+        [this, &paths] { Open(paths.licenseDir); },
+        [this, &paths] { Open(paths.settingsDir); },
+        [this, &paths, &lists] {
+            lists.ListScriptFiles(paths.appStartScriptsDir);
+            FillCombo(ctx_.controls, IDC_CB_SCRIPT, lists.scriptFiles);
+        },
+        [this, &paths, &lists] {
+            lists.ListArrangementFiles(paths.arrangementsDir);
+            FillCombo(ctx_.controls, IDC_CB_ARRANGEMENT, lists.arrangementFiles);
+        },
+        [this, &paths] { Open(paths.settingsFilePath); },
+        [this, &paths] { OpenSelected(IDC_CB_SCRIPT, paths.appStartScriptsDir); },
+        [this, &paths] { OpenSelected(IDC_CB_ARRANGEMENT, paths.arrangementsDir); },
+        [this] { ExportAllWindows(); },
+        [this] { ExportLastActiveWindow(); },
+        [this] { ExportLog(); },
+        [this, &paths] {
+            std::vector<std::wstring> names;
+            DeleteMatching(paths.exportsDir, names, kSaveAutoPart);
+        },
+        // The arrangement box keeps showing the old names until it is filled again.
+        [this, &paths, &lists] {
+            DeleteMatching(paths.arrangementsDir, lists.arrangementFiles, kSaveAsPart);
+        },
+        [this] { sizes_.ApplyUserSize(); },
+        [this] { RestoreStandardSize(); },
+    };
+}
+
 void CommandList::OnSelectionChange() {
     const int index = ctx_.controls.ComboSelection(IDC_CB_COMMAND);
     DispatchCommand(ComboItemText(ctx_.controls, IDC_CB_COMMAND, index));
@@ -38,7 +91,7 @@ void CommandList::DispatchCommand(const std::wstring& text) {
     EchoSelection(text);
     for (int command = 1; command <= kCommandCount; ++command) {
         if (text == ctx_.catalogue.Current(TextFamily::CommandTexts, CommandEntry(command))) {
-            Run(command);
+            commands_[static_cast<std::size_t>(command)]();
             return;
         }
     }
@@ -52,105 +105,6 @@ void CommandList::EchoSelection(const std::wstring& text) {
     }
     ctx_.Log(text + ctx_.Text(Msg::SelectedFromCommandBox));
     ctx_.Log(separator);
-}
-
-void CommandList::Run(int command) {
-    const AppPaths& paths = ctx_.paths;
-    FileLists& lists = ctx_.fileLists;
-    switch (command) {
-        case 1:
-            ReportMonitors(ctx_);
-            break;
-        case 2:
-            ctx_.model.CaptureWindows();
-            windowCommands_.ListAllWindows();
-            break;
-        case 3:
-            ShowLastActiveWindow();
-            break;
-        case 4:
-            sizes_.CopySize();
-            break;
-        case 5:
-            sizes_.PasteSizeToAll();
-            break;
-        case 6:
-            RestoreStartRectangle();
-            break;
-        case 7:
-            windowCommands_.SetTopmost();
-            break;
-        case 8:
-            windowCommands_.ResetTopmost();
-            break;
-        case 9:
-            windowCommands_.MoveIntoView();
-            break;
-        case 10:
-            Open(paths.baseDir);
-            break;
-        case 11:
-            Open(paths.appStartScriptsDir);
-            break;
-        case 12:
-            Open(paths.arrangementsDir);
-            break;
-        case 13:
-            Open(paths.exportsDir);
-            break;
-        case 14:
-            Open(paths.helpDir);
-            break;
-        case 15:
-            Open(paths.licenseDir);
-            break;
-        case 16:
-            Open(paths.settingsDir);
-            break;
-        case 17:
-            lists.ListScriptFiles(paths.appStartScriptsDir);
-            FillCombo(ctx_.controls, IDC_CB_SCRIPT, lists.scriptFiles);
-            break;
-        case 18:
-            lists.ListArrangementFiles(paths.arrangementsDir);
-            FillCombo(ctx_.controls, IDC_CB_ARRANGEMENT, lists.arrangementFiles);
-            break;
-        case 19:
-            Open(paths.settingsFilePath);
-            break;
-        case 20:
-            OpenSelected(IDC_CB_SCRIPT, paths.appStartScriptsDir);
-            break;
-        case 21:
-            OpenSelected(IDC_CB_ARRANGEMENT, paths.arrangementsDir);
-            break;
-        case 22:
-            ExportAllWindows();
-            break;
-        case 23:
-            ExportLastActiveWindow();
-            break;
-        case 24:
-            ExportLog();
-            break;
-        case 25: {
-            std::vector<std::wstring> names;
-            DeleteMatching(paths.exportsDir, names, kSaveAutoPart);
-            break;
-        }
-        case 26:
-            // The arrangement box keeps showing the old names until it is filled again.
-            DeleteMatching(paths.arrangementsDir, lists.arrangementFiles, kSaveAsPart);
-            break;
-        case 27:
-            sizes_.ApplyUserSize();
-            break;
-        case 28:
-            RestoreStandardSize();
-            break;
-        default:
-            break;
-    }
 }
 
 const WindowRecord* CommandList::LastActiveRecord() {

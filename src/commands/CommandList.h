@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "commands/CommandContext.h"
 #include "commands/SizeCommands.h"
@@ -24,8 +27,7 @@ constexpr int CommandEntry(int command) {
 // The command box: choosing an entry runs its command at once.
 class CommandList {
   public:
-    CommandList(CommandContext& context, SizeCommands& sizes)
-        : ctx_(context), sizes_(sizes), windowCommands_(context) {}
+    CommandList(CommandContext& context, SizeCommands& sizes);
 
     // Runs the entry now selected in the command box.
     void OnSelectionChange();
@@ -34,7 +36,6 @@ class CommandList {
     void DispatchCommand(const std::wstring& text);
 
   private:
-    void Run(int command);
     void EchoSelection(const std::wstring& text);
     // The last active window's record from a fresh capture; null with entry 35 written when
     // there is none yet or it has closed since.
@@ -54,6 +55,7 @@ class CommandList {
     CommandContext& ctx_;
     SizeCommands& sizes_;
     WindowCommands windowCommands_;
+    std::array<std::function<void()>, kCommandCount + 1> commands_;
 };
 
 }  // namespace tilora
