@@ -107,18 +107,6 @@ void CommandList::EchoSelection(const std::wstring& text) {
     ctx_.Log(separator);
 }
 
-const WindowRecord* CommandList::LastActiveRecord() {
-    if (ctx_.model.lastActiveWindow() != kNoWindow) {
-        ctx_.model.CaptureWindows();
-        if (const WindowRecord* record = ctx_.model.FindRecord(ctx_.model.lastActiveWindow())) {
-            return record;
-        }
-    }
-    // Nothing is done to a window that is not there, and nothing is reported as done.
-    ctx_.Log(ctx_.Text(Msg::NoHandleYet));
-    return nullptr;
-}
-
 void CommandList::Open(const std::wstring& path) {
     // Whether the shell could open it shows on the screen; the log keeps only the echo.
     StartProgram(ctx_.shell, {path, L""}, kSwShowNormal);
@@ -134,13 +122,13 @@ void CommandList::OpenSelected(int comboId, const std::wstring& folder) {
 }
 
 void CommandList::ShowLastActiveWindow() {
-    const WindowRecord* record = LastActiveRecord();
+    const WindowRecord* record = LastActiveRecord(ctx_, Msg::NoHandleYet);
     if (record == nullptr) return;
     ctx_.Log(DescribeWindow(*record, ctx_.catalogue));
 }
 
 void CommandList::RestoreStartRectangle() {
-    const WindowRecord* record = LastActiveRecord();
+    const WindowRecord* record = LastActiveRecord(ctx_, Msg::NoHandleYet);
     if (record == nullptr) return;
     const WindowSnapshot& start = ctx_.model.startSnapshot();
     const WindowRecord* found = nullptr;
@@ -187,7 +175,7 @@ void CommandList::ExportAllWindows() {
 }
 
 void CommandList::ExportLastActiveWindow() {
-    const WindowRecord* record = LastActiveRecord();
+    const WindowRecord* record = LastActiveRecord(ctx_, Msg::NoHandleYet);
     if (record == nullptr) return;
     ExportAndOpen(2, DescribeWindow(*record, ctx_.catalogue));
 }

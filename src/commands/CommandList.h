@@ -37,9 +37,6 @@ class CommandList {
 
   private:
     void EchoSelection(const std::wstring& text);
-    // The last active window's record from a fresh capture; null with entry 35 written when
-    // there is none yet or it has closed since.
-    const WindowRecord* LastActiveRecord();
     void Open(const std::wstring& path);
     void OpenSelected(int comboId, const std::wstring& folder);
     void ShowLastActiveWindow();

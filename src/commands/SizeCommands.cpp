@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/resource.h"
+#include "commands/WindowCommands.h"
 #include "files/TextHelpers.h"
 #include "files/UserSize.h"
 #include "windows/WindowOperations.h"
@@ -26,19 +27,6 @@ Rect SizedAt(const Rect& from, Size size) {
 }
 
 }  // namespace
-
-const WindowRecord* SizeCommands::LastActiveRecord() {
-    WindowModel& model = ctx_.model;
-    if (model.lastActiveWindow() == kNoWindow) {
-        ctx_.Log(ctx_.Text(Msg::NoHandleYet));
-        return nullptr;
-    }
-    model.CaptureWindows();
-    const WindowRecord* record = model.FindRecord(model.lastActiveWindow());
-    // A window closed since it was last active gets no call and no success line.
-    if (record == nullptr) ctx_.Log(ctx_.Text(Msg::NoHandleYet));
-    return record;
-}
 
 void SizeCommands::CopySize() {
     const WindowHandle window = ctx_.model.lastActiveWindow();
@@ -75,7 +63,7 @@ void SizeCommands::PasteSize() {
     }
     if (!MayPaste()) return;
     // The capture comes after the box: the window may have closed while it was open.
-    const WindowRecord* record = LastActiveRecord();
+    const WindowRecord* record = LastActiveRecord(ctx_, Msg::NoHandleYet);
     if (record == nullptr) return;
     PlaceWindow(ctx_.windows, record->hwnd, SizedAt(record->rcNormalPosition, PastedSize()),
                 kSwShowNormal);
@@ -105,7 +93,7 @@ void SizeCommands::PasteSizeToAll() {
 }
 
 void SizeCommands::ApplyUserSize() {
-    const WindowRecord* record = LastActiveRecord();
+    const WindowRecord* record = LastActiveRecord(ctx_, Msg::NoHandleYet);
     if (record == nullptr) return;
     const UserSize typed = ParseUserSize(ctx_.controls.Text(IDC_ED_USERINPUT));
     switch (typed.refusal) {

@@ -28,8 +28,6 @@ class SizeCommands {
     // Asks before pasting the initial size when nothing was copied lately; false for Cancel.
     bool MayPaste();
     Size PastedSize() const;
-    // The last active window's record in a fresh capture, or null with entry 35 logged.
-    const WindowRecord* LastActiveRecord();
 
     CommandContext& ctx_;
 };

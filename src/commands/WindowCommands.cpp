@@ -5,29 +5,26 @@
 
 namespace tilora {
 
-const WindowRecord* WindowCommands::LastActiveRecord() {
-    if (ctx_.model.lastActiveWindow() == kNoWindow) {
-        ctx_.Log(ctx_.Text(Msg::NoHandleYet));
+const WindowRecord* LastActiveRecord(CommandContext& ctx, Msg goneMessage) {
+    if (ctx.model.lastActiveWindow() == kNoWindow) {
+        ctx.Log(ctx.Text(Msg::NoHandleYet));
         return nullptr;
     }
-    ctx_.model.CaptureWindows();
-    if (const WindowRecord* record = ctx_.model.FindRecord(ctx_.model.lastActiveWindow())) {
-        return record;
-    }
-    // Closed since it was last active: no window call on a handle that is gone.
-    ctx_.Log(ctx_.Text(Msg::LastActiveWindowGone));
-    return nullptr;
+    ctx.model.CaptureWindows();
+    const WindowRecord* record = ctx.model.FindRecord(ctx.model.lastActiveWindow());
+    if (record == nullptr) ctx.Log(ctx.Text(goneMessage));
+    return record;
 }
 
 void WindowCommands::SetTopmost() {
-    const WindowRecord* record = LastActiveRecord();
+    const WindowRecord* record = LastActiveRecord(ctx_, Msg::LastActiveWindowGone);
     if (record == nullptr) return;
     tilora::SetTopmost(ctx_.windows, *record);
     ctx_.Log(record->winName + ctx_.Text(Msg::NowTopmost));
 }
 
 void WindowCommands::ResetTopmost() {
-    const WindowRecord* record = LastActiveRecord();
+    const WindowRecord* record = LastActiveRecord(ctx_, Msg::LastActiveWindowGone);
     if (record == nullptr) return;
     tilora::ResetTopmost(ctx_.windows, *record);
     ctx_.Log(record->winName + ctx_.Text(Msg::NoLongerTopmost));

@@ -4,14 +4,17 @@
 
 namespace tilora {
 
+// The last active window's record from a fresh capture. Null when there is none yet (entry 35
+// is written) or when it has closed since (goneMessage is written): no command acts on, or
+// reports success for, a window that is not there.
+const WindowRecord* LastActiveRecord(CommandContext& context, Msg goneMessage);
+
 // Commands on the last active window and on every window: TOPMOST on and off, moving lost
 // windows into view and listing all windows.
 class WindowCommands {
   public:
     explicit WindowCommands(CommandContext& context) : ctx_(context) {}
 
-    // The last active window's record from a fresh capture, or null with the reason logged.
-    const WindowRecord* LastActiveRecord();
     void SetTopmost();
     void ResetTopmost();
     void MoveIntoView();
