@@ -21,6 +21,7 @@ class NullDialogControls : public DialogControls {
     void StartTimer(unsigned, unsigned) override {}
     void StopTimer(unsigned) override {}
     void EndDialog(int) override {}
+    void ShowInformationBox(const std::wstring&, const std::wstring&) override {}
     void SetText(int, const std::wstring&) override {}
     std::wstring Text(int) const override { return {}; }
     bool IsChecked(int) const override { return false; }
@@ -33,10 +34,11 @@ class NullDialogControls : public DialogControls {
     std::wstring ListLine(int, int index) const override {
         return lines.at(static_cast<std::size_t>(index));
     }
-    void ListDeleteLine(int, int) override {}
+    void ListDeleteFirstLines(int, int) override {}
     void ListClear(int) override { lines.clear(); }
     void ListSetTopIndex(int, int) override {}
     void ListSetHorizontalExtent(int, int) override {}
+    void ListSetRedraw(int, bool) override {}
     void ComboReset(int) override {}
     void ComboAdd(int, const std::wstring&) override {}
     void ComboSelect(int, int) override {}

@@ -72,6 +72,11 @@ void Win32DialogControls::EndDialog(int result) {
     ::EndDialog(dialog_, result);
 }
 
+void Win32DialogControls::ShowInformationBox(const std::wstring& caption,
+                                             const std::wstring& text) {
+    ::MessageBoxW(dialog_, text.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
+}
+
 void Win32DialogControls::SetText(int controlId, const std::wstring& text) {
     ::SetDlgItemTextW(dialog_, controlId, text.c_str());
 }
@@ -112,8 +117,10 @@ std::wstring Win32DialogControls::ListLine(int controlId, int index) const {
                             : std::wstring(buffer.data(), static_cast<std::size_t>(copied));
 }
 
-void Win32DialogControls::ListDeleteLine(int controlId, int index) {
-    Send(controlId, LB_DELETESTRING, static_cast<WPARAM>(index));
+void Win32DialogControls::ListDeleteFirstLines(int controlId, int count) {
+    for (int deleted = 0; deleted < count; ++deleted) {
+        if (Send(controlId, LB_DELETESTRING, 0) == LB_ERR) return;
+    }
 }
 
 void Win32DialogControls::ListClear(int controlId) {
@@ -126,6 +133,14 @@ void Win32DialogControls::ListSetTopIndex(int controlId, int index) {
 
 void Win32DialogControls::ListSetHorizontalExtent(int controlId, int pixels) {
     Send(controlId, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels));
+}
+
+void Win32DialogControls::ListSetRedraw(int controlId, bool redraw) {
+    Send(controlId, WM_SETREDRAW, redraw ? TRUE : FALSE);
+    if (!redraw) return;
+    // The box does not repaint by itself when redrawing is allowed again.
+    ::RedrawWindow(::GetDlgItem(dialog_, controlId), nullptr, nullptr,
+                   RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Win32DialogControls::ComboReset(int controlId) {
