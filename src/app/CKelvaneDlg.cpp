@@ -4,7 +4,6 @@
 #include "app/StartPosition.h"
 #include "app/resource.h"
 #include "commands/ComboBoxes.h"
-#include "commands/SettingsCommands.h"
 #include "files/FileLists.h"
 
 namespace tilora {
@@ -60,6 +59,7 @@ CKelvaneDlg::CKelvaneDlg(CommandContext& context)
 }
 
 void CKelvaneDlg::OnInitDialog() {
+    InfoLog::Batch batch(ctx_.log);
     DialogControls& controls = ctx_.controls;
     controls.SetIcons();
 
@@ -97,6 +97,7 @@ void CKelvaneDlg::LoadSystemLibraries() {
 }
 
 void CKelvaneDlg::OnPaint() {
+    InfoLog::Batch batch(ctx_.log);
     DialogControls& controls = ctx_.controls;
     if (controls.IsMinimized()) {
         const Size client = controls.ClientSize();
@@ -135,6 +136,7 @@ void CKelvaneDlg::RunFirstPaint() {
 }
 
 void CKelvaneDlg::OnTimer() {
+    InfoLog::Batch batch(ctx_.log);
     timerWork_.CountTick();
     timerWork_.FollowForegroundWindow();
     timerWork_.ReportMousePosition();
@@ -151,17 +153,45 @@ void CKelvaneDlg::OnOk() {
 
 void CKelvaneDlg::OnCancel() {
     // The dialog closes even when the settings cannot be written; the previous file then stays.
-    const Rect ownRect = ctx_.windows.GetWindowRect(ctx_.model.ownWindow()).value_or(Rect{});
-    const int error = StoreSettings(ctx_, {ownRect.left, ownRect.top});
-    if (error != 0) ctx_.Log(ctx_.catalogue.FileNotWrittenLine(ctx_.paths.settingsFilePath, error));
+    const SettingsWriteOutcome stored = StoreSettingsNow();
 
     ctx_.controls.StopTimer(kTimerId);
+    // The log vanishes with the dialog, so a failure is also told where the user sees it. The
+    // timer is stopped first: nothing may act on the windows while the box waits.
+    if (stored.error != 0) {
+        ctx_.controls.ShowInformationBox(kBoxCaption, SettingsNotSavedText(ctx_, stored));
+    }
     ctx_.libraries.Release(kPsapi);
     ctx_.libraries.Release(kPowrprof);
     ctx_.controls.EndDialog(kIdCancel);
 }
 
+void CKelvaneDlg::OnEndSession() {
+    // The system may end the process as soon as this returns, and a box would hold up the
+    // logoff: write and nothing else.
+    StoreSettingsNow();
+}
+
+SettingsWriteOutcome CKelvaneDlg::StoreSettingsNow() {
+    // A minimised dialog's window rectangle is the icon's place far off the screen, and a
+    // maximised one's covers the screen: the next start should open where the dialog was shown
+    // normally. Only then is the placement asked, whose rectangle Windows measures from the work
+    // area rather than the screen.
+    const WindowHandle own = ctx_.model.ownWindow();
+    const Rect window = ctx_.windows.GetWindowRect(own).value_or(Rect{});
+    Point position{window.left, window.top};
+    if (const auto placement = ctx_.windows.GetWindowPlacement(own)) {
+        if (placement->showCmd == kSwShowMinimized || placement->showCmd == kSwShowMaximized) {
+            position = {placement->normalPosition.left, placement->normalPosition.top};
+        }
+    }
+    const SettingsWriteOutcome stored = StoreSettings(ctx_, position);
+    if (stored.error != 0) ctx_.Log(ctx_.catalogue.FileNotWrittenLine(stored.path, stored.error));
+    return stored;
+}
+
 void CKelvaneDlg::OnButtonClicked(int controlId) {
+    InfoLog::Batch batch(ctx_.log);
     for (const ClickRoute& route : clickRoutes_) {
         if (route.controlId != controlId) continue;
         const int button = ButtonIndexOf(controlId);
@@ -172,6 +202,7 @@ void CKelvaneDlg::OnButtonClicked(int controlId) {
 }
 
 void CKelvaneDlg::OnCommandBoxSelectionChange() {
+    InfoLog::Batch batch(ctx_.log);
     commandList_.OnSelectionChange();
 }
 

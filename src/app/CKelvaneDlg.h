@@ -11,6 +11,7 @@
 #include "commands/CommandList.h"
 #include "commands/HelpAndMonitorButtons.h"
 #include "commands/ScriptCommands.h"
+#include "commands/SettingsCommands.h"
 #include "commands/SizeCommands.h"
 #include "commands/TimerWork.h"
 
@@ -23,6 +24,9 @@ inline constexpr wchar_t kPowrprofMissingLine[] =
     L"! The powrprof.dll for hibernation could not be loaded.";
 inline constexpr wchar_t kSetSuspendStateMissingLine[] =
     L"! The SetSuspendState command for hibernation could not be loaded.";
+// The caption of the box that reports a failed settings write; not the dialog's own title, by
+// which the program recognises its window.
+inline constexpr wchar_t kBoxCaption[] = L"Tilora";
 
 // The main dialog: routes each control notification to its handler, and runs the start-up,
 // first-paint, timer and closing sequences. The handlers share the context it is given.
@@ -38,6 +42,8 @@ class CKelvaneDlg {
     void OnTimer();
     void OnOk();
     void OnCancel();
+    // Windows ends the session: the dialog is ended without a cancel command.
+    void OnEndSession();
     // A click on one of the fourteen buttons or five check boxes.
     void OnButtonClicked(int controlId);
     void OnCommandBoxSelectionChange();
@@ -50,6 +56,7 @@ class CKelvaneDlg {
     };
 
     void RunFirstPaint();
+    SettingsWriteOutcome StoreSettingsNow();
     void LoadSystemLibraries();
     void OnLanguageButton();
     void ApplyLanguage();

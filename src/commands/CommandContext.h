@@ -31,6 +31,9 @@ struct SessionState {
     WindowSnapshot fileArrangement;
     // The file Save SD wrote last in this run; empty before the first Save SD.
     std::wstring sessionDefaultPath;
+    // Settings.txt was there at start-up but not understood; it is moved aside as
+    // Settings.txt.bak before the settings are written over it.
+    bool keepSettingsFile = false;
 
     // Execute's arrangement, waiting on the timer for the windows it names.
     std::wstring pendingArrangementPath;

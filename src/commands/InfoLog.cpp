@@ -4,16 +4,40 @@
 
 namespace tilora {
 
+InfoLog::Batch::Batch(InfoLog& log) : log_(log) {
+    ++log_.openBatches_;
+}
+
+InfoLog::Batch::~Batch() {
+    if (--log_.openBatches_ == 0) log_.EndBatch();
+}
+
 InfoLog::InfoLog(DialogControls& controls, const Clock& clock)
     : controls_(controls), clock_(clock) {}
 
 void InfoLog::AppendInfo(const std::wstring& line) {
     if (outputStopped_) return;
-    while (controls_.ListCount(IDC_LB_INFO) >= kMaxLines) {
-        controls_.ListDeleteLine(IDC_LB_INFO, 0);
+    if (controls_.ListCount(IDC_LB_INFO) >= kMaxLines) MakeRoom();
+    if (openBatches_ > 0 && !linesHeldBack_) {
+        controls_.ListSetRedraw(IDC_LB_INFO, false);
+        linesHeldBack_ = true;
     }
     const int index = controls_.ListAppend(IDC_LB_INFO, line);
-    controls_.ListSetTopIndex(IDC_LB_INFO, index);
+    if (!linesHeldBack_) controls_.ListSetTopIndex(IDC_LB_INFO, index);
+}
+
+void InfoLog::EndBatch() {
+    if (!linesHeldBack_) return;
+    linesHeldBack_ = false;
+    // 'Lösche' may have emptied the box since the last line.
+    const int newest = controls_.ListCount(IDC_LB_INFO) - 1;
+    if (newest >= 0) controls_.ListSetTopIndex(IDC_LB_INFO, newest);
+    controls_.ListSetRedraw(IDC_LB_INFO, true);
+}
+
+void InfoLog::MakeRoom() {
+    const int count = controls_.ListCount(IDC_LB_INFO);
+    controls_.ListDeleteFirstLines(IDC_LB_INFO, count - kMaxLines + kDropBlockLines);
 }
 
 void InfoLog::OnStopClicked() {

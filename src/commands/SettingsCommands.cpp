@@ -1,6 +1,7 @@
 #include "commands/SettingsCommands.h"
 
 #include "app/resource.h"
+#include "files/FileAccess.h"
 #include "files/TextHelpers.h"
 #include "settings/SettingsFile.h"
 
@@ -49,17 +50,40 @@ void LoadSettings(CommandContext& ctx) {
         // The current tables are not filled yet at start-up, so the stored ones are used.
         ctx.Log(MessageCatalogue::Stored(Language::English, Msg::SettingsOpenFailed) +
                 FormatInteger(content.error));
-        return;
     }
     for (const SettingRead& read : content.text.reads) ReportRead(ctx, read);
-    ctx.settings = content.text.values;
+    if (content.error == 0) ctx.settings = content.text.values;
+    if (content.notUnderstood) {
+        // Nothing was read, so the language is English.
+        ctx.session.keepSettingsFile = true;
+        ctx.Log(MessageCatalogue::Stored(Language::English, Msg::SettingsFileKept) +
+                KeptSettingsPathFor(ctx.paths.settingsFilePath));
+    }
 }
 
-int StoreSettings(CommandContext& ctx, Point dialogPosition) {
+SettingsWriteOutcome StoreSettings(CommandContext& ctx, Point dialogPosition) {
+    const std::wstring& path = ctx.paths.settingsFilePath;
+    if (ctx.session.keepSettingsFile) {
+        const int error = KeepSettingsFile(path);
+        // The user may have removed the file meanwhile; then there is nothing to keep.
+        if (error != 0 && error != kErrorFileNotFound) {
+            return {error, KeptSettingsPathFor(path)};
+        }
+        // Kept once: a second write must not put the program's own file over the user's.
+        ctx.session.keepSettingsFile = false;
+    }
     const std::wstring text = FormatSettings(
         ctx.catalogue.currentLanguage(), dialogPosition, ctx.controls.IsChecked(IDC_CK_TOP),
         ctx.controls.IsChecked(IDC_CK_MIN), ctx.settings.excludeMaxText);
-    return WriteSettingsFile(ctx.paths.settingsFilePath, text);
+    return {WriteSettingsFile(path, text), path};
+}
+
+std::wstring SettingsNotSavedText(const CommandContext& ctx, const SettingsWriteOutcome& outcome) {
+    // The stored table, as the dialog may close before its first paint filled the current one.
+    const Language language = ctx.catalogue.SelectedLanguage();
+    return MessageCatalogue::Stored(language, Msg::SettingsNotSaved) + outcome.path +
+           MessageCatalogue::Stored(language, Msg::WindowsErrorFollows) +
+           FormatInteger(outcome.error);
 }
 
 }  // namespace tilora

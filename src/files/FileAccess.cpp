@@ -176,6 +176,17 @@ int ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
     return renameCode;
 }
 
+int MoveFileReplacing(const std::wstring& from, const std::wstring& to) {
+    if (from.empty() || to.empty()) return kErrorPathNotFound;
+    const fs::path source = ToPath(from);
+    std::error_code error;
+    if (!fs::is_regular_file(source, error)) {
+        return error ? WindowsErrorOfErrno(error.value(), source) : kErrorFileNotFound;
+    }
+    fs::rename(source, ToPath(to), error);
+    return error ? WindowsErrorOfErrno(error.value(), ToPath(to)) : 0;
+}
+
 bool DeleteFileAt(const std::wstring& path) {
     std::error_code error;
     const std::filesystem::path target = ToPath(path);

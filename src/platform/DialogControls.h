@@ -30,6 +30,9 @@ class DialogControls {
     virtual void EndDialog(int result) = 0;
     // A modal box owned by the dialog with OK and Cancel and the stop icon; true for OK.
     virtual bool ConfirmOkCancel(const std::wstring& text, const std::wstring& caption) = 0;
+    // A modal box with an OK button, owned by the dialog, for a report the user must not miss
+    // because the dialog is about to disappear.
+    virtual void ShowInformationBox(const std::wstring& caption, const std::wstring& text) = 0;
 
     // Any control's text (buttons, check boxes, labels, edit field).
     virtual void SetText(int controlId, const std::wstring& text) = 0;
@@ -43,10 +46,13 @@ class DialogControls {
     virtual int ListAppend(int controlId, const std::wstring& line) = 0;  // index of the new line
     virtual int ListCount(int controlId) const = 0;
     virtual std::wstring ListLine(int controlId, int index) const = 0;
-    virtual void ListDeleteLine(int controlId, int index) = 0;
+    // Removes the count oldest lines (fewer when the box holds fewer).
+    virtual void ListDeleteFirstLines(int controlId, int count) = 0;
     virtual void ListClear(int controlId) = 0;
     virtual void ListSetTopIndex(int controlId, int index) = 0;
     virtual void ListSetHorizontalExtent(int controlId, int pixels) = 0;
+    // While off, the box takes lines without painting or scrolling; turning it on repaints once.
+    virtual void ListSetRedraw(int controlId, bool redraw) = 0;
 
     // Combo boxes.
     virtual void ComboReset(int controlId) = 0;

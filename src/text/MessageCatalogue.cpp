@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 66> kEnglishMessages = {
+const std::array<const wchar_t*, 72> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -95,9 +95,18 @@ const std::array<const wchar_t*, 66> kEnglishMessages = {
     L"command.",
     L" ! The following entry of the app start script could not be started: ",
     L". It names a program, but its file has no folder.",
+    // Kept free for the reports of restoring and saving.
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    // The settings file at closing and at start-up.
+    L"The settings could not be saved. The following file could not be written: ",
+    L" ! The settings file could not be read or holds no setting that was recognised. Before the "
+    L"settings are written at closing, it is kept as the following file: ",
 };
 
-const std::array<const wchar_t*, 66> kGermanMessages = {
+const std::array<const wchar_t*, 72> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -183,6 +192,17 @@ const std::array<const wchar_t*, 66> kGermanMessages = {
     L"Fenster an und wiederholen Sie den Befehl.",
     L" ! Der folgende Eintrag des App-Startskripts konnte nicht gestartet werden: ",
     L". Er nennt ein Programm, aber seine Datei hat keinen Ordner.",
+    // Kept free for the reports of restoring and saving.
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    // The settings file at closing and at start-up.
+    L"Die Einstellungen konnten nicht gespeichert werden. Die folgende Datei konnte nicht "
+    L"geschrieben werden: ",
+    L" ! Die Einstellungen-Datei konnte nicht gelesen werden oder enthält keine erkannte "
+    L"Einstellung. Bevor die Einstellungen beim Beenden geschrieben werden, wird sie als folgende "
+    L"Datei aufbewahrt: ",
 };
 
 const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {
@@ -384,7 +404,7 @@ static_assert(kEnglishCheckBoxCaptions.size() == kGermanCheckBoxCaptions.size())
 static_assert(kEnglishLabelCaptions.size() == kGermanLabelCaptions.size());
 static_assert(kEnglishButtonTooltips.size() == kGermanButtonTooltips.size());
 static_assert(kEnglishCheckBoxTooltips.size() == kGermanCheckBoxTooltips.size());
-static_assert(static_cast<std::size_t>(Msg::ScriptEntryWithoutFolder) < kEnglishMessages.size());
+static_assert(static_cast<std::size_t>(Msg::SettingsFileKept) < kEnglishMessages.size());
 
 struct FamilyTables {
     std::span<const wchar_t* const> english;

@@ -108,5 +108,45 @@ TEST(Settings, LanguageTopMinAndPositionSurviveARestart) {
                                          L"Minimize = True"}));
 }
 
+TEST(Settings, TheSessionEndWritesTheSettings) {
+    ScratchFolder folder(L"Tilora session end");
+    TiloraProcess tilora(folder.path());
+    ASSERT_NE(tilora.dialog(), nullptr);
+    tilora.Click(IDC_CK_TOP);
+    ::SetWindowPos(tilora.dialog(), nullptr, 130, 55, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // What Windows sends at logoff and shutdown; the dialog gets no cancel command then.
+    DWORD_PTR result = 0;
+    ASSERT_NE(::SendMessageTimeoutW(tilora.dialog(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
+                                    SMTO_NORMAL, 5000, &result),
+              0);
+    EXPECT_EQ(FileBytes(folder.path() / L"_Settings" / L"Settings.txt"),
+              "Language = English\r\nStartPosition = 130,55\r\nTopmost = True\r\n"
+              "Minimize = False\r\nExcludeMax = \r\n");
+}
+
+TEST(Settings, AnUnreadableSettingsFileSurvivesAsBak) {
+    ScratchFolder folder(L"Tilora unreadable settings");
+    const std::filesystem::path settings = folder.path() / L"_Settings" / L"Settings.txt";
+    std::filesystem::create_directories(settings.parent_path());
+    // UTF-16 big-endian, which the program does not read.
+    const std::string unreadable("\xFE\xFF\0L\0a\0n\0g\0u\0a\0g\0e", 18);
+    std::ofstream(settings, std::ios::binary) << unreadable;
+    {
+        TiloraProcess tilora(folder.path());
+        ASSERT_NE(tilora.dialog(), nullptr);
+        const auto lines = tilora.LogLines();
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_EQ(lines[0],
+                  L"The attempt to open the settings file was not successful.The following Windows "
+                  L"error (decimal value) has occurred : 13");
+        EXPECT_EQ(lines[1].rfind(L" ! The settings file could not be read", 0), 0u) << lines[1];
+        EXPECT_TRUE(lines[1].ends_with(L"\\_Settings\\Settings.txt.bak")) << lines[1];
+        tilora.PressEscape();
+        ASSERT_TRUE(tilora.WaitForExit());
+    }
+    EXPECT_EQ(FileBytes(settings.parent_path() / L"Settings.txt.bak"), unreadable);
+    EXPECT_EQ(FileBytes(settings).rfind("Language = English\r\n", 0), 0u);
+}
+
 }  // namespace
 }  // namespace tilora::e2e

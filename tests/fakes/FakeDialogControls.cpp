@@ -1,5 +1,7 @@
 #include "FakeDialogControls.h"
 
+#include <algorithm>
+
 namespace tilora::testing {
 
 void FakeDialogControls::StartTimer(unsigned timerId, unsigned periodMs) {
@@ -25,6 +27,11 @@ bool FakeDialogControls::ConfirmOkCancel(const std::wstring& text, const std::ws
     return confirmAnswer_;
 }
 
+void FakeDialogControls::ShowInformationBox(const std::wstring& caption, const std::wstring& text) {
+    journal_.Add("ShowInformationBox");
+    informationBoxes_.push_back({caption, text});
+}
+
 std::wstring FakeDialogControls::Text(int controlId) const {
     const auto found = texts_.find(controlId);
     return found == texts_.end() ? std::wstring() : found->second;
@@ -41,6 +48,7 @@ void FakeDialogControls::SetChecked(int controlId, bool checked) {
 int FakeDialogControls::ListAppend(int controlId, const std::wstring& line) {
     auto& lines = lists_[controlId];
     lines.push_back(line);
+    if (Redrawing(controlId)) ++appendsWhileRedrawing_[controlId];
     return static_cast<int>(lines.size()) - 1;
 }
 
@@ -57,9 +65,25 @@ std::wstring FakeDialogControls::ListLine(int controlId, int index) const {
     return found->second[static_cast<std::size_t>(index)];
 }
 
-void FakeDialogControls::ListDeleteLine(int controlId, int index) {
+void FakeDialogControls::ListDeleteFirstLines(int controlId, int count) {
     auto& lines = lists_[controlId];
-    if (index >= 0 && index < static_cast<int>(lines.size())) lines.erase(lines.begin() + index);
+    deletedBlocks_.push_back(count);
+    const auto deleted = std::min(static_cast<std::size_t>(std::max(count, 0)), lines.size());
+    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(deleted));
+}
+
+void FakeDialogControls::ListSetTopIndex(int controlId, int index) {
+    topIndex_[controlId] = index;
+    ++topIndexSets_[controlId];
+}
+
+void FakeDialogControls::ListSetRedraw(int controlId, bool redraw) {
+    journal_.Add(redraw ? "ListSetRedraw on" : "ListSetRedraw off");
+    if (redraw) {
+        noRedraw_.erase(controlId);
+    } else {
+        noRedraw_.insert(controlId);
+    }
 }
 
 void FakeDialogControls::ComboReset(int controlId) {
@@ -124,6 +148,16 @@ std::vector<std::wstring> FakeDialogControls::ComboItems(int controlId) const {
 int FakeDialogControls::TopIndex(int controlId) const {
     const auto found = topIndex_.find(controlId);
     return found == topIndex_.end() ? -1 : found->second;
+}
+
+int FakeDialogControls::TopIndexSets(int controlId) const {
+    const auto found = topIndexSets_.find(controlId);
+    return found == topIndexSets_.end() ? 0 : found->second;
+}
+
+int FakeDialogControls::AppendsWhileRedrawing(int controlId) const {
+    const auto found = appendsWhileRedrawing_.find(controlId);
+    return found == appendsWhileRedrawing_.end() ? 0 : found->second;
 }
 
 int FakeDialogControls::Extent(int controlId) const {

@@ -17,6 +17,10 @@ class FakeDialogControls : public DialogControls {
         std::wstring text;
         std::wstring caption;
     };
+    struct InformationBox {
+        std::wstring caption;
+        std::wstring text;
+    };
     struct Tooltip {
         WindowHandle owner;
         int controlId;
@@ -36,6 +40,7 @@ class FakeDialogControls : public DialogControls {
     void StopTimer(unsigned timerId) override;
     void EndDialog(int result) override;
     bool ConfirmOkCancel(const std::wstring& text, const std::wstring& caption) override;
+    void ShowInformationBox(const std::wstring& caption, const std::wstring& text) override;
 
     void SetText(int controlId, const std::wstring& text) override { texts_[controlId] = text; }
     std::wstring Text(int controlId) const override;
@@ -46,12 +51,13 @@ class FakeDialogControls : public DialogControls {
     int ListAppend(int controlId, const std::wstring& line) override;
     int ListCount(int controlId) const override;
     std::wstring ListLine(int controlId, int index) const override;
-    void ListDeleteLine(int controlId, int index) override;
+    void ListDeleteFirstLines(int controlId, int count) override;
     void ListClear(int controlId) override { lists_[controlId].clear(); }
-    void ListSetTopIndex(int controlId, int index) override { topIndex_[controlId] = index; }
+    void ListSetTopIndex(int controlId, int index) override;
     void ListSetHorizontalExtent(int controlId, int pixels) override {
         extents_[controlId] = pixels;
     }
+    void ListSetRedraw(int controlId, bool redraw) override;
 
     void ComboReset(int controlId) override;
     void ComboAdd(int controlId, const std::wstring& item) override;
@@ -81,6 +87,13 @@ class FakeDialogControls : public DialogControls {
     std::vector<std::wstring> Lines(int controlId) const;
     std::vector<std::wstring> ComboItems(int controlId) const;
     int TopIndex(int controlId) const;
+    // How the list box was driven: scrolls, lines added while it was painting, the sizes of the
+    // blocks of old lines deleted, and whether it paints now.
+    int TopIndexSets(int controlId) const;
+    int AppendsWhileRedrawing(int controlId) const;
+    const std::vector<int>& deletedBlocks() const { return deletedBlocks_; }
+    bool Redrawing(int controlId) const { return noRedraw_.count(controlId) == 0; }
+    const std::vector<InformationBox>& informationBoxes() const { return informationBoxes_; }
     int Extent(int controlId) const;
     // Texts of the tooltips that exist for the control.
     std::vector<std::wstring> TooltipTexts(int controlId) const;
@@ -116,6 +129,11 @@ class FakeDialogControls : public DialogControls {
     std::set<int> checked_;
     std::map<int, std::vector<std::wstring>> lists_;
     std::map<int, int> topIndex_;
+    std::map<int, int> topIndexSets_;
+    std::map<int, int> appendsWhileRedrawing_;
+    std::set<int> noRedraw_;
+    std::vector<int> deletedBlocks_;
+    std::vector<InformationBox> informationBoxes_;
     std::map<int, int> extents_;
     std::map<int, Combo> combos_;
     std::set<int> editSelectedAll_;

@@ -22,6 +22,7 @@ class NullDialogControls : public DialogControls {
     void StopTimer(unsigned) override {}
     void EndDialog(int) override {}
     bool ConfirmOkCancel(const std::wstring&, const std::wstring&) override { return false; }
+    void ShowInformationBox(const std::wstring&, const std::wstring&) override {}
     void SetText(int, const std::wstring&) override {}
     std::wstring Text(int) const override { return {}; }
     bool IsChecked(int) const override { return false; }
@@ -34,10 +35,11 @@ class NullDialogControls : public DialogControls {
     std::wstring ListLine(int, int index) const override {
         return lines.at(static_cast<std::size_t>(index));
     }
-    void ListDeleteLine(int, int) override {}
+    void ListDeleteFirstLines(int, int) override {}
     void ListClear(int) override { lines.clear(); }
     void ListSetTopIndex(int, int) override {}
     void ListSetHorizontalExtent(int, int) override {}
+    void ListSetRedraw(int, bool) override {}
     void ComboReset(int) override {}
     void ComboAdd(int, const std::wstring&) override {}
     void ComboSelect(int, int) override {}

@@ -77,6 +77,11 @@ bool Win32DialogControls::ConfirmOkCancel(const std::wstring& text, const std::w
     return ::MessageBoxW(dialog_, text.c_str(), caption.c_str(), MB_OKCANCEL | MB_ICONHAND) == IDOK;
 }
 
+void Win32DialogControls::ShowInformationBox(const std::wstring& caption,
+                                             const std::wstring& text) {
+    ::MessageBoxW(dialog_, text.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
+}
+
 void Win32DialogControls::SetText(int controlId, const std::wstring& text) {
     ::SetDlgItemTextW(dialog_, controlId, text.c_str());
 }
@@ -117,8 +122,10 @@ std::wstring Win32DialogControls::ListLine(int controlId, int index) const {
                             : std::wstring(buffer.data(), static_cast<std::size_t>(copied));
 }
 
-void Win32DialogControls::ListDeleteLine(int controlId, int index) {
-    Send(controlId, LB_DELETESTRING, static_cast<WPARAM>(index));
+void Win32DialogControls::ListDeleteFirstLines(int controlId, int count) {
+    for (int deleted = 0; deleted < count; ++deleted) {
+        if (Send(controlId, LB_DELETESTRING, 0) == LB_ERR) return;
+    }
 }
 
 void Win32DialogControls::ListClear(int controlId) {
@@ -131,6 +138,14 @@ void Win32DialogControls::ListSetTopIndex(int controlId, int index) {
 
 void Win32DialogControls::ListSetHorizontalExtent(int controlId, int pixels) {
     Send(controlId, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels));
+}
+
+void Win32DialogControls::ListSetRedraw(int controlId, bool redraw) {
+    Send(controlId, WM_SETREDRAW, redraw ? TRUE : FALSE);
+    if (!redraw) return;
+    // The box does not repaint by itself when redrawing is allowed again.
+    ::RedrawWindow(::GetDlgItem(dialog_, controlId), nullptr, nullptr,
+                   RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Win32DialogControls::ComboReset(int controlId) {

@@ -30,6 +30,7 @@ class Win32DialogControls : public DialogControls {
     void StopTimer(unsigned timerId) override;
     void EndDialog(int result) override;
     bool ConfirmOkCancel(const std::wstring& text, const std::wstring& caption) override;
+    void ShowInformationBox(const std::wstring& caption, const std::wstring& text) override;
 
     void SetText(int controlId, const std::wstring& text) override;
     std::wstring Text(int controlId) const override;
@@ -40,10 +41,11 @@ class Win32DialogControls : public DialogControls {
     int ListAppend(int controlId, const std::wstring& line) override;
     int ListCount(int controlId) const override;
     std::wstring ListLine(int controlId, int index) const override;
-    void ListDeleteLine(int controlId, int index) override;
+    void ListDeleteFirstLines(int controlId, int count) override;
     void ListClear(int controlId) override;
     void ListSetTopIndex(int controlId, int index) override;
     void ListSetHorizontalExtent(int controlId, int pixels) override;
+    void ListSetRedraw(int controlId, bool redraw) override;
 
     void ComboReset(int controlId) override;
     void ComboAdd(int controlId, const std::wstring& item) override;

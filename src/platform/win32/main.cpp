@@ -67,6 +67,10 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         case WM_COMMAND:
             OnCommand(host->dialog, wParam, lParam);
             return TRUE;
+        case WM_ENDSESSION:
+            // Logoff and shutdown end the dialog without a cancel command.
+            if (wParam != FALSE) host->dialog.OnEndSession();
+            return TRUE;
         default:
             return FALSE;
     }

@@ -8,6 +8,7 @@
 #include "app/CKelvaneDlg.h"
 #include "app/ControlTables.h"
 #include "app/resource.h"
+#include "files/FileAccess.h"
 #include "files/PathText.h"
 
 namespace tilora {
@@ -164,6 +165,81 @@ TEST_F(DialogTest, ClosingWritesTheSettingsAsTheyAreThen) {
               "Language = English\r\nStartPosition = -300,42\r\nTopmost = True\r\n"
               "Minimize = False\r\nExcludeMax = a.exe;b.exe\r\n");
     EXPECT_TRUE(fake.controls.ended());
+}
+
+std::string SettingsFileBytes(const std::filesystem::path& folder) {
+    std::ifstream in(folder / "_Settings" / "Settings.txt", std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+TEST_F(DialogTest, ClosingStoresWhereTheDialogIsShownNormally) {
+    struct Case {
+        unsigned showCommand;
+        const char* position;
+    };
+    const Case cases[] = {
+        {kSwShowNormal, "StartPosition = 150,60\r\n"},
+        {kSwShowMinimized, "StartPosition = 150,60\r\n"},
+        {kSwShowMaximized, "StartPosition = 150,60\r\n"},
+    };
+    Start();
+    fake.windows.SetWindowPos(own, kHwndTop, 150, 60, 0, 0, kSwpNoSize | kSwpNoZOrder);
+    for (const Case& c : cases) {
+        fake.windows.ShowWindow(own, c.showCommand);
+        dialog.OnCancel();
+        EXPECT_NE(SettingsFileBytes(folder.path()).find(c.position), std::string::npos)
+            << c.showCommand << ": " << SettingsFileBytes(folder.path());
+        fake.windows.ShowWindow(own, kSwRestore);
+    }
+}
+
+TEST_F(DialogTest, AFailedSettingsWriteAtClosingIsShownInABoxAndTheDialogStillEnds) {
+    Start();
+    const std::wstring path = context.paths.settingsFilePath;
+    std::filesystem::create_directory(ToPath(ReplacementPathFor(path)));
+    dialog.OnCancel();
+
+    ASSERT_EQ(fake.controls.informationBoxes().size(), 1u);
+    EXPECT_EQ(fake.controls.informationBoxes()[0].caption, L"Tilora");
+    EXPECT_EQ(fake.controls.informationBoxes()[0].text,
+              L"The settings could not be saved. The following file could not be written: " + path +
+                  L". The following Windows error (decimal value) has occurred: 5");
+    EXPECT_EQ(Lines().back(), context.catalogue.FileNotWrittenLine(path, 5));
+    const auto& journal = fake.journal;
+    EXPECT_LT(journal.IndexOf("StopTimer 1"), journal.IndexOf("ShowInformationBox"));
+    EXPECT_LT(journal.IndexOf("ShowInformationBox"), journal.IndexOf("EndDialog 2"));
+    EXPECT_TRUE(fake.controls.ended());
+}
+
+TEST_F(DialogTest, TheSessionEndWritesTheSettingsWithoutABoxOrEndingTheDialog) {
+    Start();
+    fake.windows.SetWindowPos(own, kHwndTop, 70, 80, 0, 0, kSwpNoSize | kSwpNoZOrder);
+    fake.windows.ShowWindow(own, kSwShowMinimized);
+    ClickCheckBox(IDC_CK_MIN, true);
+    dialog.OnEndSession();
+    EXPECT_EQ(SettingsFileBytes(folder.path()),
+              "Language = English\r\nStartPosition = 70,80\r\nTopmost = False\r\n"
+              "Minimize = True\r\nExcludeMax = \r\n");
+    EXPECT_FALSE(fake.controls.ended());
+
+    std::filesystem::create_directory(ToPath(ReplacementPathFor(context.paths.settingsFilePath)));
+    dialog.OnEndSession();
+    EXPECT_TRUE(fake.controls.informationBoxes().empty());
+    EXPECT_EQ(Lines().back(),
+              context.catalogue.FileNotWrittenLine(context.paths.settingsFilePath, 5));
+}
+
+TEST_F(DialogTest, EveryNotificationWritesItsLinesWithoutPaintingTheLogInBetween) {
+    Start();
+    Click(IDC_BN_SHOWMONRES);
+    ClickCheckBox(IDC_CK_MOUSE, true);
+    dialog.OnTimer();
+    fake.controls.ComboSelect(IDC_CB_COMMAND, 2);
+    dialog.OnCommandBoxSelectionChange();
+    EXPECT_GT(Lines().size(), 5u);
+    EXPECT_EQ(fake.controls.AppendsWhileRedrawing(IDC_LB_INFO), 0);
+    EXPECT_TRUE(fake.controls.Redrawing(IDC_LB_INFO));
+    EXPECT_EQ(fake.controls.TopIndex(IDC_LB_INFO), static_cast<int>(Lines().size()) - 1);
 }
 
 TEST_F(DialogTest, EnterDoesNotEndTheDialog) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "FakePlatform.h"
 #include "app/resource.h"
@@ -63,13 +64,81 @@ TEST_F(InfoLogTest, UncheckingClearByHandKeepsTheLog) {
     EXPECT_EQ(log.clearUncheckAt(), NEVER_DUE);
 }
 
-TEST_F(InfoLogTest, TheLogKeepsTheNewestLinesOnceFull) {
-    for (int i = 0; i < InfoLog::kMaxLines + 3; ++i) log.AppendInfo(std::to_wstring(i));
-    const auto lines = Lines();
-    ASSERT_EQ(static_cast<int>(lines.size()), InfoLog::kMaxLines);
-    EXPECT_EQ(lines.front(), L"3");
-    EXPECT_EQ(lines.back(), std::to_wstring(InfoLog::kMaxLines + 2));
-    EXPECT_EQ(fake.controls.TopIndex(IDC_LB_INFO), InfoLog::kMaxLines - 1);
+TEST_F(InfoLogTest, AFullLogDropsItsOldestLinesInBlocks) {
+    for (const bool inBatch : {false, true}) {
+        fake.controls.ListClear(IDC_LB_INFO);
+        std::optional<InfoLog::Batch> batch;
+        if (inBatch) batch.emplace(log);
+        const std::size_t blocksBefore = fake.controls.deletedBlocks().size();
+        const int written = InfoLog::kMaxLines + InfoLog::kDropBlockLines + 3;
+        for (int i = 0; i < written; ++i) log.AppendInfo(std::to_wstring(i));
+        batch.reset();
+
+        // One block at the first line past the cap, the next one the line after it was full again.
+        EXPECT_EQ(std::vector<int>(fake.controls.deletedBlocks().begin() +
+                                       static_cast<std::ptrdiff_t>(blocksBefore),
+                                   fake.controls.deletedBlocks().end()),
+                  (std::vector<int>{InfoLog::kDropBlockLines, InfoLog::kDropBlockLines}))
+            << inBatch;
+        const auto lines = Lines();
+        ASSERT_EQ(static_cast<int>(lines.size()),
+                  InfoLog::kMaxLines - InfoLog::kDropBlockLines + 3);
+        EXPECT_EQ(lines.front(), std::to_wstring(written - static_cast<int>(lines.size())));
+        EXPECT_EQ(lines.back(), std::to_wstring(written - 1));
+        EXPECT_EQ(fake.controls.TopIndex(IDC_LB_INFO), static_cast<int>(lines.size()) - 1);
+    }
+}
+
+TEST_F(InfoLogTest, ABatchTakesEveryLineWordForWordWithoutPaintingAndScrollsOnceAtItsEnd) {
+    log.AppendInfo(L"before");
+    const int scrollsBefore = fake.controls.TopIndexSets(IDC_LB_INFO);
+    std::vector<std::wstring> written{L"before"};
+    {
+        InfoLog::Batch outer(log);
+        for (int i = 0; i < 3000; ++i) {
+            written.push_back(L" ! The following window was not found: Absent " +
+                              std::to_wstring(i) + L"; a;b #c");
+            log.AppendInfo(written.back());
+            if (i == 1500) {
+                // A handler that opens its own batch inside the dialog's.
+                InfoLog::Batch inner(log);
+                written.push_back(L"inner");
+                log.AppendInfo(written.back());
+            }
+        }
+        EXPECT_FALSE(fake.controls.Redrawing(IDC_LB_INFO));
+        EXPECT_EQ(fake.controls.TopIndexSets(IDC_LB_INFO), scrollsBefore);
+    }
+    EXPECT_EQ(Lines(), written);
+    EXPECT_EQ(fake.controls.AppendsWhileRedrawing(IDC_LB_INFO), 1);  // "before" only
+    EXPECT_EQ(fake.controls.TopIndexSets(IDC_LB_INFO), scrollsBefore + 1);
+    EXPECT_EQ(fake.controls.TopIndex(IDC_LB_INFO), static_cast<int>(written.size()) - 1);
+    EXPECT_TRUE(fake.controls.Redrawing(IDC_LB_INFO));
+}
+
+TEST_F(InfoLogTest, ABatchWithoutLinesLeavesTheBoxAlone) {
+    log.AppendInfo(L"kept");
+    const std::size_t journalBefore = fake.journal.calls().size();
+    { InfoLog::Batch quiet(log); }
+    {
+        ClickCheckBox(IDC_CK_STOP, true);
+        InfoLog::Batch stopped(log);
+        log.AppendInfo(L"dropped");
+    }
+    EXPECT_EQ(fake.journal.calls().size(), journalBefore);
+    EXPECT_EQ(fake.controls.TopIndexSets(IDC_LB_INFO), 1);
+    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"kept"});
+}
+
+TEST_F(InfoLogTest, ClearingDuringABatchLeavesNothingToScrollTo) {
+    {
+        InfoLog::Batch batch(log);
+        log.AppendInfo(L"gone");
+        ClickCheckBox(IDC_CK_CLEAR, true);
+    }
+    EXPECT_TRUE(Lines().empty());
+    EXPECT_EQ(fake.controls.TopIndexSets(IDC_LB_INFO), 0);
+    EXPECT_TRUE(fake.controls.Redrawing(IDC_LB_INFO));
 }
 
 TEST_F(InfoLogTest, ComboItemTextGivesTheItemOrAnInputError) {

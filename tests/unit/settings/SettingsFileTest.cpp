@@ -34,7 +34,7 @@ struct ProgramRun {
     }
     int WriteSettings(const std::wstring& path, const Rect& dialogRect) {
         context.paths.settingsFilePath = path;
-        return StoreSettings(context, {dialogRect.left, dialogRect.top});
+        return StoreSettings(context, {dialogRect.left, dialogRect.top}).error;
     }
     Point startPosition() const { return context.settings.startPosition; }
     bool topmostSetting() const { return context.settings.topmost.value_or(false); }
@@ -195,6 +195,76 @@ TEST_F(SettingsFileTest, AFailedWriteIsReportedAndKeepsThePreviousFile) {
     EXPECT_EQ(FileBytes(), previous);
     EXPECT_EQ(run.WriteSettings(FromPath(folder.path() / "no" / "Settings.txt"), {}),
               kErrorPathNotFound);
+}
+
+TEST_F(SettingsFileTest, AFileThatWasNotUnderstoodIsKeptBesideTheNewOne) {
+    const std::wstring kept = path + L".bak";
+    const std::wstring keptLine = Message(Language::English, Msg::SettingsFileKept) + kept;
+    struct Case {
+        const char* name;
+        std::string bytes;
+        Lines startUpLog;
+    };
+    const Case cases[] = {
+        {"UTF-16 big-endian",
+         std::string("\xFE\xFF\0L\0a\0n\0g", 10),
+         {Message(Language::English, Msg::SettingsOpenFailed) + L"13", keptLine}},
+        {"no setting recognised", "Sprache = Deutsch\r\nPosition = 10,10\r\n", {keptLine}},
+        {"keys after a blank", " Language = German\r\n", {keptLine}},
+    };
+    for (const Case& c : cases) {
+        fs::remove(ToPath(kept));
+        std::ofstream(ToPath(kept), std::ios::binary) << "an older copy";
+        ProgramRun first;
+        WriteFile(c.bytes);
+        first.ReadSettings(path);
+        EXPECT_EQ(first.Log(), c.startUpLog) << c.name;
+
+        ASSERT_EQ(first.WriteSettings(path, {5, 6, 7, 8}), 0) << c.name;
+        EXPECT_TRUE(FileBytes().starts_with("Language = English\r\nStartPosition = 5,6\r\n"))
+            << c.name;
+        std::ifstream in(ToPath(kept), std::ios::binary);
+        const std::string keptBytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+        EXPECT_EQ(keptBytes, c.bytes) << c.name;
+
+        // A second write in the same run must not put the program's file over the kept one.
+        ASSERT_EQ(first.WriteSettings(path, {9, 9, 9, 9}), 0) << c.name;
+        std::ifstream again(ToPath(kept), std::ios::binary);
+        EXPECT_EQ(
+            std::string((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>()),
+            c.bytes)
+            << c.name;
+    }
+}
+
+TEST_F(SettingsFileTest, FilesThatWereUnderstoodOrMissingAreNotKept) {
+    const char* const contents[] = {nullptr, "", "\r\n  \r\n", "ExcludeMax = a.exe\r\n",
+                                    "Language = Klingon\r\n"};
+    for (const char* content : contents) {
+        fs::remove(file);
+        if (content != nullptr) WriteFile(content);
+        ProgramRun fresh;
+        fresh.ReadSettings(path);
+        for (const std::wstring& line : fresh.Log()) {
+            EXPECT_EQ(line.find(Message(Language::English, Msg::SettingsFileKept)),
+                      std::wstring::npos)
+                << (content ? content : "missing");
+        }
+        ASSERT_EQ(fresh.WriteSettings(path, {}), 0);
+        EXPECT_FALSE(fs::exists(ToPath(path + L".bak"))) << (content ? content : "missing");
+    }
+}
+
+TEST_F(SettingsFileTest, WhenTheFileCannotBeKeptNothingIsWrittenOverIt) {
+    const std::string unread = "\xFE\xFF\0x";
+    WriteFile(unread);
+    run.ReadSettings(path);
+    fs::create_directory(ToPath(path + L".bak"));
+    const SettingsWriteOutcome outcome = StoreSettings(run.context, {1, 2});
+    EXPECT_NE(outcome.error, 0);
+    EXPECT_EQ(outcome.path, path + L".bak");
+    EXPECT_EQ(FileBytes(), unread);
 }
 
 }  // namespace
