@@ -6,10 +6,10 @@
 
 #include "app/resource.h"
 #include "commands/ComboBoxes.h"
-#include "files/ArrangementFormat.h"
 #include "files/PathText.h"
 #include "files/TextFile.h"
 #include "files/TextHelpers.h"
+#include "windows/ArrangementMatch.h"
 
 namespace tilora {
 
@@ -87,17 +87,19 @@ void ScriptCommands::WaitForArrangement(const std::wstring& path) {
     }
     SessionState& session = ctx_.session;
     session.pendingArrangementPath = path;
-    session.pendingTitles = ArrangementTitles(lines);
+    session.pendingLines = std::move(lines);
     session.pendingArrangementDue = ctx_.clock.TickCount() + kWindowWaitMs;
     PendingArrangementTick();
 }
 
+// Matched as the apply will match them, so that two lines of one title wait for two windows.
 bool ScriptCommands::AllWindowsOpen() {
     ctx_.model.CaptureWindows();
-    const std::vector<std::wstring>& titles = ctx_.session.pendingTitles;
-    return std::all_of(titles.begin(), titles.end(), [&](const std::wstring& title) {
-        return ctx_.model.HasWindowTitled(title);
-    });
+    const MatchedArrangement matched =
+        MatchArrangement(ctx_.session.pendingLines, ctx_.model.currentSnapshot());
+    return std::none_of(
+        matched.problems.begin(), matched.problems.end(),
+        [](const LineReport& report) { return report.problem == LineProblem::NoOpenWindow; });
 }
 
 void ScriptCommands::PendingArrangementTick() {

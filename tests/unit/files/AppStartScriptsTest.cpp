@@ -135,6 +135,22 @@ TEST_F(ExecuteTest, TheArrangementWaitsForTheStartedWindowsWithoutBlocking) {
         EXPECT_EQ(line.find(L" ! "), std::wstring::npos) << line;
 }
 
+TEST_F(ExecuteTest, TwoLinesOfOneTitleWaitForTwoWindows) {
+    ArrangementFile(L"Work.txt",
+                    L"ltrb: 1/1/2/2; winName: Untitled - Notepad; procPath: x;\n"
+                    L"ltrb: 3/3/4/4; winName: Untitled - Notepad; procPath: x;\n");
+    Script(L"a.csv", L";C:\\Tools\\editor.exe;\n;;Work.txt;\n");
+    const WindowHandle first = fake.windows.AddWindow(L"Untitled - Notepad", {0, 0, 100, 100});
+    dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    Tick(500);
+    EXPECT_TRUE(context.session.arrangementPending());
+    const WindowHandle second = fake.windows.AddWindow(L"Untitled - Notepad", {0, 0, 100, 100});
+    Tick(500);
+    EXPECT_FALSE(context.session.arrangementPending());
+    EXPECT_EQ(fake.windows.NormalRect(first), (Rect{1, 1, 2, 2}));
+    EXPECT_EQ(fake.windows.NormalRect(second), (Rect{3, 3, 4, 4}));
+}
+
 TEST_F(ExecuteTest, AWindowThatNeverOpensIsReportedAfterTenSeconds) {
     const WindowHandle mail = fake.windows.AddWindow(L"Mail", {0, 0, 100, 100});
     ArrangementFile(L"Work.txt",
