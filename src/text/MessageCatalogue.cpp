@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 66> kEnglishMessages = {
+const std::array<const wchar_t*, 68> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -95,9 +95,14 @@ const std::array<const wchar_t*, 66> kEnglishMessages = {
     L"command.",
     L" ! The following entry of the app start script could not be started: ",
     L". It names a program, but its file has no folder.",
+    // Saving under a name the user typed, and Execute's waiting arrangement.
+    L" ! Nothing was saved: a name for SaveAs may not contain a folder, a drive, \"..\" or any of "
+    L"the characters \\ / : * ? \" < > |. The name was: ",
+    L"The arrangement that Execute was waiting for will not be applied, because a later action "
+    L"came first: ",
 };
 
-const std::array<const wchar_t*, 66> kGermanMessages = {
+const std::array<const wchar_t*, 68> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -183,6 +188,11 @@ const std::array<const wchar_t*, 66> kGermanMessages = {
     L"Fenster an und wiederholen Sie den Befehl.",
     L" ! Der folgende Eintrag des App-Startskripts konnte nicht gestartet werden: ",
     L". Er nennt ein Programm, aber seine Datei hat keinen Ordner.",
+    // Saving under a name the user typed, and Execute's waiting arrangement.
+    L" ! Es wurde nichts gespeichert: ein Name für Speich. Unter darf keinen Ordner, kein "
+    L"Laufwerk, kein \"..\" und keines der Zeichen \\ / : * ? \" < > | enthalten. Der Name war: ",
+    L"Die Anordnung, auf die Ausführen gewartet hat, wird nicht angewendet, weil eine spätere "
+    L"Aktion zuerst kam: ",
 };
 
 const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {
@@ -384,7 +394,7 @@ static_assert(kEnglishCheckBoxCaptions.size() == kGermanCheckBoxCaptions.size())
 static_assert(kEnglishLabelCaptions.size() == kGermanLabelCaptions.size());
 static_assert(kEnglishButtonTooltips.size() == kGermanButtonTooltips.size());
 static_assert(kEnglishCheckBoxTooltips.size() == kGermanCheckBoxTooltips.size());
-static_assert(static_cast<std::size_t>(Msg::ScriptEntryWithoutFolder) < kEnglishMessages.size());
+static_assert(static_cast<std::size_t>(Msg::PendingArrangementCancelled) < kEnglishMessages.size());
 
 struct FamilyTables {
     std::span<const wchar_t* const> english;

@@ -88,6 +88,8 @@ enum class Msg : int {
     LastActiveWindowGone = 63,
     ScriptEntryNotStarted = 64,
     ScriptEntryWithoutFolder = 65,
+    SaveAsNameRefused = 66,
+    PendingArrangementCancelled = 67,
 };
 
 // Every text the user sees, in English and German, with a current copy of each family in the
