@@ -113,8 +113,9 @@ void CKelvaneDlg::RunFirstPaint() {
     ctx_.model.SetOwnWindow(own);
 
     const Rect rect = windows.GetWindowRect(own).value_or(Rect{});
+    ctx_.monitors.RefreshVirtualScreen();
     const Point start = CheckStartPosition(
-        ctx_.settings.startPosition, {rect.Width(), rect.Height()}, windows.VirtualScreenSize());
+        ctx_.settings.startPosition, {rect.Width(), rect.Height()}, ctx_.monitors.virtualScreen());
     // From here on the start position is the corrected one, which command 28 returns to.
     ctx_.settings.startPosition = start;
 
