@@ -27,7 +27,7 @@ int StartProgram(Shell& shell, const StartEntry& entry, int showCommand) {
         result = shell.Execute(entry.filePath, L"", L"", showCommand);
     }
     if (result.Succeeded()) return 0;
-    return static_cast<int>(result.lastError);
+    return static_cast<int>(result.FailureCode());
 }
 
 std::optional<AppStartScript> ScriptCommands::ReadAppStartScript(const std::wstring& name) {

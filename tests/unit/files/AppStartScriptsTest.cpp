@@ -41,6 +41,25 @@ TEST(StartProgram, ChoosesWhatToStartFromTheEntry) {
     EXPECT_EQ(shell.calls()[2].directory, L"");
 }
 
+TEST(StartProgram, AFailureIsNeverReportedAsSuccess) {
+    struct Case {
+        ShellExecuteResult shell;
+        int expected;
+    };
+    const Case cases[] = {
+        {{2, 2}, 2},                      // the last error when there is one
+        {{31, 193}, 193}, {{31, 0}, 31},  // SE_ERR_NOASSOC, no last error
+        {{5, 0}, 5},                      // SE_ERR_ACCESSDENIED
+        {{0, 0}, 8},                      // out of memory
+    };
+    for (const Case& c : cases) {
+        testing::FakeShell shell;
+        shell.Fails(L"C:\\x.pdf", c.shell);
+        EXPECT_EQ(StartProgram(shell, {L"C:\\x.pdf", L""}, 1), c.expected)
+            << c.shell.instance << "/" << c.shell.lastError;
+    }
+}
+
 class ExecuteTest : public testing::StartedDialogTest {
   protected:
     void SetUp() override {
