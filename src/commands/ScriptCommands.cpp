@@ -55,7 +55,7 @@ void ScriptCommands::Execute() {
     }
     const std::optional<AppStartScript> script = ReadAppStartScript(name);
     if (!script) return;
-    StartEntries(script->entries);
+    StartEntries(*script);
     if (script->arrangement.empty()) return;
     const std::wstring& arrangement = script->arrangement;
     WaitForArrangement(arrangement.find(L'\\') != std::wstring::npos
@@ -63,10 +63,15 @@ void ScriptCommands::Execute() {
                            : ctx_.paths.arrangementsDir + arrangement);
 }
 
-void ScriptCommands::StartEntries(const std::vector<StartEntry>& entries) {
-    for (const StartEntry& entry : entries) {
+void ScriptCommands::StartEntries(const AppStartScript& script) {
+    for (std::size_t index = 0; index < script.entries.size(); ++index) {
+        const StartEntry& entry = script.entries[index];
         const int result = StartProgram(ctx_.shell, entry, kSwShowNormal);
         if (result == 0) continue;
+        // Headings such as "File;Program;Arrangement;" name no folder, so nothing was tried;
+        // saying so on every Execute would be noise.
+        const bool heading = index == 0 && script.firstLineIsEntry && result < 0;
+        if (heading) continue;
         const std::wstring what = ctx_.Text(Msg::ScriptEntryNotStarted) + entry.filePath + L";" +
                                   entry.programPath + L";";
         if (result < 0) {

@@ -34,7 +34,7 @@ class ScriptCommands {
     void PendingArrangementTick();
 
   private:
-    void StartEntries(const std::vector<StartEntry>& entries);
+    void StartEntries(const AppStartScript& script);
     void WaitForArrangement(const std::wstring& path);
     bool AllWindowsOpen();
 

@@ -105,17 +105,39 @@ TEST_F(ExecuteTest, EntriesAreReadFromEveryLineThatIsNoCommentAndLineTwoNamesThe
 }
 
 TEST_F(ExecuteTest, EntriesThatCannotStartAreReportedAndTheOthersStillStart) {
-    Script(L"a.csv", L"File;Program;\n;C:\\missing.exe;\n;C:\\Tools\\editor.exe;\n");
+    Script(L"a.csv",
+           L"File;Program;Arrangement;\n;C:\\missing.exe;\nplan.txt;C:\\Tools\\editor.exe;\n"
+           L";C:\\Tools\\editor.exe;\n");
     dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    // The heading on line 1 is not reported; the same refusal on line 3 is.
     EXPECT_EQ(
         Lines(),
         (std::vector<std::wstring>{
             L"The button 'Execute' was pressed.",
             L" ! The following entry of the app start script could not be started: "
-            L"File;Program;. It names a program, but its file has no folder.",
+            L";C:\\missing.exe;. The following Windows error (decimal value) has occurred: 2",
             L" ! The following entry of the app start script could not be started: "
-            L";C:\\missing.exe;. The following Windows error (decimal value) has occurred: 2"}));
+            L"plan.txt;C:\\Tools\\editor.exe;. It names a program, but its file has no folder."}));
     EXPECT_EQ(fake.shell.calls().back().file, L"C:\\Tools\\editor.exe");
+}
+
+TEST_F(ExecuteTest, OnlyARefusalOnLineOneCountsAsAHeading) {
+    struct Case {
+        const wchar_t* script;
+        std::size_t reported;
+    };
+    const Case cases[] = {
+        {L"File;Program;Arrangement;\n", 0},
+        {L";C:\\missing.exe;\n", 1},         // line 1, but a real failure
+        {L"# heading\nFile;Program;\n", 1},  // a refusal on line 2
+        {L"\nFile;Program;\n", 1},
+    };
+    for (const Case& c : cases) {
+        Script(L"a.csv", c.script);
+        fake.controls.ListClear(IDC_LB_INFO);
+        dialog.OnButtonClicked(IDC_BN_EXECUTE);
+        EXPECT_EQ(Lines().size(), 1 + c.reported) << c.script;
+    }
 }
 
 TEST_F(ExecuteTest, MissingScriptsAndArrangementsAreReported) {
