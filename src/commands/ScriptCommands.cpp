@@ -30,6 +30,12 @@ int StartProgram(Shell& shell, const StartEntry& entry, int showCommand) {
     return static_cast<int>(result.FailureCode());
 }
 
+void CancelPendingArrangement(CommandContext& ctx) {
+    if (!ctx.session.arrangementPending()) return;
+    ctx.Log(ctx.Text(Msg::PendingArrangementCancelled) + ctx.session.pendingArrangementPath);
+    ctx.session.CancelPendingArrangement();
+}
+
 std::optional<AppStartScript> ScriptCommands::ReadAppStartScript(const std::wstring& name) {
     const std::wstring path = ctx_.paths.appStartScriptsDir + name;
     std::error_code error;
@@ -47,7 +53,7 @@ std::optional<AppStartScript> ScriptCommands::ReadAppStartScript(const std::wstr
 }
 
 void ScriptCommands::Execute() {
-    ctx_.session.CancelPendingArrangement();
+    CancelPendingArrangement(ctx_);
     const std::wstring name = SelectedComboText(ctx_.controls, IDC_CB_SCRIPT);
     if (name.empty()) {
         ctx_.Log(ctx_.Text(Msg::FileNotFound) + ctx_.Text(Msg::EmptyValue));

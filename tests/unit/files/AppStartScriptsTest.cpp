@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "StartedDialogTest.h"
+#include "commands/CommandList.h"
 #include "commands/ScriptCommands.h"
 #include "files/ScriptFormat.h"
 #include "files/TextFile.h"
@@ -216,6 +218,89 @@ TEST_F(ExecuteTest, ApplyEndsAWaitThatIsStillRunning) {
     ASSERT_TRUE(context.session.arrangementPending());
     dialog.OnButtonClicked(IDC_BN_APPLYSD);
     EXPECT_FALSE(context.session.arrangementPending());
+}
+
+// An Execute whose arrangement waits for a window that never opens.
+class PendingArrangementTest : public ExecuteTest {
+  protected:
+    WindowHandle mail = kNoWindow;
+    std::wstring cancelled;
+
+    void SetUp() override {
+        ExecuteTest::SetUp();
+        mail = fake.windows.AddWindow(L"Mail", {0, 0, 100, 100});
+        ArrangementFile(L"Work.txt",
+                        L"ltrb: 1/2/3/4; winName: Mail;\nltrb: 5/5/9/9; winName: Never;\n");
+        cancelled =
+            L"The arrangement that Execute was waiting for will not be applied, because a later "
+            L"action came first: " +
+            context.paths.arrangementsDir + L"Work.txt";
+    }
+    void Execute() {
+        // The language button fills the script box again from the folder listed at start-up.
+        Script(L"a.csv", L";C:\\Tools\\editor.exe;\n;;Work.txt;\n");
+        dialog.OnButtonClicked(IDC_BN_EXECUTE);
+        ASSERT_TRUE(context.session.arrangementPending());
+        fake.controls.ListClear(IDC_LB_INFO);
+    }
+};
+
+TEST_F(PendingArrangementTest, TileAllAfterExecuteWins) {
+    Execute();
+    dialog.OnButtonClicked(IDC_BN_TILEALL);
+    const Rect tiled = fake.windows.NormalRect(mail);
+    ASSERT_NE(tiled, (Rect{0, 0, 100, 100}));
+    EXPECT_EQ(Lines(),
+              (std::vector<std::wstring>{L"The button 'Tile All' was pressed.", cancelled}));
+    Tick(10001);
+    EXPECT_FALSE(context.session.arrangementPending());
+    EXPECT_EQ(fake.windows.NormalRect(mail), tiled);
+    EXPECT_EQ(Lines().size(), 2u);
+}
+
+TEST_F(PendingArrangementTest, EveryButtonThatMovesShowsOrSavesWindowsCancelsTheWait) {
+    struct Case {
+        int controlId;
+        bool cancels;
+    };
+    const Case cases[] = {
+        {IDC_BN_APPLY, true},     {IDC_BN_APPLYSD, true},     {IDC_BN_STARTARRANG, true},
+        {IDC_BN_EXECUTE, true},   {IDC_BN_MINIMIZEALL, true}, {IDC_BN_MAXIMIZEALL, true},
+        {IDC_BN_TILEALL, true},   {IDC_BN_SAVEAS, true},      {IDC_BN_SAVESD, true},
+        {IDC_BN_OPENHELP, false}, {IDC_BN_SHOWMONRES, false}, {IDC_CK_STOP, false},
+        {IDC_CK_CLEAR, false},    {IDC_BN_LANGUAGE, false},  // last: the lines are German from here
+                                                             // on
+    };
+    for (const Case& c : cases) {
+        context.session.CancelPendingArrangement();
+        Execute();
+        dialog.OnButtonClicked(c.controlId);
+        const auto lines = Lines();
+        const auto cancelLines = std::count(lines.begin(), lines.end(), cancelled);
+        EXPECT_EQ(cancelLines, c.cancels ? 1 : 0) << c.controlId;
+        if (c.cancels) {
+            ASSERT_GE(lines.size(), 2u);
+            EXPECT_EQ(lines[1], cancelled) << c.controlId;  // right after the press line
+        }
+        // Execute starts a wait of its own after dropping the old one.
+        EXPECT_EQ(context.session.arrangementPending(), !c.cancels || c.controlId == IDC_BN_EXECUTE)
+            << c.controlId;
+    }
+}
+
+TEST_F(PendingArrangementTest, CommandsThatActOnWindowsCancelTheWait) {
+    for (int command = 1; command <= kCommandCount; ++command) {
+        // Opening folders and files would only reach the fake shell; the rest need no window.
+        context.session.CancelPendingArrangement();
+        Execute();
+        fake.controls.ComboSelect(IDC_CB_COMMAND, CommandEntry(command));
+        dialog.OnCommandBoxSelectionChange();
+        const auto lines = Lines();
+        const bool cancels = command == 5 || command == 6 || command == 7 || command == 8 ||
+                             command == 9 || command == 27 || command == 28;
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), cancelled), cancels ? 1 : 0) << command;
+        EXPECT_EQ(context.session.arrangementPending(), !cancels) << command;
+    }
 }
 
 TEST_F(ExecuteTest, ArrangementsAlreadyOpenAreAppliedAtOnce) {
