@@ -28,33 +28,26 @@ CKelvaneDlg::CKelvaneDlg(CommandContext& context)
       commandList_(context, sizes_),
       timerWork_(context) {
     // Every button of this table writes its "button pressed" line before its action runs; the
-    // check boxes write none.
-    SessionState& session = ctx_.session;
+    // check boxes write none. Each button that moves, shows or saves windows first drops an
+    // arrangement Execute is still waiting for, which would otherwise undo it.
+    using enum PendingArrangement;
     clickRoutes_ = {
-        {IDC_BN_LANGUAGE, [this] { OnLanguageButton(); }},
-        {IDC_CK_STOP, [this] { ctx_.log.OnStopClicked(); }},
-        {IDC_CK_CLEAR, [this] { ctx_.log.OnClearClicked(); }},
-        {IDC_BN_APPLY,
-         [this, &session] {
-             session.CancelPendingArrangement();
-             arrangements_.Apply();
-         }},
-        {IDC_BN_APPLYSD,
-         [this, &session] {
-             session.CancelPendingArrangement();
-             arrangements_.ApplySessionDefault();
-         }},
-        {IDC_BN_STARTARRANG, [this] { arrangements_.StartArrangement(); }},
-        {IDC_BN_EXECUTE, [this] { scripts_.Execute(); }},
-        {IDC_BN_MINIMIZEALL, [this] { bulk_.MinimizeAll(); }},
-        {IDC_BN_MAXIMIZEALL, [this] { bulk_.MaximizeAll(); }},
-        {IDC_BN_TILEALL, [this] { bulk_.TileAll(); }},
-        {IDC_BN_COPYSIZE, [this] { sizes_.CopySize(); }},
-        {IDC_BN_PASTESIZE, [this] { sizes_.PasteSize(); }},
-        {IDC_BN_SAVEAS, [this] { arrangements_.SaveAs(); }},
-        {IDC_BN_SAVESD, [this] { arrangements_.SaveSessionDefault(); }},
-        {IDC_BN_OPENHELP, [this] { helpAndMonitor_.OpenHelp(); }},
-        {IDC_BN_SHOWMONRES, [this] { helpAndMonitor_.ShowMonRes(); }},
+        {IDC_BN_LANGUAGE, Kept, [this] { OnLanguageButton(); }},
+        {IDC_CK_STOP, Kept, [this] { ctx_.log.OnStopClicked(); }},
+        {IDC_CK_CLEAR, Kept, [this] { ctx_.log.OnClearClicked(); }},
+        {IDC_BN_APPLY, Cancelled, [this] { arrangements_.Apply(); }},
+        {IDC_BN_APPLYSD, Cancelled, [this] { arrangements_.ApplySessionDefault(); }},
+        {IDC_BN_STARTARRANG, Cancelled, [this] { arrangements_.StartArrangement(); }},
+        {IDC_BN_EXECUTE, Cancelled, [this] { scripts_.Execute(); }},
+        {IDC_BN_MINIMIZEALL, Cancelled, [this] { bulk_.MinimizeAll(); }},
+        {IDC_BN_MAXIMIZEALL, Cancelled, [this] { bulk_.MaximizeAll(); }},
+        {IDC_BN_TILEALL, Cancelled, [this] { bulk_.TileAll(); }},
+        {IDC_BN_COPYSIZE, Kept, [this] { sizes_.CopySize(); }},
+        {IDC_BN_PASTESIZE, Cancelled, [this] { sizes_.PasteSize(); }},
+        {IDC_BN_SAVEAS, Cancelled, [this] { arrangements_.SaveAs(); }},
+        {IDC_BN_SAVESD, Cancelled, [this] { arrangements_.SaveSessionDefault(); }},
+        {IDC_BN_OPENHELP, Kept, [this] { helpAndMonitor_.OpenHelp(); }},
+        {IDC_BN_SHOWMONRES, Kept, [this] { helpAndMonitor_.ShowMonRes(); }},
     };
 }
 
@@ -116,8 +109,9 @@ void CKelvaneDlg::RunFirstPaint() {
     ctx_.model.SetOwnWindow(own);
 
     const Rect rect = windows.GetWindowRect(own).value_or(Rect{});
+    ctx_.monitors.RefreshVirtualScreen();
     const Point start = CheckStartPosition(
-        ctx_.settings.startPosition, {rect.Width(), rect.Height()}, windows.VirtualScreenSize());
+        ctx_.settings.startPosition, {rect.Width(), rect.Height()}, ctx_.monitors.virtualScreen());
     // From here on the start position is the corrected one, which command 28 returns to.
     ctx_.settings.startPosition = start;
 
@@ -196,6 +190,7 @@ void CKelvaneDlg::OnButtonClicked(int controlId) {
         if (route.controlId != controlId) continue;
         const int button = ButtonIndexOf(controlId);
         if (button != 0) ctx_.Log(ctx_.catalogue.ButtonPressedLine(button));
+        if (route.pending == PendingArrangement::Cancelled) CancelPendingArrangement(ctx_);
         route.action();
         return;
     }

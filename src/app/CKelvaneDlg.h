@@ -50,8 +50,11 @@ class CKelvaneDlg {
     void OnUserInputSetFocus();
 
   private:
+    // Whether a click drops Execute's waiting arrangement before its action runs.
+    enum class PendingArrangement { Kept, Cancelled };
     struct ClickRoute {
         int controlId;
+        PendingArrangement pending;
         std::function<void()> action;
     };
 

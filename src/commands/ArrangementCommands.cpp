@@ -35,9 +35,16 @@ void ArrangementCommands::SaveAs() {
     ctx_.model.CaptureWindows();
 
     // The placeholder of the language in effect means: no name given.
-    std::wstring name = ctx_.controls.Text(IDC_ED_USERINPUT);
+    const std::wstring input = ctx_.controls.Text(IDC_ED_USERINPUT);
+    std::wstring name = input;
     if (name == ctx_.Text(Msg::SaveAsPlaceholder)) {
         name = kSaveAsPrefix + TimeStamp(ctx_.clock, StampKind::DateTime);
+    }
+    // The input is joined to the folder's path, so a folder, a drive or ".." in it would write
+    // (and replace) a file anywhere the user may write.
+    if (!IsPlainFileName(name)) {
+        ctx_.Log(ctx_.Text(Msg::SaveAsNameRefused) + input);
+        return;
     }
     if (!EndsWithTxtInAnyCase(name)) name += kTextExtension;
 

@@ -37,12 +37,12 @@ struct SessionState {
 
     // Execute's arrangement, waiting on the timer for the windows it names.
     std::wstring pendingArrangementPath;
-    std::vector<std::wstring> pendingTitles;
+    std::vector<std::wstring> pendingLines;
     std::uint64_t pendingArrangementDue = NEVER_DUE;
     bool arrangementPending() const { return !pendingArrangementPath.empty(); }
     void CancelPendingArrangement() {
         pendingArrangementPath.clear();
-        pendingTitles.clear();
+        pendingLines.clear();
         pendingArrangementDue = NEVER_DUE;
     }
 

@@ -91,6 +91,8 @@ void CommandList::DispatchCommand(const std::wstring& text) {
     EchoSelection(text);
     for (int command = 1; command <= kCommandCount; ++command) {
         if (text == ctx_.catalogue.Current(TextFamily::CommandTexts, CommandEntry(command))) {
+            // A later action of the user wins over an arrangement Execute is still waiting for.
+            if (CommandActsOnWindows(command)) CancelPendingArrangement(ctx_);
             commands_[static_cast<std::size_t>(command)]();
             return;
         }

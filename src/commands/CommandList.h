@@ -24,6 +24,23 @@ constexpr int CommandEntry(int command) {
     return command + 9;
 }
 
+// The commands that move, show or resize windows: paste the size to all, the start rectangle,
+// TOPMOST on and off, into view, the typed size and the dialog's standard size.
+constexpr bool CommandActsOnWindows(int command) {
+    switch (command) {
+        case 5:
+        case 6:
+        case 7:
+        case 8:
+        case 9:
+        case 27:
+        case 28:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // The command box: choosing an entry runs its command at once.
 class CommandList {
   public:

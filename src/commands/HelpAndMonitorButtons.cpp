@@ -32,7 +32,7 @@ void HelpAndMonitorButtons::OpenHelp() {
                                    : ctx_.paths.hilfePdfPath;
     const ShellExecuteResult result = ctx_.shell.Execute(path, L"", L"", kSwShowNormal);
     if (!result.Succeeded()) {
-        ctx_.Log(ctx_.Text(Msg::CommandFailed) + FormatInteger(result.lastError));
+        ctx_.Log(ctx_.Text(Msg::CommandFailed) + FormatInteger(result.FailureCode()));
     }
 }
 

@@ -6,10 +6,10 @@
 
 #include "app/resource.h"
 #include "commands/ComboBoxes.h"
-#include "files/ArrangementFormat.h"
 #include "files/PathText.h"
 #include "files/TextFile.h"
 #include "files/TextHelpers.h"
+#include "windows/ArrangementMatch.h"
 
 namespace tilora {
 
@@ -27,7 +27,13 @@ int StartProgram(Shell& shell, const StartEntry& entry, int showCommand) {
         result = shell.Execute(entry.filePath, L"", L"", showCommand);
     }
     if (result.Succeeded()) return 0;
-    return static_cast<int>(result.lastError);
+    return static_cast<int>(result.FailureCode());
+}
+
+void CancelPendingArrangement(CommandContext& ctx) {
+    if (!ctx.session.arrangementPending()) return;
+    ctx.Log(ctx.Text(Msg::PendingArrangementCancelled) + ctx.session.pendingArrangementPath);
+    ctx.session.CancelPendingArrangement();
 }
 
 std::optional<AppStartScript> ScriptCommands::ReadAppStartScript(const std::wstring& name) {
@@ -47,7 +53,7 @@ std::optional<AppStartScript> ScriptCommands::ReadAppStartScript(const std::wstr
 }
 
 void ScriptCommands::Execute() {
-    ctx_.session.CancelPendingArrangement();
+    CancelPendingArrangement(ctx_);
     const std::wstring name = SelectedComboText(ctx_.controls, IDC_CB_SCRIPT);
     if (name.empty()) {
         ctx_.Log(ctx_.Text(Msg::FileNotFound) + ctx_.Text(Msg::EmptyValue));
@@ -55,7 +61,7 @@ void ScriptCommands::Execute() {
     }
     const std::optional<AppStartScript> script = ReadAppStartScript(name);
     if (!script) return;
-    StartEntries(script->entries);
+    StartEntries(*script);
     if (script->arrangement.empty()) return;
     const std::wstring& arrangement = script->arrangement;
     WaitForArrangement(arrangement.find(L'\\') != std::wstring::npos
@@ -63,10 +69,15 @@ void ScriptCommands::Execute() {
                            : ctx_.paths.arrangementsDir + arrangement);
 }
 
-void ScriptCommands::StartEntries(const std::vector<StartEntry>& entries) {
-    for (const StartEntry& entry : entries) {
+void ScriptCommands::StartEntries(const AppStartScript& script) {
+    for (std::size_t index = 0; index < script.entries.size(); ++index) {
+        const StartEntry& entry = script.entries[index];
         const int result = StartProgram(ctx_.shell, entry, kSwShowNormal);
         if (result == 0) continue;
+        // Headings such as "File;Program;Arrangement;" name no folder, so nothing was tried;
+        // saying so on every Execute would be noise.
+        const bool heading = index == 0 && script.firstLineIsEntry && result < 0;
+        if (heading) continue;
         const std::wstring what = ctx_.Text(Msg::ScriptEntryNotStarted) + entry.filePath + L";" +
                                   entry.programPath + L";";
         if (result < 0) {
@@ -87,17 +98,19 @@ void ScriptCommands::WaitForArrangement(const std::wstring& path) {
     }
     SessionState& session = ctx_.session;
     session.pendingArrangementPath = path;
-    session.pendingTitles = ArrangementTitles(lines);
+    session.pendingLines = std::move(lines);
     session.pendingArrangementDue = ctx_.clock.TickCount() + kWindowWaitMs;
     PendingArrangementTick();
 }
 
+// Matched as the apply will match them, so that two lines of one title wait for two windows.
 bool ScriptCommands::AllWindowsOpen() {
     ctx_.model.CaptureWindows();
-    const std::vector<std::wstring>& titles = ctx_.session.pendingTitles;
-    return std::all_of(titles.begin(), titles.end(), [&](const std::wstring& title) {
-        return ctx_.model.HasWindowTitled(title);
-    });
+    const MatchedArrangement matched =
+        MatchArrangement(ctx_.session.pendingLines, ctx_.model.currentSnapshot());
+    return std::none_of(
+        matched.problems.begin(), matched.problems.end(),
+        [](const LineReport& report) { return report.problem == LineProblem::NoOpenWindow; });
 }
 
 void ScriptCommands::PendingArrangementTick() {

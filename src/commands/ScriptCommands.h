@@ -16,6 +16,10 @@ namespace tilora {
 // a folder, so that nothing was tried.
 int StartProgram(Shell& shell, const StartEntry& entry, int showCommand);
 
+// Drops Execute's waiting arrangement, with a line saying so, when the user moves, shows or saves
+// windows before it was applied: what the user did later must not be undone by it.
+void CancelPendingArrangement(CommandContext& ctx);
+
 // App start scripts: the Execute button starts what the selected script lists and then puts the
 // windows the script's arrangement names into place, once they have opened.
 class ScriptCommands {
@@ -34,7 +38,7 @@ class ScriptCommands {
     void PendingArrangementTick();
 
   private:
-    void StartEntries(const std::vector<StartEntry>& entries);
+    void StartEntries(const AppStartScript& script);
     void WaitForArrangement(const std::wstring& path);
     bool AllWindowsOpen();
 

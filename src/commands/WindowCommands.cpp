@@ -34,8 +34,7 @@ void WindowCommands::MoveIntoView() {
     ctx_.monitors.RefreshVirtualScreen();
     ctx_.model.CaptureWindows();
     const WindowSnapshot moved = tilora::MoveIntoView(ctx_.windows, ctx_.model.currentSnapshot(),
-                                                      ctx_.monitors.virtualScreenWidth(),
-                                                      ctx_.monitors.virtualScreenHeight());
+                                                      ctx_.monitors.virtualScreen());
     for (const WindowRecord& record : moved) {
         ctx_.Log(ctx_.Text(Msg::WindowName) + record.winName + ctx_.Text(Msg::MovedToOrigin));
     }

@@ -15,10 +15,22 @@ std::wstring ExtractValue(std::wstring_view line, std::wstring_view key,
     return Trim(rest.substr(0, end));
 }
 
+std::wstring WrittenTitle(std::wstring_view line) {
+    constexpr std::wstring_view kKey = L"winName: ";
+    const std::size_t keyAt = line.find(kKey);
+    if (keyAt == std::wstring_view::npos) return std::wstring();
+    // A line commented out before its title stays a comment.
+    if (line.substr(0, keyAt).find(L'#') != std::wstring_view::npos) return std::wstring();
+    const std::size_t start = keyAt + kKey.size();
+    const std::size_t end = line.rfind(L"; procPath:");
+    if (end == std::wstring_view::npos || end < start) return std::wstring();
+    return std::wstring(line.substr(start, end - start));
+}
+
 std::optional<ArrangementLine> ParseArrangementLine(std::wstring_view line) {
     ArrangementLine parsed;
     parsed.winName = ExtractValue(line, L"winName:", L";");
-    if (parsed.winName.empty()) return std::nullopt;
+    if (parsed.winName.empty() && WrittenTitle(line).empty()) return std::nullopt;
     const std::wstring zLevel = ExtractValue(line, L"zLevel:", L";");
     if (!zLevel.empty()) parsed.zLevel = ParseInteger(zLevel);
     // A negative show command wraps as the Windows UINT field would take it.

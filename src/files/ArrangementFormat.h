@@ -27,7 +27,13 @@ struct ArrangementLine {
     friend bool operator==(const ArrangementLine&, const ArrangementLine&) = default;
 };
 
-// Nothing when the line names no window: no "winName:" value, or a comment before it.
+// The title as the program writes it: everything between "winName: " and the last "; procPath:",
+// comments not removed, so a title holding ";" or "#" comes back whole. Empty when the line has no
+// such span or a "#" stands before "winName: ".
+std::wstring WrittenTitle(std::wstring_view line);
+
+// Nothing when the line names no window: neither a "winName:" value nor a title as written. The
+// winName is empty when only the title as written names the window.
 std::optional<ArrangementLine> ParseArrangementLine(std::wstring_view line);
 
 // One line of an arrangement file for the record, ending with the trailer and ";\n". The trailer

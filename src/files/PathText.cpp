@@ -20,4 +20,13 @@ std::wstring FromPath(const std::filesystem::path& path) {
 }
 #endif
 
+bool IsPlainFileName(std::wstring_view name) {
+    if (name.find(L"..") != std::wstring_view::npos) return false;
+    for (const wchar_t c : name) {
+        if (c < 32) return false;
+        if (std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos) return false;
+    }
+    return true;
+}
+
 }  // namespace tilora

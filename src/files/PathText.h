@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace tilora {
 
@@ -9,5 +10,9 @@ namespace tilora {
 // bytes, converted here without depending on the process locale.
 std::filesystem::path ToPath(const std::wstring& text);
 std::wstring FromPath(const std::filesystem::path& path);
+
+// Whether a name typed by the user names a file in the folder it is joined to: no folder
+// separator, no drive, no "..", and none of the characters Windows refuses in file names.
+bool IsPlainFileName(std::wstring_view name);
 
 }  // namespace tilora

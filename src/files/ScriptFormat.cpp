@@ -22,6 +22,7 @@ AppStartScript ParseAppStartScript(const std::vector<std::wstring>& lines) {
         if (index == 1) script.arrangement = FieldAt(line, 3);
         if (line.empty() || line.front() == L'#' || line.starts_with(L";;")) continue;
         script.entries.push_back({FieldAt(line, 1), FieldAt(line, 2)});
+        if (index == 0) script.firstLineIsEntry = true;
     }
     return script;
 }

@@ -22,6 +22,8 @@ std::wstring FieldAt(std::wstring_view text, int n);
 struct AppStartScript {
     std::vector<StartEntry> entries;
     std::wstring arrangement;
+    // The first entry comes from line 1, where scripts keep their column headings.
+    bool firstLineIsEntry = false;
     friend bool operator==(const AppStartScript&, const AppStartScript&) = default;
 };
 

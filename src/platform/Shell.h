@@ -12,6 +12,14 @@ struct ShellExecuteResult {
     std::uint32_t lastError = 0;
 
     bool Succeeded() const { return instance > 32; }
+    // The error of a failed call, never 0, which would read as success: the last error, or where
+    // the shell set none, its own result (an SE_ERR_ code; 0, out of memory, as SE_ERR_OOM).
+    std::uint32_t FailureCode() const {
+        constexpr std::uint32_t kSeErrOom = 8;
+        if (lastError != 0) return lastError;
+        if (instance > 0 && instance <= 32) return static_cast<std::uint32_t>(instance);
+        return kSeErrOom;
+    }
 };
 
 // Starting programs and opening documents and folders.

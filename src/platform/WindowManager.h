@@ -49,6 +49,9 @@ class WindowManager {
     virtual std::vector<Rect> EnumDisplayMonitors() const = 0;
     // GetSystemMetrics(SM_CXVIRTUALSCREEN / SM_CYVIRTUALSCREEN).
     virtual Size VirtualScreenSize() const = 0;
+    // GetSystemMetrics(SM_XVIRTUALSCREEN / SM_YVIRTUALSCREEN): negative when a monitor lies left
+    // of or above the primary one.
+    virtual Point VirtualScreenOrigin() const = 0;
 
     // SetWindowPlacement; false when the system refuses it (Wine does for other processes'
     // windows).

@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 72> kEnglishMessages = {
+const std::array<const wchar_t*, 70> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -95,18 +95,18 @@ const std::array<const wchar_t*, 72> kEnglishMessages = {
     L"command.",
     L" ! The following entry of the app start script could not be started: ",
     L". It names a program, but its file has no folder.",
-    // Kept free for the reports of restoring and saving.
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
+    // Saving under a name the user typed, and Execute's waiting arrangement.
+    L" ! Nothing was saved: a name for SaveAs may not contain a folder, a drive, \"..\" or any of "
+    L"the characters \\ / : * ? \" < > |. The name was: ",
+    L"The arrangement that Execute was waiting for will not be applied, because a later action "
+    L"came first: ",
     // The settings file at closing and at start-up.
     L"The settings could not be saved. The following file could not be written: ",
     L" ! The settings file could not be read or holds no setting that was recognised. Before the "
     L"settings are written at closing, it is kept as the following file: ",
 };
 
-const std::array<const wchar_t*, 72> kGermanMessages = {
+const std::array<const wchar_t*, 70> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -192,11 +192,11 @@ const std::array<const wchar_t*, 72> kGermanMessages = {
     L"Fenster an und wiederholen Sie den Befehl.",
     L" ! Der folgende Eintrag des App-Startskripts konnte nicht gestartet werden: ",
     L". Er nennt ein Programm, aber seine Datei hat keinen Ordner.",
-    // Kept free for the reports of restoring and saving.
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
+    // Saving under a name the user typed, and Execute's waiting arrangement.
+    L" ! Es wurde nichts gespeichert: ein Name für Speich. Unter darf keinen Ordner, kein "
+    L"Laufwerk, kein \"..\" und keines der Zeichen \\ / : * ? \" < > | enthalten. Der Name war: ",
+    L"Die Anordnung, auf die Ausführen gewartet hat, wird nicht angewendet, weil eine spätere "
+    L"Aktion zuerst kam: ",
     // The settings file at closing and at start-up.
     L"Die Einstellungen konnten nicht gespeichert werden. Die folgende Datei konnte nicht "
     L"geschrieben werden: ",

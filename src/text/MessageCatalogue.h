@@ -88,9 +88,10 @@ enum class Msg : int {
     LastActiveWindowGone = 63,
     ScriptEntryNotStarted = 64,
     ScriptEntryWithoutFolder = 65,
-    // 66 to 69 are kept free for the reports of restoring and saving.
-    SettingsNotSaved = 70,
-    SettingsFileKept = 71,
+    SaveAsNameRefused = 66,
+    PendingArrangementCancelled = 67,
+    SettingsNotSaved = 68,
+    SettingsFileKept = 69,
 };
 
 // Every text the user sees, in English and German, with a current copy of each family in the

@@ -10,7 +10,7 @@ namespace tilora {
 // Why a line of an arrangement file put no window in place.
 enum class LineProblem {
     BadRectangle,  // its window is open, but "ltrb:" does not hold four numbers
-    NoOpenWindow,  // no open window has its title
+    NoOpenWindow,  // no open window has its title, or earlier lines took them all
 };
 
 struct LineReport {
@@ -26,7 +26,8 @@ struct MatchedArrangement {
     std::vector<LineReport> problems;
 };
 
-// Matches each line of an arrangement file by exact title to the windows open now.
+// Matches each line of an arrangement file by exact title to the windows open now; each window
+// is taken by one line at most, in the snapshot's order.
 MatchedArrangement MatchArrangement(const std::vector<std::wstring>& lines,
                                     const WindowSnapshot& open);
 

@@ -13,6 +13,7 @@ void Monitors::RefreshVirtualScreen() {
     const Size size = windows_.VirtualScreenSize();
     virtualScreenWidth_ = size.width;
     virtualScreenHeight_ = size.height;
+    virtualScreenOrigin_ = windows_.VirtualScreenOrigin();
 }
 
 void Monitors::Refresh() {

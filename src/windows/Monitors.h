@@ -18,7 +18,7 @@ class Monitors {
     // Reads the monitors and the virtual screen again. Keys of monitors that are gone keep their
     // old values.
     void Refresh();
-    // Reads the virtual screen's size again.
+    // Reads the virtual screen's origin and size again.
     void RefreshVirtualScreen();
 
     // A key that was never stored reads 0.
@@ -29,6 +29,13 @@ class Monitors {
     int monitorCount() const { return monitorCount_; }
     std::int32_t virtualScreenWidth() const { return virtualScreenWidth_; }
     std::int32_t virtualScreenHeight() const { return virtualScreenHeight_; }
+    // The bounding rectangle of all monitors; its origin is (0, 0) only when no monitor lies left
+    // of or above the primary one.
+    Rect virtualScreen() const {
+        return {virtualScreenOrigin_.x, virtualScreenOrigin_.y,
+                virtualScreenOrigin_.x + virtualScreenWidth_,
+                virtualScreenOrigin_.y + virtualScreenHeight_};
+    }
 
   private:
     const WindowManager& windows_;
@@ -36,6 +43,7 @@ class Monitors {
     int monitorCount_ = 0;
     std::int32_t virtualScreenWidth_ = 0;
     std::int32_t virtualScreenHeight_ = 0;
+    Point virtualScreenOrigin_;
 };
 
 }  // namespace tilora

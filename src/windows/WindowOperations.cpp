@@ -145,11 +145,13 @@ void ResetTopmost(WindowManager& windows, const WindowRecord& record) {
 }
 
 WindowSnapshot MoveIntoView(WindowManager& windows, const WindowSnapshot& snapshot,
-                            std::int32_t screenWidth, std::int32_t screenHeight) {
+                            const Rect& virtualScreen) {
     WindowSnapshot moved;
     for (const WindowRecord& record : snapshot) {
         const Rect& r = record.rcNormalPosition;
-        if (r.top >= 0 && r.left >= 0 && r.bottom <= screenHeight && r.right <= screenWidth)
+        // Monitors left of or above the primary one have negative coordinates and are in view.
+        if (r.top >= virtualScreen.top && r.left >= virtualScreen.left &&
+            r.bottom <= virtualScreen.bottom && r.right <= virtualScreen.right)
             continue;
         PlaceWindow(windows, record.hwnd, {0, 0, r.Width(), r.Height()}, kSwShowNormal);
         windows.SetForegroundWindow(record.hwnd);

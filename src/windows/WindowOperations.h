@@ -64,9 +64,9 @@ WindowResults ApplySnapshot(WindowManager& windows, const WindowSnapshot& snapsh
 void SetTopmost(WindowManager& windows, const WindowRecord& record);
 void ResetTopmost(WindowManager& windows, const WindowRecord& record);
 
-// Moves every window that lies partly outside the screen to its top-left corner and activates
-// it; returns the windows it moved, as they were.
+// Moves every window that lies partly outside the virtual screen to (0, 0), the primary
+// monitor's top-left corner, and activates it; returns the windows it moved, as they were.
 WindowSnapshot MoveIntoView(WindowManager& windows, const WindowSnapshot& snapshot,
-                            std::int32_t screenWidth, std::int32_t screenHeight);
+                            const Rect& virtualScreen);
 
 }  // namespace tilora

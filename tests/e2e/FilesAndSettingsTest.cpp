@@ -44,6 +44,24 @@ TEST_F(Saving, SaveAsWritesTheArrangementUnderTheTypedName) {
     EXPECT_EQ(tilora.LogLines().back(), L"The button 'SaveAs' was pressed.");
 }
 
+TEST_F(Saving, SaveAsWritesNothingOutsideTheArrangementFolder) {
+    const std::filesystem::path outside = folder.path().parent_path() / L"x.txt";
+    const bool outsideExisted = std::filesystem::exists(outside);
+    for (const wchar_t* input : {L"..\\x", L"..\\..\\x", L"../x"}) {
+        tilora.SetText(IDC_ED_USERINPUT, input);
+        tilora.Click(IDC_BN_SAVEAS);
+        EXPECT_EQ(tilora.LogLines().back(),
+                  L" ! Nothing was saved: a name for SaveAs may not contain a folder, a drive, "
+                  L"\"..\" or any of the characters \\ / : * ? \" < > |. The name was: " +
+                      std::wstring(input));
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / L"x.txt"));
+    if (!outsideExisted) {
+        EXPECT_FALSE(std::filesystem::exists(outside));
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path() / L"_Arrangements"));
+}
+
 TEST_F(Saving, SaveSdWritesASessionDefaultFile) {
     tilora.Click(IDC_BN_SAVESD);
     const auto items = ComboItems(tilora, IDC_CB_ARRANGEMENT);

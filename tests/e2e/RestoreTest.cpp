@@ -163,6 +163,43 @@ TEST_F(Restore, BulkButtonsAndStartArrangRoundTrip) {
     EXPECT_TRUE(WaitFor([&] { return AllBack(); })) << Positions();
 }
 
+TEST(RestoreTwins, TwoNotepadsOfOneTitleEachReturnToTheirOwnRectangle) {
+    ScratchFolder folder(L"Tilora twins");
+    DesktopProgram lower{L"notepad.exe", L"Untitled - Notepad"};
+    DesktopProgram upper{L"notepad.exe", L"Untitled - Notepad"};
+    ASSERT_NE(lower.window(), nullptr);
+    ASSERT_NE(upper.window(), nullptr);
+    const RECT lowerRect{100, 100, 700, 500};
+    const RECT upperRect{800, 300, 1500, 800};
+    ASSERT_TRUE(PlaceByHand(lower.window(), lowerRect));
+    ASSERT_TRUE(PlaceByHand(upper.window(), upperRect));
+    ASSERT_TRUE(StackByHand({lower.window(), upper.window()}));
+
+    TiloraProcess tilora(folder.path());
+    ASSERT_NE(tilora.dialog(), nullptr);
+    ASSERT_TRUE(tilora.WaitForStartUpReport());
+    tilora.SetText(IDC_ED_USERINPUT, L"Twins");
+    tilora.Click(IDC_BN_SAVEAS);
+    ASSERT_EQ(tilora.ComboItem(IDC_CB_ARRANGEMENT, tilora.ComboSelection(IDC_CB_ARRANGEMENT)),
+              L"Twins.txt");
+
+    // Both somewhere else, in the same stacking: each line takes the twin at its depth.
+    ASSERT_TRUE(PlaceByHand(lower.window(), {300, 400, 600, 600}));
+    ASSERT_TRUE(PlaceByHand(upper.window(), {350, 450, 650, 650}));
+    ASSERT_TRUE(StackByHand({lower.window(), upper.window()}));
+    tilora.Click(IDC_BN_APPLY);
+
+    EXPECT_TRUE(WaitFor([&] {
+        return Equal(WindowRect(lower.window()), lowerRect) &&
+               Equal(WindowRect(upper.window()), upperRect);
+    })) << "lower "
+        << Describe(WindowRect(lower.window())) << " upper "
+        << Describe(WindowRect(upper.window()));
+    for (const std::wstring& line : tilora.LogLines()) {
+        EXPECT_EQ(line.find(L" ! "), std::wstring::npos) << std::string(line.begin(), line.end());
+    }
+}
+
 // UTF-16 with its mark, as the program writes its own files.
 void WriteUtf16(const std::filesystem::path& path, const std::wstring& text) {
     std::ofstream file(path, std::ios::binary);

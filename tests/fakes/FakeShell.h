@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,15 +22,20 @@ class FakeShell : public Shell {
     ShellExecuteResult Execute(const std::wstring& file, const std::wstring& parameters,
                                const std::wstring& directory, int showCommand) override {
         calls_.push_back({file, parameters, directory, showCommand});
+        if (const auto scripted = failures_.find(file); scripted != failures_.end())
+            return scripted->second;
         if (existing_.count(file) != 0) return {42, 0};
         return {2, 2};
     }
 
     void AddPath(const std::wstring& path) { existing_.insert(path); }
+    // The shell fails for this file with the given result and last error.
+    void Fails(const std::wstring& file, ShellExecuteResult result) { failures_[file] = result; }
     const std::vector<Call>& calls() const { return calls_; }
 
   private:
     std::set<std::wstring> existing_;
+    std::map<std::wstring, ShellExecuteResult> failures_;
     std::vector<Call> calls_;
 };
 

@@ -79,6 +79,7 @@ class FakeWindowManager : public WindowManager {
 
     std::vector<Rect> EnumDisplayMonitors() const override { return monitors_; }
     Size VirtualScreenSize() const override { return virtualScreen_; }
+    Point VirtualScreenOrigin() const override { return virtualScreenOrigin_; }
 
     WindowHandle FindWindowByTitle(const std::wstring& title) const override;
     std::optional<Rect> GetWindowRect(WindowHandle window) const override;
@@ -94,6 +95,10 @@ class FakeWindowManager : public WindowManager {
     }
     void SetMonitors(std::vector<Rect> monitors) { monitors_ = std::move(monitors); }
     void SetVirtualScreen(Size size) { virtualScreen_ = size; }
+    void SetVirtualScreen(Point origin, Size size) {
+        virtualScreenOrigin_ = origin;
+        virtualScreen_ = size;
+    }
     void SetForeground(WindowHandle window) { foreground_ = window; }
     void SetCursor(Point point) { cursor_ = point; }
     // Removes the window, as when its program closes it.
@@ -126,6 +131,7 @@ class FakeWindowManager : public WindowManager {
     WindowHandle nextHandle_ = 0x10010;
     std::vector<Rect> monitors_{{0, 0, 1920, 1080}};
     Size virtualScreen_{1920, 1080};
+    Point virtualScreenOrigin_;
     WindowHandle foreground_ = kNoWindow;
     Point cursor_;
     std::vector<SetWindowPosCall> setWindowPosCalls_;

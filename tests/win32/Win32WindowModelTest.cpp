@@ -129,16 +129,23 @@ TEST(Win32WindowModel, ReportsTheVirtualDisplay) {
     const Size virtualScreen = windows.VirtualScreenSize();
     EXPECT_EQ(virtualScreen.width, ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
     EXPECT_GT(virtualScreen.width, 0);
+    const Point origin = windows.VirtualScreenOrigin();
     const auto monitors = windows.EnumDisplayMonitors();
     ASSERT_GE(monitors.size(), 1u);
-    int right = 0;
-    int bottom = 0;
+    // The virtual screen is the bounding rectangle of the monitors, wherever it starts.
+    int left = monitors.front().left;
+    int top = monitors.front().top;
+    int right = monitors.front().right;
+    int bottom = monitors.front().bottom;
     for (const Rect& monitor : monitors) {
+        left = std::min(left, static_cast<int>(monitor.left));
+        top = std::min(top, static_cast<int>(monitor.top));
         right = std::max(right, static_cast<int>(monitor.right));
         bottom = std::max(bottom, static_cast<int>(monitor.bottom));
     }
-    EXPECT_EQ(right, virtualScreen.width);
-    EXPECT_EQ(bottom, virtualScreen.height);
+    EXPECT_EQ(origin, (Point{left, top}));
+    EXPECT_EQ(right - left, virtualScreen.width);
+    EXPECT_EQ(bottom - top, virtualScreen.height);
 }
 
 }  // namespace

@@ -164,6 +164,10 @@ Size Win32WindowManager::VirtualScreenSize() const {
     return {::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+Point Win32WindowManager::VirtualScreenOrigin() const {
+    return {::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN)};
+}
+
 bool Win32WindowManager::SetWindowPlacement(WindowHandle window, const Placement& placement) {
     WINDOWPLACEMENT native{};
     native.length = sizeof(native);

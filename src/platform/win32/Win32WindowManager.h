@@ -31,6 +31,7 @@ class Win32WindowManager : public WindowManager {
 
     std::vector<Rect> EnumDisplayMonitors() const override;
     Size VirtualScreenSize() const override;
+    Point VirtualScreenOrigin() const override;
 
     bool SetWindowPlacement(WindowHandle window, const Placement& placement) override;
     bool ShowWindow(WindowHandle window, unsigned showCommand) override;

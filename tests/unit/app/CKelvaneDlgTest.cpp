@@ -90,6 +90,15 @@ TEST_F(DialogTest, FirstPaintPlacesTheDialogAtTheCheckedStartPosition) {
     EXPECT_EQ(other.windows.window(otherWindow).rect, (Rect{0, 0, 449, 405}));
 }
 
+TEST_F(DialogTest, ADialogClosedOnAMonitorLeftOfThePrimaryOneReopensThere) {
+    fake.windows.SetMonitors({{0, 0, 1920, 1080}, {-1920, 0, 0, 1080}});
+    fake.windows.SetVirtualScreen({-1920, 0}, {3840, 1080});
+    WriteSettings("StartPosition = -1500,100\r\n");
+    Start();
+    EXPECT_EQ(fake.windows.window(own).rect, (Rect{-1500, 100, -1051, 505}));
+    EXPECT_EQ(context.settings.startPosition, (Point{-1500, 100}));
+}
+
 TEST_F(DialogTest, FirstPaintMakesTheDialogTopmostOnlyWhenSet) {
     for (bool topmost : {true, false}) {
         FakePlatform platform;

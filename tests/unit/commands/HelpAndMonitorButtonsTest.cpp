@@ -30,6 +30,14 @@ TEST_F(HelpAndMonitorButtonsTest, AMissingHelpDocumentIsReportedWithTheWindowsEr
                            L"value) has occurred: 2"}));
 }
 
+TEST_F(HelpAndMonitorButtonsTest, AShellFailureWithoutALastErrorReportsTheShellsCode) {
+    fake.shell.Fails(context.paths.helpPdfPath, {31, 0});
+    dialog.OnButtonClicked(IDC_BN_OPENHELP);
+    EXPECT_EQ(Lines().back(),
+              L"The command was not successful. The following windows error (decimal value) has "
+              L"occurred: 31");
+}
+
 TEST_F(HelpAndMonitorButtonsTest, ShowMonResWritesThePressLineThenTheReport) {
     dialog.OnButtonClicked(IDC_BN_SHOWMONRES);
     const auto lines = Lines();

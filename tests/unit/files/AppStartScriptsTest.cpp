@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "StartedDialogTest.h"
+#include "commands/CommandList.h"
 #include "commands/ScriptCommands.h"
 #include "files/ScriptFormat.h"
 #include "files/TextFile.h"
@@ -39,6 +41,25 @@ TEST(StartProgram, ChoosesWhatToStartFromTheEntry) {
     EXPECT_EQ(shell.calls()[1].file, L"C:\\Docs\\plan.xlsx");
     EXPECT_EQ(shell.calls()[1].parameters, L"");
     EXPECT_EQ(shell.calls()[2].directory, L"");
+}
+
+TEST(StartProgram, AFailureIsNeverReportedAsSuccess) {
+    struct Case {
+        ShellExecuteResult shell;
+        int expected;
+    };
+    const Case cases[] = {
+        {{2, 2}, 2},                      // the last error when there is one
+        {{31, 193}, 193}, {{31, 0}, 31},  // SE_ERR_NOASSOC, no last error
+        {{5, 0}, 5},                      // SE_ERR_ACCESSDENIED
+        {{0, 0}, 8},                      // out of memory
+    };
+    for (const Case& c : cases) {
+        testing::FakeShell shell;
+        shell.Fails(L"C:\\x.pdf", c.shell);
+        EXPECT_EQ(StartProgram(shell, {L"C:\\x.pdf", L""}, 1), c.expected)
+            << c.shell.instance << "/" << c.shell.lastError;
+    }
 }
 
 class ExecuteTest : public testing::StartedDialogTest {
@@ -86,17 +107,39 @@ TEST_F(ExecuteTest, EntriesAreReadFromEveryLineThatIsNoCommentAndLineTwoNamesThe
 }
 
 TEST_F(ExecuteTest, EntriesThatCannotStartAreReportedAndTheOthersStillStart) {
-    Script(L"a.csv", L"File;Program;\n;C:\\missing.exe;\n;C:\\Tools\\editor.exe;\n");
+    Script(L"a.csv",
+           L"File;Program;Arrangement;\n;C:\\missing.exe;\nplan.txt;C:\\Tools\\editor.exe;\n"
+           L";C:\\Tools\\editor.exe;\n");
     dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    // The heading on line 1 is not reported; the same refusal on line 3 is.
     EXPECT_EQ(
         Lines(),
         (std::vector<std::wstring>{
             L"The button 'Execute' was pressed.",
             L" ! The following entry of the app start script could not be started: "
-            L"File;Program;. It names a program, but its file has no folder.",
+            L";C:\\missing.exe;. The following Windows error (decimal value) has occurred: 2",
             L" ! The following entry of the app start script could not be started: "
-            L";C:\\missing.exe;. The following Windows error (decimal value) has occurred: 2"}));
+            L"plan.txt;C:\\Tools\\editor.exe;. It names a program, but its file has no folder."}));
     EXPECT_EQ(fake.shell.calls().back().file, L"C:\\Tools\\editor.exe");
+}
+
+TEST_F(ExecuteTest, OnlyARefusalOnLineOneCountsAsAHeading) {
+    struct Case {
+        const wchar_t* script;
+        std::size_t reported;
+    };
+    const Case cases[] = {
+        {L"File;Program;Arrangement;\n", 0},
+        {L";C:\\missing.exe;\n", 1},         // line 1, but a real failure
+        {L"# heading\nFile;Program;\n", 1},  // a refusal on line 2
+        {L"\nFile;Program;\n", 1},
+    };
+    for (const Case& c : cases) {
+        Script(L"a.csv", c.script);
+        fake.controls.ListClear(IDC_LB_INFO);
+        dialog.OnButtonClicked(IDC_BN_EXECUTE);
+        EXPECT_EQ(Lines().size(), 1 + c.reported) << c.script;
+    }
 }
 
 TEST_F(ExecuteTest, MissingScriptsAndArrangementsAreReported) {
@@ -135,6 +178,22 @@ TEST_F(ExecuteTest, TheArrangementWaitsForTheStartedWindowsWithoutBlocking) {
         EXPECT_EQ(line.find(L" ! "), std::wstring::npos) << line;
 }
 
+TEST_F(ExecuteTest, TwoLinesOfOneTitleWaitForTwoWindows) {
+    ArrangementFile(L"Work.txt",
+                    L"ltrb: 1/1/2/2; winName: Untitled - Notepad; procPath: x;\n"
+                    L"ltrb: 3/3/4/4; winName: Untitled - Notepad; procPath: x;\n");
+    Script(L"a.csv", L";C:\\Tools\\editor.exe;\n;;Work.txt;\n");
+    const WindowHandle first = fake.windows.AddWindow(L"Untitled - Notepad", {0, 0, 100, 100});
+    dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    Tick(500);
+    EXPECT_TRUE(context.session.arrangementPending());
+    const WindowHandle second = fake.windows.AddWindow(L"Untitled - Notepad", {0, 0, 100, 100});
+    Tick(500);
+    EXPECT_FALSE(context.session.arrangementPending());
+    EXPECT_EQ(fake.windows.NormalRect(first), (Rect{1, 1, 2, 2}));
+    EXPECT_EQ(fake.windows.NormalRect(second), (Rect{3, 3, 4, 4}));
+}
+
 TEST_F(ExecuteTest, AWindowThatNeverOpensIsReportedAfterTenSeconds) {
     const WindowHandle mail = fake.windows.AddWindow(L"Mail", {0, 0, 100, 100});
     ArrangementFile(L"Work.txt",
@@ -159,6 +218,93 @@ TEST_F(ExecuteTest, ApplyEndsAWaitThatIsStillRunning) {
     ASSERT_TRUE(context.session.arrangementPending());
     dialog.OnButtonClicked(IDC_BN_APPLYSD);
     EXPECT_FALSE(context.session.arrangementPending());
+}
+
+// An Execute whose arrangement waits for a window that never opens.
+class PendingArrangementTest : public ExecuteTest {
+  protected:
+    WindowHandle mail = kNoWindow;
+    std::wstring cancelled;
+
+    void SetUp() override {
+        ExecuteTest::SetUp();
+        mail = fake.windows.AddWindow(L"Mail", {0, 0, 100, 100});
+        ArrangementFile(L"Work.txt",
+                        L"ltrb: 1/2/3/4; winName: Mail;\nltrb: 5/5/9/9; winName: Never;\n");
+        cancelled =
+            L"The arrangement that Execute was waiting for will not be applied, because a later "
+            L"action came first: " +
+            context.paths.arrangementsDir + L"Work.txt";
+    }
+    void Execute() {
+        // The language button fills the script box again from the folder listed at start-up.
+        Script(L"a.csv", L";C:\\Tools\\editor.exe;\n;;Work.txt;\n");
+        dialog.OnButtonClicked(IDC_BN_EXECUTE);
+        ASSERT_TRUE(context.session.arrangementPending());
+        fake.controls.ListClear(IDC_LB_INFO);
+    }
+};
+
+TEST_F(PendingArrangementTest, TileAllAfterExecuteWins) {
+    Execute();
+    dialog.OnButtonClicked(IDC_BN_TILEALL);
+    const Rect tiled = fake.windows.NormalRect(mail);
+    ASSERT_NE(tiled, (Rect{0, 0, 100, 100}));
+    EXPECT_EQ(Lines(),
+              (std::vector<std::wstring>{L"The button 'Tile All' was pressed.", cancelled}));
+    Tick(10001);
+    EXPECT_FALSE(context.session.arrangementPending());
+    EXPECT_EQ(fake.windows.NormalRect(mail), tiled);
+    EXPECT_EQ(Lines().size(), 2u);
+}
+
+TEST_F(PendingArrangementTest, EveryButtonThatMovesShowsOrSavesWindowsCancelsTheWait) {
+    struct Case {
+        int controlId;
+        bool cancels;
+    };
+    const Case cases[] = {
+        {IDC_BN_APPLY, true},     {IDC_BN_APPLYSD, true},     {IDC_BN_STARTARRANG, true},
+        {IDC_BN_EXECUTE, true},   {IDC_BN_MINIMIZEALL, true}, {IDC_BN_MAXIMIZEALL, true},
+        {IDC_BN_TILEALL, true},   {IDC_BN_SAVEAS, true},      {IDC_BN_SAVESD, true},
+        {IDC_BN_OPENHELP, false}, {IDC_BN_SHOWMONRES, false}, {IDC_CK_STOP, false},
+        {IDC_CK_CLEAR, false},    {IDC_BN_LANGUAGE, false},  // last: the lines are German from here
+                                                             // on
+    };
+    for (const Case& c : cases) {
+        context.session.CancelPendingArrangement();
+        Execute();
+        dialog.OnButtonClicked(c.controlId);
+        const auto lines = Lines();
+        const auto cancelLines = std::count(lines.begin(), lines.end(), cancelled);
+        EXPECT_EQ(cancelLines, c.cancels ? 1 : 0) << c.controlId;
+        if (c.cancels) {
+            ASSERT_GE(lines.size(), 2u);
+            EXPECT_EQ(lines[1], cancelled) << c.controlId;  // right after the press line
+        }
+        // Execute starts a wait of its own after dropping the old one.
+        EXPECT_EQ(context.session.arrangementPending(), !c.cancels || c.controlId == IDC_BN_EXECUTE)
+            << c.controlId;
+    }
+}
+
+TEST_F(PendingArrangementTest, CommandsThatActOnWindowsCancelTheWait) {
+    struct Case {
+        int command;
+        bool cancels;
+    };
+    // Monitors and folders leave the windows alone; into view and the standard size move them.
+    const Case cases[] = {{1, false}, {9, true}, {12, false}, {28, true}};
+    for (const Case& c : cases) {
+        context.session.CancelPendingArrangement();
+        Execute();
+        fake.controls.ComboSelect(IDC_CB_COMMAND, CommandEntry(c.command));
+        dialog.OnCommandBoxSelectionChange();
+        const auto lines = Lines();
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), cancelled), c.cancels ? 1 : 0)
+            << c.command;
+        EXPECT_EQ(context.session.arrangementPending(), !c.cancels) << c.command;
+    }
 }
 
 TEST_F(ExecuteTest, ArrangementsAlreadyOpenAreAppliedAtOnce) {

@@ -43,7 +43,9 @@ TEST(ParseArrangementLine, TakesEachFieldWhereverItStands) {
         {L"# zLevel: 3; winName: Ed;", std::nullopt},
         {L"zLevel: 3; winName: Ed; # showCmd: 1;", Line{L"Ed", 3, {}, {}}},
         {L"zLevel: 1; winName: deep; #odd; procPath: x;", Line{L"deep", 1, {}, {}}},
-        {L"zLevel: 1; winName: C# Editor; procPath: x;", std::nullopt},
+        // A title holding "#" has no value, but the title as written still names a window.
+        {L"zLevel: 1; winName: C# Editor; procPath: x;", Line{L"", 1, {}, {}}},
+        {L"# zLevel: 1; winName: Ed; procPath: x;", std::nullopt},
         // The numbers stand before the title in a written line, so a title cannot hide them.
         {L"zLevel: 2; ltrb: 1/2/3/4; winName: zLevel: 9; ltrb: 5/6/7/8; procPath: x;",
          Line{L"zLevel: 9", 2, {}, Rect{1, 2, 3, 4}}},
@@ -53,6 +55,23 @@ TEST(ParseArrangementLine, TakesEachFieldWhereverItStands) {
     for (const auto& [line, parsed] : cases) {
         EXPECT_TRUE(ParseArrangementLine(line) == parsed) << line;
     }
+}
+
+TEST(WrittenTitle, TakesEverythingUpToTheLastProcPath) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"zLevel: 1; winName: a; b; procPath: C:\\x.exe; trailer;", L"a; b"},
+        {L"zLevel: 1; winName: Issue #12 \u2013 Browser; procPath: x;",
+         L"Issue #12 \u2013 Browser"},
+        {L"winName:  padded ; procPath: x;", L" padded "},  // nothing trimmed
+        {L"winName: a; procPath: b; procPath: c;", L"a; procPath: b"},
+        {L"winName: a; procPath:", L"a"},
+        {L"winName: ; procPath: x;", L""},
+        {L"winName: a;", L""},                            // no procPath
+        {L"winName:a; procPath: x;", L""},                // not as the program writes it
+        {L"; procPath: x; winName: a;", L""},             // procPath before the title
+        {L"# zLevel: 1; winName: a; procPath: x;", L""},  // commented out
+    };
+    for (const auto& [line, title] : cases) EXPECT_EQ(WrittenTitle(line), title) << line;
 }
 
 TEST(FormatArrangementLine, PadsTheNumbersAndCutsNothing) {

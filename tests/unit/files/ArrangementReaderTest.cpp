@@ -109,19 +109,27 @@ TEST_F(ApplyTest, ALineWithoutAnOpenWindowChangesNoWindow) {
     EXPECT_EQ(fake.windows.NormalRect(editor), (Rect{10, 10, 110, 110}));
 }
 
-TEST_F(ApplyTest, TitlesAreMatchedExactlyAfterTrimmingAndCommentsHide) {
-    fake.windows.AddWindow(L"a;b", {0, 0, 10, 10});
+TEST_F(ApplyTest, TitlesAreMatchedExactlyAfterTrimmingAndTitlesAsWrittenComeBackWhole) {
+    const WindowHandle semicolon = fake.windows.AddWindow(L"a;b", {0, 0, 10, 10});
     const WindowHandle shorter = fake.windows.AddWindow(L"x", {0, 0, 10, 10});
-    fake.windows.AddWindow(L"Hash#Tag", {0, 0, 10, 10});
+    const WindowHandle hash = fake.windows.AddWindow(L"Hash#Tag", {0, 0, 10, 10});
     const WindowHandle padded = fake.windows.AddWindow(L"Padded", {0, 0, 10, 10});
     Arrangement(L"a.txt",
                 {Line(1, 1, L"1/1/2/2", L"a;b"), Line(1, 1, L"3/3/4/4", L"x;y"),
-                 Line(1, 1, L"5/5/6/6", L"Hash#Tag"), Line(1, 1, L"7/7/8/8", L"  Padded  ")});
+                 Line(1, 1, L"5/5/6/6", L"Hash#Tag"), Line(1, 1, L"7/7/8/8", L"  Padded  "),
+                 Line(1, 1, L"9/9/9/9", L"Gone #1"), L"# " + Line(1, 1, L"0/0/1/1", L"x")});
     const auto lines = Apply();
-    ASSERT_EQ(lines.size(), 1u);  // "a" matches nothing; the "#" line is skipped silently
-    EXPECT_NE(lines[0].find(L"winName: a;b;"), std::wstring::npos);
+    // A title that is open under its shortened value keeps that reading.
     EXPECT_EQ(fake.windows.NormalRect(shorter), (Rect{3, 3, 4, 4}));
+    EXPECT_EQ(fake.windows.NormalRect(semicolon), (Rect{1, 1, 2, 2}));
+    EXPECT_EQ(fake.windows.NormalRect(hash), (Rect{5, 5, 6, 6}));
     EXPECT_EQ(fake.windows.NormalRect(padded), (Rect{7, 7, 8, 8}));
+    // A "#" title whose window is closed is reported, no longer skipped; a line commented out
+    // stays silent.
+    EXPECT_EQ(lines, std::vector<std::wstring>{
+                         L" ! The following, file saved window was not found among the currently "
+                         L"opened windows, thus being minimized: " +
+                         Line(1, 1, L"9/9/9/9", L"Gone #1")});
 }
 
 TEST_F(ApplyTest, DuplicateTitlesMissingValuesAndBadRectangles) {
@@ -134,9 +142,9 @@ TEST_F(ApplyTest, DuplicateTitlesMissingValuesAndBadRectangles) {
     Arrangement(L"a.txt", {Line(1, 1, L"1/1/2/2", L"Twin"), Line(1, 1, L"3/3/4/4", L"Twin"),
                            L"ltrb: 5/5/6/6; winName: Keep;", Line(1, 1, L"1/2/3", L"Bad")});
     const auto lines = Apply();
-    // Both lines restore the bottom-most twin; the later one wins.
-    EXPECT_EQ(fake.windows.NormalRect(lowerTwin), (Rect{3, 3, 4, 4}));
-    EXPECT_EQ(fake.windows.NormalRect(upperTwin), (Rect{0, 0, 10, 10}));
+    // Each twin takes its own line, bottom-most first.
+    EXPECT_EQ(fake.windows.NormalRect(lowerTwin), (Rect{1, 1, 2, 2}));
+    EXPECT_EQ(fake.windows.NormalRect(upperTwin), (Rect{3, 3, 4, 4}));
     // No depth or show command in the line: the window keeps its own.
     EXPECT_EQ(fake.windows.ShowState(maximised), kSwShowMaximized);
     EXPECT_EQ(fake.windows.NormalRect(maximised), (Rect{5, 5, 6, 6}));
@@ -145,6 +153,42 @@ TEST_F(ApplyTest, DuplicateTitlesMissingValuesAndBadRectangles) {
         L"The file row content was: " +
         Line(1, 1, L"1/2/3", L"Bad");
     EXPECT_EQ(lines, (std::vector<std::wstring>{badLine, badLine}));
+}
+
+TEST_F(ApplyTest, WhatSaveAsWroteBringsBackEveryWindowItNamed) {
+    struct Saved {
+        const wchar_t* title;
+        Rect rect;
+    };
+    const Saved saved[] = {
+        {L"a; b", {10, 10, 310, 210}},
+        {L"Issue #12 \u2013 Browser", {20, 20, 320, 220}},
+        {L"Untitled - Notepad", {30, 30, 330, 230}},
+        {L"Untitled - Notepad", {40, 40, 340, 240}},
+    };
+    std::vector<WindowHandle> windows;
+    for (const Saved& s : saved) windows.push_back(fake.windows.AddWindow(s.title, s.rect));
+    fake.controls.SetText(IDC_ED_USERINPUT, L"Desk");
+    dialog.OnButtonClicked(IDC_BN_SAVEAS);
+    for (WindowHandle window : windows)
+        fake.windows.SetWindowPos(window, kHwndTop, 900, 900, 50, 50, kSwpNoZOrder);
+
+    fake.controls.ComboReset(IDC_CB_ARRANGEMENT);
+    fake.controls.ComboAdd(IDC_CB_ARRANGEMENT, L"Desk.txt");
+    fake.controls.ComboSelect(IDC_CB_ARRANGEMENT, 0);
+    EXPECT_TRUE(Apply().empty());
+    for (std::size_t i = 0; i < windows.size(); ++i)
+        EXPECT_EQ(fake.windows.NormalRect(windows[i]), saved[i].rect) << i;
+
+    // With one notepad closed, the first notepad line takes the other and the second finds none.
+    fake.windows.CloseWindow(windows[2]);
+    const auto lines = Apply();
+    EXPECT_EQ(fake.windows.NormalRect(windows[3]), saved[2].rect);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines[0].starts_with(L" ! The following, file saved window was not found"));
+    EXPECT_NE(lines[0].find(L"ltrb:   40/  40/ 340/ 240; winName: Untitled - Notepad;"),
+              std::wstring::npos)
+        << lines[0];
 }
 
 TEST_F(ApplyTest, GermanFilesAndFilesWithoutWindowLinesReadQuietly) {

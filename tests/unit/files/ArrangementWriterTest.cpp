@@ -87,6 +87,37 @@ TEST_F(SaveTest, SaveAsNamesTheFileAfterTheInputOrTheTime) {
     EXPECT_EQ(fake.controls.Lines(IDC_LB_INFO).front(), L"The button 'SaveAs' was pressed.");
 }
 
+TEST_F(SaveTest, SaveAsRefusesNamesThatLeaveTheArrangementFolder) {
+    const std::filesystem::path base = ToPath(context.paths.baseDir);
+    const auto filesBelowBase = [&] {
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(base))
+            if (entry.is_regular_file()) files.push_back(entry.path());
+        return files;
+    };
+    std::filesystem::create_directories(ToPath(context.paths.arrangementsDir + L"sub"));
+    const auto before = filesBelowBase();
+    for (const wchar_t* input : {L"..\\..\\x", L"..\\x", L"../x", L"sub\\x", L"sub/x", L"C:\\x",
+                                 L"C:x", L"x..txt", L"a|b", L"a?b", L"a\tb"}) {
+        fake.controls.ListClear(IDC_LB_INFO);
+        fake.controls.UserTypes(IDC_ED_USERINPUT, input);
+        dialog.OnButtonClicked(IDC_BN_SAVEAS);
+        EXPECT_EQ(Lines(), (std::vector<std::wstring>{
+                               L"The button 'SaveAs' was pressed.",
+                               L" ! Nothing was saved: a name for SaveAs may not contain a "
+                               L"folder, a drive, \"..\" or any of the characters \\ / : * ? \" "
+                               L"< > |. The name was: " +
+                                   std::wstring(input)}));
+    }
+    EXPECT_EQ(filesBelowBase(), before);
+
+    fake.controls.ListClear(IDC_LB_INFO);
+    fake.controls.UserTypes(IDC_ED_USERINPUT, L"Pl\u00e4ne B\u00fcro");
+    dialog.OnButtonClicked(IDC_BN_SAVEAS);
+    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"The button 'SaveAs' was pressed."});
+    EXPECT_EQ(ReadBack(L"Pl\u00e4ne B\u00fcro.txt").size(), 2u);
+}
+
 TEST_F(SaveTest, InGermanThePlaceholderStillGivesASaveAsName) {
     dialog.OnButtonClicked(IDC_BN_LANGUAGE);
     ASSERT_EQ(fake.controls.Text(IDC_ED_USERINPUT), L"SaveAs_JJJJ-MM-TT_hh.mm.ss.txt");

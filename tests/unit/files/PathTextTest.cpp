@@ -34,5 +34,34 @@ TEST(PathText, BytesThatAreNoUtf8BecomeReplacementCharacters) {
     for (const Case& c : cases) EXPECT_EQ(DecodeUtf8(c.bytes), c.text);
 }
 
+TEST(PathText, APlainFileNameStaysInItsFolder) {
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"Layout1", true},
+        {L"Pl\u00e4ne B\u00fcro.txt", true},
+        {L"", true},
+        {L".hidden", true},
+        {L"a.b.txt", true},
+        {L"..\\..\\x", false},
+        {L"..\\x", false},
+        {L"../x", false},
+        {L"..", false},
+        {L"a..b", false},
+        {L"sub\\x", false},
+        {L"sub/x", false},
+        {L"C:\\x", false},
+        {L"C:x", false},
+        {L"\\\\server\\share\\x", false},
+        {L"a*b", false},
+        {L"a?b", false},
+        {L"a\"b", false},
+        {L"a<b", false},
+        {L"a>b", false},
+        {L"a|b", false},
+        {L"tab\there", false},
+        {L"line\nfeed", false},
+    };
+    for (const auto& [name, plain] : cases) EXPECT_EQ(IsPlainFileName(name), plain) << name;
+}
+
 }  // namespace
 }  // namespace tilora

@@ -14,11 +14,6 @@ TEST(MessageCatalogue, OnlyTheDocumentedEntriesAreEmpty) {
         {TextFamily::FilePrefixes, 4},
         {TextFamily::ButtonTooltips, 0},
         {TextFamily::CommandTexts, 38},
-        // Kept free for the reports of restoring and saving.
-        {TextFamily::Messages, 66},
-        {TextFamily::Messages, 67},
-        {TextFamily::Messages, 68},
-        {TextFamily::Messages, 69},
     };
     for (Language language : kLanguages) {
         for (int f = 0; f < kTextFamilyCount; ++f) {
