@@ -90,7 +90,8 @@ inline constexpr unsigned kSwRestore = 9;
 // WINDOWPLACEMENT flag: a minimised window comes back maximised when restored.
 inline constexpr unsigned kWpfRestoreToMaximized = 0x0002;
 
-// Window styles and states the capture tests, with the Windows numbers.
+// Window styles and states the capture and the apply test, with the Windows numbers.
+inline constexpr unsigned kWsExTopmost = 0x00000008;
 inline constexpr unsigned kWsExToolWindow = 0x00000080;
 inline constexpr unsigned kStateSystemInvisible = 0x00008000;
 

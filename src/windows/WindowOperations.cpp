@@ -1,5 +1,8 @@
 #include "windows/WindowOperations.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace tilora {
 namespace {
 
@@ -102,32 +105,82 @@ void TileAll(WindowManager& windows, const WindowSnapshot& snapshot, const Rect&
     }
 }
 
+namespace {
+
+// Minimises the window and shows it as recorded: the minimise-then-restore is what brings it to
+// the front in order. What became of it.
+WindowOutcome PutBack(WindowManager& windows, const WindowRecord& record,
+                      WindowHandle keepMinimized) {
+    const bool minimised =
+        PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMinimized);
+    if (keepMinimized != kNoWindow && record.hwnd == keepMinimized) {
+        return WindowOutcome::KeptMinimized;
+    }
+    bool restored = minimised;
+    switch (record.showCmd) {
+        case kSwShowMinimized:
+        case kSwMinimize:
+            break;
+        case kSwShowMaximized:
+            PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMaximized);
+            restored = windows.SetForegroundWindow(record.hwnd);
+            break;
+        default:
+            PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowNormal);
+            restored = windows.SetForegroundWindow(record.hwnd);
+            break;
+    }
+    return restored ? WindowOutcome::Restored : WindowOutcome::NotRestored;
+}
+
+bool ShownAfterApply(const WindowRecord& record) {
+    return record.showCmd != kSwShowMinimized && record.showCmd != kSwMinimize;
+}
+
+// The position of the first window that is not above the one before it (bottom-most first; a
+// topmost window is only compared with topmost ones), or the count when all are in order.
+std::size_t FirstOutOfStacking(const WindowManager& windows,
+                               const std::vector<const WindowRecord*>& bottomFirst) {
+    const std::vector<WindowHandle> topFirst = windows.EnumDesktopWindows();
+    // The depth of the last window seen so far in each band: normal [0], topmost [1].
+    std::optional<std::ptrdiff_t> depthBelow[2];
+    for (std::size_t i = 0; i < bottomFirst.size(); ++i) {
+        const WindowHandle window = bottomFirst[i]->hwnd;
+        const auto found = std::find(topFirst.begin(), topFirst.end(), window);
+        if (found == topFirst.end()) continue;  // closed meanwhile
+        const std::ptrdiff_t depth = found - topFirst.begin();
+        std::optional<std::ptrdiff_t>& below =
+            depthBelow[(windows.GetExtendedStyle(window) & kWsExTopmost) != 0 ? 1 : 0];
+        if (below && depth > *below) return i;
+        below = depth;
+    }
+    return bottomFirst.size();
+}
+
+}  // namespace
+
 WindowResults ApplySnapshot(WindowManager& windows, const WindowSnapshot& snapshot,
                             WindowHandle keepMinimized) {
     WindowResults results;
+    std::vector<const WindowRecord*> stacked;  // put back shown, bottom-most first
     for (const WindowRecord& record : snapshot) {
-        const bool minimised =
-            PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMinimized);
-        if (keepMinimized != kNoWindow && record.hwnd == keepMinimized) {
-            results.push_back({record, WindowOutcome::KeptMinimized});
-            continue;
+        const WindowOutcome outcome = PutBack(windows, record, keepMinimized);
+        results.push_back({record, outcome});
+        if (outcome == WindowOutcome::Restored && ShownAfterApply(record)) {
+            stacked.push_back(&record);
         }
-        bool restored = minimised;
-        switch (record.showCmd) {
-            case kSwShowMinimized:
-            case kSwMinimize:
-                break;
-            case kSwShowMaximized:
-                PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMaximized);
-                restored = windows.SetForegroundWindow(record.hwnd);
-                break;
-            default:
-                PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowNormal);
-                restored = windows.SetForegroundWindow(record.hwnd);
-                break;
+    }
+    // Under Wine the program that owns a restored window handles the X expose event of the
+    // restore later, on its own thread, and Wine then lifts the window over whatever covers it by
+    // then: a busy program's window rises over the ones put back after it. Nothing tells when
+    // that has happened, so the stacking is read back, and from the first window found too low
+    // on, the windows are put back once more. On Windows the stacking holds at once.
+    for (int repair = 0; repair < kStackingRepairs; ++repair) {
+        const std::size_t first = FirstOutOfStacking(windows, stacked);
+        if (first == stacked.size()) break;
+        for (std::size_t i = first; i < stacked.size(); ++i) {
+            PutBack(windows, *stacked[i], keepMinimized);
         }
-        results.push_back(
-            {record, restored ? WindowOutcome::Restored : WindowOutcome::NotRestored});
     }
     return results;
 }

@@ -55,8 +55,11 @@ Rect TileSlot(int slot, std::int32_t left, std::int32_t top, std::int32_t width,
 void TileAll(WindowManager& windows, const WindowSnapshot& snapshot, const Rect& monitor,
              const std::wstring& ownTitle);
 
+// How often Apply reads the stacking back and puts the windows found too low back once more.
+inline constexpr int kStackingRepairs = 2;
 // Puts each window of the snapshot back, bottom-most first, activating each in turn so that the
-// recorded stacking is rebuilt. keepMinimized (the own dialog, or none) stays minimised.
+// recorded stacking is rebuilt, then checks that stacking and repairs it where it does not hold.
+// keepMinimized (the own dialog, or none) stays minimised. One outcome per window, in order.
 WindowResults ApplySnapshot(WindowManager& windows, const WindowSnapshot& snapshot,
                             WindowHandle keepMinimized);
 

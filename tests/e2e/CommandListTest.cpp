@@ -50,14 +50,6 @@ class CommandBox : public TiloraTest {
         std::ofstream(folder.path() / name) << "text";
         return folder.path();
     }
-    // Activates the window and waits until Tilora has taken it as the last active one.
-    bool Activate(HWND window, const std::wstring& title) {
-        ::SetForegroundWindow(window);
-        return WaitFor([&] {
-            const auto lines = tilora.LogLines();
-            return !lines.empty() && lines.back() == L"New last active Window: " + title;
-        });
-    }
     std::vector<std::filesystem::path> Exports(const std::wstring& prefix) const {
         std::vector<std::filesystem::path> found;
         for (const auto& entry : std::filesystem::directory_iterator(folder.path() / "_Exports")) {
@@ -98,7 +90,7 @@ TEST_F(CommandBox, TheLastActiveWindowIsDescribedMadeTopmostAndReleased) {
     DesktopProgram notepad(L"notepad.exe topmost.txt", L"topmost", Document(L"topmost.txt"));
     ASSERT_NE(notepad.window(), nullptr);
     const std::wstring title = L"topmost.txt - Notepad";
-    ASSERT_TRUE(Activate(notepad.window(), title));
+    ASSERT_TRUE(MakeLastActive(notepad.window()));
 
     const auto described = Choose(3, 4);
     ASSERT_EQ(described.size(), 4u);

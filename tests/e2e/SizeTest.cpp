@@ -40,18 +40,6 @@ class Size : public TiloraTest {
         ASSERT_TRUE(first->PlaceAt(firstRect));
         ASSERT_TRUE(second->PlaceAt(secondRect));
     }
-    // Brings the window to the front until Tilora's timer reports it as the last active one.
-    bool MakeLastActive(HWND window) const {
-        wchar_t title[256] = {};
-        ::GetWindowTextW(window, title, 256);
-        const std::wstring line = std::wstring(L"New last active Window: ") + title;
-        return WaitFor([&] {
-            ::SetForegroundWindow(window);
-            const auto lines = tilora.LogLines();
-            return !lines.empty() && lines.back() == line;
-        });
-    }
-
     std::unique_ptr<DesktopProgram> first;
     std::unique_ptr<DesktopProgram> second;
     const RECT firstRect{100, 100, 700, 500};

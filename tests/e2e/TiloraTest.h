@@ -28,6 +28,22 @@ class TiloraTest : public ::testing::Test {
             lines.begin() + static_cast<std::ptrdiff_t>(std::min(startLines, lines.size())),
             lines.end());
     }
+    // Brings the window to the front until Tilora has taken it as the last active window: the
+    // latest "New last active Window: " line names it. Other lines may have come after that one
+    // (the timer also reports other windows that came to the front meanwhile).
+    bool MakeLastActive(HWND window) const {
+        wchar_t title[256] = {};
+        ::GetWindowTextW(window, title, 256);
+        const std::wstring prefix = L"New last active Window: ";
+        return WaitFor([&] {
+            ::SetForegroundWindow(window);
+            const auto lines = tilora.LogLines();
+            for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+                if (line->rfind(prefix, 0) == 0) return *line == prefix + title;
+            }
+            return false;
+        });
+    }
     // Waits until that many lines have come since the start-up; those lines then.
     std::vector<std::wstring> WaitForNewLogLines(std::size_t count) const {
         tilora.WaitForLogLines(startLines + count);

@@ -42,6 +42,7 @@ void FakeWindowManager::CloseWindow(WindowHandle window) {
     zOrder_.erase(std::find(zOrder_.begin(), zOrder_.end(), window));
     zIndexStale_ = true;
     if (foreground_ == window) foreground_ = kNoWindow;
+    if (lateRepaint_ == window) lateRepaint_ = kNoWindow;
 }
 
 bool FakeWindowManager::SetWindowPlacement(WindowHandle window, const Placement& placement) {
@@ -98,6 +99,10 @@ bool FakeWindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
                 target.rect = monitors_.empty() ? Rect{} : monitors_.front();
                 break;
             }
+            if (target.placement.showCmd == kSwShowMinimized && target.repaintsLate) {
+                target.repaintsLate = false;
+                lateRepaint_ = window;
+            }
             target.placement.showCmd = kSwShowNormal;
             target.rect = target.placement.normalPosition;
             break;
@@ -114,12 +119,20 @@ bool FakeWindowManager::SetForegroundWindow(WindowHandle window) {
     if (found == windows_.end() || found->second.refusesForeground) return false;
     RaiseToTop(window);
     foreground_ = window;
+    if (lateRepaint_ != kNoWindow && lateRepaint_ != window) {
+        RaiseToTop(lateRepaint_);
+        lateRepaint_ = kNoWindow;
+    }
     return true;
 }
 
 void FakeWindowManager::RaiseToTop(WindowHandle handle) {
     zOrder_.erase(std::find(zOrder_.begin(), zOrder_.end(), handle));
-    zOrder_.insert(zOrder_.begin(), handle);
+    auto place = zOrder_.begin();
+    if (!windows_.at(handle).topmost) {
+        while (place != zOrder_.end() && windows_.at(*place).topmost) ++place;
+    }
+    zOrder_.insert(place, handle);
     zIndexStale_ = true;
 }
 
@@ -167,7 +180,8 @@ std::optional<unsigned> FakeWindowManager::GetTitleBarState(WindowHandle window)
 
 unsigned FakeWindowManager::GetExtendedStyle(WindowHandle window) const {
     const Window* w = Find(window);
-    return w == nullptr ? 0 : w->extendedStyle;
+    if (w == nullptr) return 0;
+    return w->topmost ? w->extendedStyle | kWsExTopmost : w->extendedStyle;
 }
 
 std::optional<Placement> FakeWindowManager::GetWindowPlacement(WindowHandle window) const {

@@ -35,6 +35,10 @@ class FakeWindowManager : public WindowManager {
         bool refusesForeground = false;
         // Its program closes it at the first ShowWindow, which then finds no window.
         bool closesWhenShown = false;
+        // Its program handles the expose event of the window's next restore late, as a busy
+        // program under Wine does: the window then rises to the top once another window has come
+        // to the front.
+        bool repaintsLate = false;
     };
     struct Process {
         std::wstring baseName;
@@ -117,6 +121,7 @@ class FakeWindowManager : public WindowManager {
     const Window& window_(WindowHandle handle) const { return windows_.at(handle); }
     const Window* Find(WindowHandle handle) const;
     std::string Name(WindowHandle handle) const;
+    // To the top of its band: a window that is not topmost stays below the topmost ones.
     void RaiseToTop(WindowHandle handle);
     void IndexZOrder() const;
 
@@ -133,6 +138,7 @@ class FakeWindowManager : public WindowManager {
     Size virtualScreen_{1920, 1080};
     Point virtualScreenOrigin_;
     WindowHandle foreground_ = kNoWindow;
+    WindowHandle lateRepaint_ = kNoWindow;
     Point cursor_;
     std::vector<SetWindowPosCall> setWindowPosCalls_;
 };

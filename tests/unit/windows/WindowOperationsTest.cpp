@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "ContextTest.h"
@@ -364,6 +365,51 @@ TEST_F(WindowOperationsTest, ApplySnapshotReportsWindowsThatAreGone) {
     EXPECT_EQ(Lines(),
               std::vector<std::wstring>{L" ! Window name: Gone [width x height: 10 x 10;  Process "
                                         L"path: C:\\Windows\\notepad.exe] could not be restored."});
+}
+
+TEST_F(WindowOperationsTest, ApplySnapshotPutsBackWindowsALateExposeHasCovered) {
+    for (bool refused : {false, true}) {
+        const WindowHandle a = Add(L"A", {0, 0, 10, 10});
+        const WindowHandle b = Add(L"B", {0, 0, 10, 10});
+        const WindowHandle c = Add(L"C", {0, 0, 10, 10});
+        for (WindowHandle w : {a, b, c}) fake.windows.window(w).refusesPlacement = refused;
+        // A rises over B once B has been put back: C and B must go over A again.
+        fake.windows.window(a).repaintsLate = true;
+        auto record = [](WindowHandle h, Rect r) {
+            WindowRecord rec;
+            rec.hwnd = h;
+            rec.showCmd = kSwShowNormal;
+            rec.rcNormalPosition = r;
+            return rec;
+        };
+        operations.ApplySnapshot({record(a, {0, 0, 600, 400}), record(b, {40, 40, 640, 440}),
+                                  record(c, {80, 80, 680, 480})},
+                                 false);
+        EXPECT_EQ(fake.windows.zOrder(), (std::vector<WindowHandle>{c, b, a}))
+            << "refused " << refused;
+        EXPECT_EQ(fake.windows.NormalRect(b), (Rect{40, 40, 640, 440})) << "refused " << refused;
+        EXPECT_EQ(fake.windows.ShowState(b), kSwShowNormal) << "refused " << refused;
+        EXPECT_TRUE(Lines().empty());
+        for (WindowHandle w : {a, b, c}) fake.windows.CloseWindow(w);
+    }
+}
+
+TEST_F(WindowOperationsTest, ApplySnapshotLeavesATopmostWindowAboveWithoutPuttingOthersBackAgain) {
+    const WindowHandle normal = Add(L"Normal", {0, 0, 10, 10});
+    const WindowHandle topmost = Add(L"Pinned", {0, 0, 10, 10});
+    fake.windows.window(topmost).topmost = true;
+    auto record = [](WindowHandle h) {
+        WindowRecord rec;
+        rec.hwnd = h;
+        rec.showCmd = kSwShowNormal;
+        rec.rcNormalPosition = {0, 0, 300, 200};
+        return rec;
+    };
+    // Recorded below the normal window, yet the system keeps it above.
+    operations.ApplySnapshot({record(topmost), record(normal)}, false);
+    EXPECT_EQ(fake.windows.zOrder(), (std::vector<WindowHandle>{topmost, normal}));
+    const std::vector<std::string>& calls = fake.journal.calls();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "ShowWindow Normal 2"), 1);
 }
 
 TEST_F(WindowOperationsTest, MoveIntoViewMovesWindowsPartlyOutsideTheScreen) {
