@@ -120,10 +120,8 @@ void CKelvaneDlg::RunFirstPaint() {
     if (!topmost) flags |= kSwpNoZOrder;
     windows.SetWindowPos(own, topmost ? kHwndTopmost : kHwndTop, start.x, start.y, 0, 0, flags);
 
+    // Labels the dialog and fills the three combo boxes.
     ApplyLanguage();
-    FillCommandCombo();
-    FillScriptCombo();
-    FillArrangementCombo();
 
     firstPaintDone_ = true;
     ctx_.controls.StartTimer(kTimerId, kTimerPeriodMs);

@@ -17,6 +17,9 @@ class CallJournal {
         return found == calls_.end() ? -1 : static_cast<int>(found - calls_.begin());
     }
     bool Contains(const std::string& call) const { return IndexOf(call) >= 0; }
+    int Count(const std::string& call) const {
+        return static_cast<int>(std::count(calls_.begin(), calls_.end(), call));
+    }
     void Clear() { calls_.clear(); }
 
   private:

@@ -87,6 +87,7 @@ void FakeDialogControls::ListSetRedraw(int controlId, bool redraw) {
 }
 
 void FakeDialogControls::ComboReset(int controlId) {
+    journal_.Add("ComboReset " + std::to_string(controlId));
     combos_[controlId] = Combo{};
 }
 

@@ -199,10 +199,14 @@ TooltipHandle Win32DialogControls::CreateTooltip(WindowHandle ownerWindow, int c
     const HWND owner = ToHwnd(ownerWindow);
     const HWND control = ::GetDlgItem(owner, controlId);
     if (control == nullptr) return 0;
-    const HWND tooltip = ::CreateWindowExW(
-        0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_BALLOON, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance_, nullptr);
-    if (tooltip == nullptr) return 0;
+    if (tooltip_ == nullptr || !::IsWindow(tooltip_) || tooltipOwner_ != owner) {
+        tooltip_ = ::CreateWindowExW(
+            0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_BALLOON, CW_USEDEFAULT,
+            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance_, nullptr);
+        if (tooltip_ == nullptr) return 0;
+        tooltipOwner_ = owner;
+        ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidthPx);
+    }
 
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
@@ -210,13 +214,19 @@ TooltipHandle Win32DialogControls::CreateTooltip(WindowHandle ownerWindow, int c
     tool.hwnd = owner;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    ::SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    ::SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, kTooltipWidthPx);
-    return FromHwnd(tooltip);
+    if (::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE) {
+        return 0;
+    }
+    return FromHwnd(control);
 }
 
 void Win32DialogControls::DestroyTooltip(TooltipHandle tooltip) {
-    if (tooltip != 0) ::DestroyWindow(ToHwnd(tooltip));
+    if (tooltip == 0 || tooltip_ == nullptr || !::IsWindow(tooltip_)) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = tooltipOwner_;
+    tool.uId = reinterpret_cast<UINT_PTR>(ToHwnd(tooltip));
+    ::SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace tilora::win32

@@ -59,6 +59,8 @@ class Win32DialogControls : public DialogControls {
     void EditScrollCaret(int controlId) override;
     void EditClearSelection(int controlId) override;
 
+    // Every control's tip is a tool of one tooltip control, so the dialog adds one hidden
+    // top-level window rather than one per control; a tip's handle is its control's window.
     TooltipHandle CreateTooltip(WindowHandle ownerWindow, int controlId,
                                 const std::wstring& text) override;
     void DestroyTooltip(TooltipHandle tooltip) override;
@@ -69,6 +71,9 @@ class Win32DialogControls : public DialogControls {
     HINSTANCE instance_;
     HWND dialog_ = nullptr;
     HDC paintDc_ = nullptr;
+    // Owned by the dialog, which destroys it with itself.
+    HWND tooltip_ = nullptr;
+    HWND tooltipOwner_ = nullptr;
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
 };

@@ -130,6 +130,9 @@ TEST_F(DialogTest, FirstPaintRunsOnceHoweverOftenTheDialogRepaints) {
     dialog.OnPaint();
     dialog.OnPaint();
     EXPECT_EQ(fake.controls.timerStarts(), 1);
+    for (int combo : {IDC_CB_COMMAND, IDC_CB_SCRIPT, IDC_CB_ARRANGEMENT}) {
+        EXPECT_EQ(fake.journal.Count("ComboReset " + std::to_string(combo)), 1) << combo;
+    }
     EXPECT_EQ(fake.controls.runningTimers().at(kTimerId), 500u);
     EXPECT_EQ(fake.windows.setWindowPosCalls().size(), 1u);
 }
