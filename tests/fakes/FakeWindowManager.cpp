@@ -1,6 +1,7 @@
 #include "FakeWindowManager.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace tilora::testing {
 
@@ -18,6 +19,10 @@ WindowHandle FakeWindowManager::AddWindow(const std::wstring& title, Rect rect,
     zOrder_.insert(zOrder_.begin(), handle);
     zIndexStale_ = true;
     return handle;
+}
+
+long FakeWindowManager::platformCalls() const {
+    return std::accumulate(callCounts_.begin(), callCounts_.end(), 0L);
 }
 
 const FakeWindowManager::Window* FakeWindowManager::Find(WindowHandle handle) const {
@@ -45,6 +50,7 @@ void FakeWindowManager::CloseWindow(WindowHandle window) {
 }
 
 bool FakeWindowManager::SetWindowPlacement(WindowHandle window, const Placement& placement) {
+    Count(Method::Other);
     journal_.Add("SetWindowPlacement " + Name(window));
     const auto found = windows_.find(window);
     if (found == windows_.end() || found->second.refusesPlacement) return false;
@@ -58,6 +64,7 @@ bool FakeWindowManager::SetWindowPlacement(WindowHandle window, const Placement&
 }
 
 bool FakeWindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
+    Count(Method::Other);
     journal_.Add("ShowWindow " + Name(window) + " " + std::to_string(showCommand));
     const auto found = windows_.find(window);
     if (found == windows_.end()) return false;
@@ -109,6 +116,7 @@ bool FakeWindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
 }
 
 bool FakeWindowManager::SetForegroundWindow(WindowHandle window) {
+    Count(Method::Other);
     journal_.Add("SetForegroundWindow " + Name(window));
     const auto found = windows_.find(window);
     if (found == windows_.end() || found->second.refusesForeground) return false;
@@ -124,26 +132,31 @@ void FakeWindowManager::RaiseToTop(WindowHandle handle) {
 }
 
 std::vector<WindowHandle> FakeWindowManager::EnumDesktopWindows() const {
+    Count(Method::EnumDesktopWindows);
     return zOrder_;
 }
 
 int FakeWindowManager::WindowTextLength(WindowHandle window) const {
+    Count(Method::WindowTextLength);
     const Window* w = Find(window);
     return w == nullptr ? 0 : static_cast<int>(w->title.size());
 }
 
 std::wstring FakeWindowManager::WindowText(WindowHandle window, int capacity) const {
+    Count(Method::WindowText);
     const Window* w = Find(window);
     if (w == nullptr || w->titleReadsEmpty || capacity <= 1) return std::wstring();
     return w->title.substr(0, static_cast<std::size_t>(capacity - 1));
 }
 
 bool FakeWindowManager::IsWindowVisible(WindowHandle window) const {
+    Count(Method::IsWindowVisible);
     const Window* w = Find(window);
     return w != nullptr && w->visible;
 }
 
 WindowHandle FakeWindowManager::GetRootOwner(WindowHandle window) const {
+    Count(Method::GetRootOwner);
     const Window* w = Find(window);
     if (w == nullptr) return kNoWindow;
     WindowHandle root = window;
@@ -155,34 +168,40 @@ WindowHandle FakeWindowManager::GetRootOwner(WindowHandle window) const {
 }
 
 WindowHandle FakeWindowManager::GetLastActivePopup(WindowHandle window) const {
+    Count(Method::GetLastActivePopup);
     const Window* w = Find(window);
     return w == nullptr || w->lastActivePopup == kNoWindow ? window : w->lastActivePopup;
 }
 
 std::optional<unsigned> FakeWindowManager::GetTitleBarState(WindowHandle window) const {
+    Count(Method::GetTitleBarState);
     const Window* w = Find(window);
     if (w == nullptr) return std::nullopt;
     return w->titleBarState;
 }
 
 unsigned FakeWindowManager::GetExtendedStyle(WindowHandle window) const {
+    Count(Method::GetExtendedStyle);
     const Window* w = Find(window);
     return w == nullptr ? 0 : w->extendedStyle;
 }
 
 std::optional<Placement> FakeWindowManager::GetWindowPlacement(WindowHandle window) const {
+    Count(Method::GetWindowPlacement);
     const Window* w = Find(window);
     if (w == nullptr || w->vanishes) return std::nullopt;
     return w->placement;
 }
 
 std::optional<unsigned> FakeWindowManager::GetWindowProcessId(WindowHandle window) const {
+    Count(Method::GetWindowProcessId);
     const Window* w = Find(window);
     if (w == nullptr || w->vanishes) return std::nullopt;
     return w->processId;
 }
 
 WindowHandle FakeWindowManager::GetWindowAbove(WindowHandle window) const {
+    Count(Method::Other);
     IndexZOrder();
     const auto found = zIndex_.find(window);
     if (found == zIndex_.end() || found->second == 0) return kNoWindow;
@@ -190,6 +209,7 @@ WindowHandle FakeWindowManager::GetWindowAbove(WindowHandle window) const {
 }
 
 ProcessHandle FakeWindowManager::OpenProcess(unsigned processId) {
+    Count(Method::OpenProcess);
     const auto found = processes_.find(processId);
     if (found != processes_.end() && found->second.refusesOpen) return 0;
     const ProcessHandle handle = nextProcessHandle_++;
@@ -198,6 +218,7 @@ ProcessHandle FakeWindowManager::OpenProcess(unsigned processId) {
 }
 
 std::optional<ModuleHandle> FakeWindowManager::EnumFirstProcessModule(ProcessHandle process) const {
+    Count(Method::EnumFirstProcessModule);
     const auto open = openProcesses_.find(process);
     if (open == openProcesses_.end()) return std::nullopt;
     const auto found = processes_.find(open->second);
@@ -207,6 +228,7 @@ std::optional<ModuleHandle> FakeWindowManager::EnumFirstProcessModule(ProcessHan
 
 std::optional<std::wstring> FakeWindowManager::ModuleBaseName(ProcessHandle process,
                                                               ModuleHandle) const {
+    Count(Method::ModuleBaseName);
     const auto open = openProcesses_.find(process);
     if (open == openProcesses_.end()) return std::nullopt;
     const auto found = processes_.find(open->second);
@@ -215,6 +237,7 @@ std::optional<std::wstring> FakeWindowManager::ModuleBaseName(ProcessHandle proc
 }
 
 std::optional<std::wstring> FakeWindowManager::ProcessImagePath(ProcessHandle process) const {
+    Count(Method::ProcessImagePath);
     const auto open = openProcesses_.find(process);
     if (open == openProcesses_.end()) return std::nullopt;
     const auto found = processes_.find(open->second);
@@ -223,10 +246,12 @@ std::optional<std::wstring> FakeWindowManager::ProcessImagePath(ProcessHandle pr
 }
 
 void FakeWindowManager::CloseProcess(ProcessHandle process) {
+    Count(Method::CloseProcess);
     openProcesses_.erase(process);
 }
 
 WindowHandle FakeWindowManager::FindWindowByTitle(const std::wstring& title) const {
+    Count(Method::Other);
     for (WindowHandle handle : zOrder_) {
         if (windows_.at(handle).title == title) return handle;
     }
@@ -234,6 +259,7 @@ WindowHandle FakeWindowManager::FindWindowByTitle(const std::wstring& title) con
 }
 
 std::optional<Rect> FakeWindowManager::GetWindowRect(WindowHandle window) const {
+    Count(Method::Other);
     const Window* w = Find(window);
     if (w == nullptr) return std::nullopt;
     return w->rect;
@@ -250,6 +276,7 @@ std::int32_t WrappingSum(std::int32_t a, std::int32_t b) {
 
 bool FakeWindowManager::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,
                                      int cx, int cy, unsigned flags) {
+    Count(Method::Other);
     journal_.Add("SetWindowPos " + Name(window));
     setWindowPosCalls_.push_back({window, insertAfter, x, y, cx, cy, flags});
     const auto found = windows_.find(window);
