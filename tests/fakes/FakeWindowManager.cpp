@@ -17,7 +17,6 @@ WindowHandle FakeWindowManager::AddWindow(const std::wstring& title, Rect rect,
     window.processId = processId;
     windows_[handle] = window;
     zOrder_.insert(zOrder_.begin(), handle);
-    zIndexStale_ = true;
     return handle;
 }
 
@@ -30,13 +29,6 @@ const FakeWindowManager::Window* FakeWindowManager::Find(WindowHandle handle) co
     return found == windows_.end() ? nullptr : &found->second;
 }
 
-void FakeWindowManager::IndexZOrder() const {
-    if (!zIndexStale_) return;
-    zIndex_.clear();
-    for (std::size_t i = 0; i < zOrder_.size(); ++i) zIndex_[zOrder_[i]] = i;
-    zIndexStale_ = false;
-}
-
 std::string FakeWindowManager::Name(WindowHandle handle) const {
     const Window* w = Find(handle);
     return w == nullptr ? "?" : std::string(w->title.begin(), w->title.end());
@@ -45,7 +37,6 @@ std::string FakeWindowManager::Name(WindowHandle handle) const {
 void FakeWindowManager::CloseWindow(WindowHandle window) {
     windows_.erase(window);
     zOrder_.erase(std::find(zOrder_.begin(), zOrder_.end(), window));
-    zIndexStale_ = true;
     if (foreground_ == window) foreground_ = kNoWindow;
 }
 
@@ -128,7 +119,6 @@ bool FakeWindowManager::SetForegroundWindow(WindowHandle window) {
 void FakeWindowManager::RaiseToTop(WindowHandle handle) {
     zOrder_.erase(std::find(zOrder_.begin(), zOrder_.end(), handle));
     zOrder_.insert(zOrder_.begin(), handle);
-    zIndexStale_ = true;
 }
 
 std::vector<WindowHandle> FakeWindowManager::EnumDesktopWindows() const {
@@ -200,14 +190,6 @@ std::optional<unsigned> FakeWindowManager::GetWindowProcessId(WindowHandle windo
     return w->processId;
 }
 
-WindowHandle FakeWindowManager::GetWindowAbove(WindowHandle window) const {
-    Count(Method::Other);
-    IndexZOrder();
-    const auto found = zIndex_.find(window);
-    if (found == zIndex_.end() || found->second == 0) return kNoWindow;
-    return zOrder_[found->second - 1];
-}
-
 ProcessHandle FakeWindowManager::OpenProcess(unsigned processId) {
     Count(Method::OpenProcess);
     const auto found = processes_.find(processId);
@@ -217,12 +199,24 @@ ProcessHandle FakeWindowManager::OpenProcess(unsigned processId) {
     return handle;
 }
 
+const FakeWindowManager::Process* FakeWindowManager::OpenedProcess(ProcessHandle process) const {
+    const auto open = openProcesses_.find(process);
+    if (open == openProcesses_.end()) return nullptr;
+    const auto found = processes_.find(open->second);
+    return found == processes_.end() ? nullptr : &found->second;
+}
+
+std::optional<std::uint64_t> FakeWindowManager::ProcessCreationTime(ProcessHandle process) const {
+    Count(Method::ProcessCreationTime);
+    const Process* opened = OpenedProcess(process);
+    if (opened == nullptr || opened->timesUnreadable) return std::nullopt;
+    return opened->creationTime;
+}
+
 std::optional<ModuleHandle> FakeWindowManager::EnumFirstProcessModule(ProcessHandle process) const {
     Count(Method::EnumFirstProcessModule);
-    const auto open = openProcesses_.find(process);
-    if (open == openProcesses_.end()) return std::nullopt;
-    const auto found = processes_.find(open->second);
-    if (found == processes_.end() || found->second.moduleUnreadable) return std::nullopt;
+    const Process* opened = OpenedProcess(process);
+    if (opened == nullptr || opened->moduleUnreadable) return std::nullopt;
     return ModuleHandle{0x140000000};
 }
 

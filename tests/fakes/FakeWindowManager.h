@@ -4,7 +4,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "CallJournal.h"
@@ -43,6 +42,9 @@ class FakeWindowManager : public WindowManager {
         bool refusesOpen = false;
         bool moduleUnreadable = false;
         bool pathUnreadable = false;
+        // A process started later under an id that was used before has a later creation time.
+        std::uint64_t creationTime = 0;
+        bool timesUnreadable = false;
     };
     struct SetWindowPosCall {
         WindowHandle window;
@@ -90,9 +92,9 @@ class FakeWindowManager : public WindowManager {
     unsigned GetExtendedStyle(WindowHandle window) const override;
     std::optional<Placement> GetWindowPlacement(WindowHandle window) const override;
     std::optional<unsigned> GetWindowProcessId(WindowHandle window) const override;
-    WindowHandle GetWindowAbove(WindowHandle window) const override;
 
     ProcessHandle OpenProcess(unsigned processId) override;
+    std::optional<std::uint64_t> ProcessCreationTime(ProcessHandle process) const override;
     std::optional<ModuleHandle> EnumFirstProcessModule(ProcessHandle process) const override;
     std::optional<std::wstring> ModuleBaseName(ProcessHandle process,
                                                ModuleHandle module) const override;
@@ -129,6 +131,7 @@ class FakeWindowManager : public WindowManager {
     WindowHandle AddWindow(const std::wstring& title, Rect rect, unsigned processId = 1000);
     Window& window(WindowHandle handle) { return windows_.at(handle); }
     const Window& window(WindowHandle handle) const { return windows_.at(handle); }
+    // Replaces any process of that id, as when the id is given to a new process.
     void AddProcess(unsigned processId, Process process) {
         processes_[processId] = std::move(process);
     }
@@ -153,7 +156,7 @@ class FakeWindowManager : public WindowManager {
     const Window* Find(WindowHandle handle) const;
     std::string Name(WindowHandle handle) const;
     void RaiseToTop(WindowHandle handle);
-    void IndexZOrder() const;
+    const Process* OpenedProcess(ProcessHandle process) const;
 
     void Count(Method method) const { ++callCounts_[static_cast<std::size_t>(method)]; }
 
@@ -161,8 +164,6 @@ class FakeWindowManager : public WindowManager {
     mutable std::array<int, static_cast<std::size_t>(Method::Other) + 1> callCounts_{};
     std::map<WindowHandle, Window> windows_;
     std::vector<WindowHandle> zOrder_;
-    mutable std::unordered_map<WindowHandle, std::size_t> zIndex_;
-    mutable bool zIndexStale_ = true;
     std::map<unsigned, Process> processes_;
     std::map<ProcessHandle, unsigned> openProcesses_;
     ProcessHandle nextProcessHandle_ = 0x700;
