@@ -1,11 +1,16 @@
-// Times one real capture of the desktop under Wine or Windows, beside a bare loop of the same
-// Win32 calls. Run it on a desktop with a few windows open; it opens two notepads and WineMine.
+// Times a real capture of the desktop under Wine or Windows with 30 notepad windows open, beside
+// a bare loop of the enumeration, placement and title calls that any capture must make. Absolute
+// times swing with the machine's load, so the two run interleaved, round after round, and the
+// ratio of their medians is the figure to compare. Run it by hand:
+//   tests/wine/run-in-desktop.sh build/mingw/wineprefix build/mingw/tilora_capture_timing.exe
 #include <windows.h>
 
-#include <psapi.h>
-
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "DesktopPrograms.h"
@@ -17,12 +22,17 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+constexpr int kNotepads = 30;
+constexpr int kRounds = 9;
+constexpr int kRunsPerRound = 10;
+
 BOOL CALLBACK Collect(HWND window, LPARAM parameter) {
     reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
     return TRUE;
 }
 
-// The Win32 calls a capture makes, straight, without the core around them.
+// The calls no capture can do without: the enumeration, the tests that pick the windows, the
+// title and the placement. No process names and no depths.
 int BareCapture() {
     std::vector<HWND> windows;
     ::EnumDesktopWindows(::GetThreadDesktop(::GetCurrentThreadId()), Collect,
@@ -45,41 +55,39 @@ int BareCapture() {
         ::GetWindowPlacement(window, &placement);
         DWORD processId = 0;
         ::GetWindowThreadProcessId(window, &processId);
-        const HANDLE process =
-            ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-        if (process != nullptr) {
-            HMODULE module = nullptr;
-            DWORD needed = 0;
-            wchar_t name[260];
-            if (::EnumProcessModules(process, &module, sizeof(module), &needed)) {
-                ::GetModuleBaseNameW(process, module, name, 260);
-            }
-            DWORD size = 260;
-            ::QueryFullProcessImageNameW(process, 0, name, &size);
-            ::CloseHandle(process);
-        }
-        for (HWND above = ::GetWindow(window, GW_HWNDPREV); above != nullptr;
-             above = ::GetWindow(above, GW_HWNDPREV)) {
-        }
         ++recorded;
     }
     return recorded;
 }
 
-template <typename Work>
-double MicrosecondsPerRun(int runs, Work work) {
+double MillisecondsOf(const std::function<void()>& work) {
     const auto start = Clock::now();
-    for (int i = 0; i < runs; ++i) work();
-    return std::chrono::duration<double, std::micro>(Clock::now() - start).count() / runs;
+    work();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double Min(const std::vector<double>& values) {
+    return *std::min_element(values.begin(), values.end());
 }
 
 }  // namespace
 
 int main() {
     using tilora::win32::testing::DesktopProgram;
-    DesktopProgram first(L"notepad.exe", L"Notepad");
-    DesktopProgram second(L"notepad.exe", L"Notepad");
-    DesktopProgram mine(L"winemine.exe", L"WineMine");
+    tilora::win32::testing::TestFolder folder;
+    std::vector<std::unique_ptr<DesktopProgram>> programs;
+    for (int i = 0; i < kNotepads; ++i) {
+        const std::wstring name = L"capture" + std::to_wstring(i) + L".txt";
+        std::ofstream(folder.path() / name) << "x";
+        programs.push_back(
+            std::make_unique<DesktopProgram>(L"notepad.exe " + name, name, folder.path()));
+    }
 
     tilora::win32::Win32SystemLibraries libraries;
     libraries.Load(L"PSAPI.DLL");
@@ -88,16 +96,32 @@ int main() {
     tilora::win32::Win32WindowManager windows(libraries);
     tilora::WindowModel model(windows, L"Tilora v1.09 (b)");
 
-    const int runs = 200;
-    const int records = model.CaptureWindows();
+    // The first capture of a run is the only one that reads every process's names.
+    const double first = MillisecondsOf([&] { model.CaptureWindows(); });
+    const int records = static_cast<int>(model.currentSnapshot().size());
     const std::size_t all = windows.EnumDesktopWindows().size();
-    for (int round = 0; round < 3; ++round) {
-        const double capture = MicrosecondsPerRun(runs, [&] { model.CaptureWindows(); });
-        const double bare = MicrosecondsPerRun(runs, [] { BareCapture(); });
-        std::printf(
-            "top-level windows %zu, recorded %d: capture %.1f us, bare Win32 loop %.1f us, "
-            "ratio %.2f, core's share per recorded window %.2f us\n",
-            all, records, capture, bare, capture / bare, (capture - bare) / records);
+
+    std::vector<double> captures;
+    std::vector<double> bares;
+    for (int round = 0; round < kRounds; ++round) {
+        // One of each in turn, so that a burst of load falls on both alike.
+        double capture = 0;
+        double bare = 0;
+        for (int run = 0; run < kRunsPerRound; ++run) {
+            capture += MillisecondsOf([&] { model.CaptureWindows(); });
+            bare += MillisecondsOf([] { BareCapture(); });
+        }
+        captures.push_back(capture / kRunsPerRound);
+        bares.push_back(bare / kRunsPerRound);
+        std::printf("round %d: capture %.2f ms, bare loop %.2f ms, ratio %.2f\n", round + 1,
+                    captures.back(), bares.back(), captures.back() / bares.back());
     }
+    std::printf("%d notepads, %zu top-level windows, %d recorded; %d rounds of %d runs each\n",
+                kNotepads, all, records, kRounds, kRunsPerRound);
+    std::printf("first capture of the run: %.2f ms\n", first);
+    std::printf("capture:   min %.2f ms, median %.2f ms\n", Min(captures), Median(captures));
+    std::printf("bare loop: min %.2f ms, median %.2f ms\n", Min(bares), Median(bares));
+    std::printf("ratio: of minima %.2f, of medians %.2f\n", Min(captures) / Min(bares),
+                Median(captures) / Median(bares));
     return 0;
 }

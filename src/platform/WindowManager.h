@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,11 +32,11 @@ class WindowManager {
     virtual std::optional<Placement> GetWindowPlacement(WindowHandle window) const = 0;
     // GetWindowThreadProcessId; nothing when the window is gone.
     virtual std::optional<unsigned> GetWindowProcessId(WindowHandle window) const = 0;
-    // GetWindow(GW_HWNDPREV): the window directly above, 0 at the top.
-    virtual WindowHandle GetWindowAbove(WindowHandle window) const = 0;
 
     // OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ); 0 when refused.
     virtual ProcessHandle OpenProcess(unsigned processId) = 0;
+    // GetProcessTimes: when the opened process was created, in 100 ns steps since 1601.
+    virtual std::optional<std::uint64_t> ProcessCreationTime(ProcessHandle process) const = 0;
     // EnumProcessModules with room for one module: the main executable.
     virtual std::optional<ModuleHandle> EnumFirstProcessModule(ProcessHandle process) const = 0;
     // GetModuleBaseNameW into 260 characters.

@@ -1,6 +1,7 @@
 #include "windows/WindowModel.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "files/TextHelpers.h"
 
@@ -9,8 +10,6 @@ namespace {
 
 // Owner chains are short; a longer one is a cycle, which must not hang the capture.
 constexpr int kMaxPopupSteps = 64;
-// More steps than any desktop has windows: a z-order loop must not hang the capture either.
-constexpr int kMaxZOrderSteps = 1 << 20;
 
 // Closes the process handle however the identification ends.
 class OpenedProcess {
@@ -37,9 +36,26 @@ WindowModel::WindowModel(WindowManager& windows, std::wstring ownTitle)
 int WindowModel::CaptureWindows() {
     currentSnapshot_.clear();
     lastAppendedHandle_ = kInsertAfterPending;
-    for (WindowHandle window : windows_.EnumDesktopWindows()) CaptureOne(window);
+    ++captureNumber_;
+    // The enumeration lists the desktop from the top, so the windows listed before a window are
+    // exactly the windows above it. Walking up from each window instead costs n(n+1)/2 calls.
+    const std::vector<WindowHandle> desktop = windows_.EnumDesktopWindows();
+    for (std::size_t position = 0; position < desktop.size(); ++position) {
+        CaptureOne(desktop[position], static_cast<int>(position));
+    }
+    // Forget processes that no longer own a captured window, so the names of a long run's
+    // closed programs do not pile up.
+    std::erase_if(knownProcesses_, [this](const auto& entry) {
+        return entry.second.lastSeenInCapture != captureNumber_;
+    });
     SortByZLevel(currentSnapshot_);
     return static_cast<int>(currentSnapshot_.size());
+}
+
+void WindowModel::SetProcessNamesAvailable(bool available) {
+    // Names read with the other setting would be wrong now.
+    if (available != processNamesAvailable_) knownProcesses_.clear();
+    processNamesAvailable_ = available;
 }
 
 const WindowRecord* WindowModel::FindRecord(WindowHandle window) const {
@@ -97,16 +113,7 @@ CaptureVerdict WindowModel::Examine(WindowHandle window, int& titleLength) const
     return CaptureVerdict::Recorded;
 }
 
-int WindowModel::CountWindowsAbove(WindowHandle window) const {
-    int above = 0;
-    for (WindowHandle walk = windows_.GetWindowAbove(window);
-         walk != kNoWindow && above < kMaxZOrderSteps; walk = windows_.GetWindowAbove(walk)) {
-        ++above;
-    }
-    return above;
-}
-
-void WindowModel::CaptureOne(WindowHandle window) {
+void WindowModel::CaptureOne(WindowHandle window, int zLevel) {
     int titleLength = 0;
     if (Examine(window, titleLength) != CaptureVerdict::Recorded) return;
 
@@ -122,14 +129,14 @@ void WindowModel::CaptureOne(WindowHandle window) {
     record.hwnd = window;
     record.insertAfter = lastAppendedHandle_;
     record.winName = title;
-    const ProcessIdentity process = IdentifyProcess(*processId);
+    const ProcessIdentity process = IdentifyProcessOnce(*processId);
     record.procName = LowerAsciiLetters(process.baseName);
     record.procPath = process.imagePath;
     record.procID = *processId;
     record.rcNormalPosition = placement->normalPosition;
     record.showCmd = placement->showCmd;
     lastAppendedHandle_ = window;
-    record.zLevel = CountWindowsAbove(window);
+    record.zLevel = zLevel;
 
     if (record.winName == ownTitle_) {
         ownWindowRecord_ = record;
@@ -154,13 +161,53 @@ void WindowModel::SortByZLevel(WindowSnapshot& snapshot) {
 ProcessIdentity WindowModel::IdentifyProcess(std::uint32_t processId) const {
     ProcessIdentity identity;
     OpenedProcess process(windows_, processId);
-    if (process.get() == 0) return identity;
+    if (process.get() != 0) ReadIdentity(process.get(), identity);
+    return identity;
+}
+
+bool WindowModel::ReadIdentity(ProcessHandle process, ProcessIdentity& identity) const {
+    bool complete = true;
     if (processNamesAvailable_) {
-        if (const auto module = windows_.EnumFirstProcessModule(process.get())) {
-            identity.baseName = windows_.ModuleBaseName(process.get(), *module).value_or(L"");
-        }
+        const auto module = windows_.EnumFirstProcessModule(process);
+        const auto baseName = module ? windows_.ModuleBaseName(process, *module) : std::nullopt;
+        identity.baseName = baseName.value_or(L"");
+        complete = baseName.has_value();
     }
-    identity.imagePath = windows_.ProcessImagePath(process.get()).value_or(L"");
+    const auto imagePath = windows_.ProcessImagePath(process);
+    identity.imagePath = imagePath.value_or(L"");
+    return complete && imagePath.has_value();
+}
+
+ProcessIdentity WindowModel::IdentifyProcessOnce(std::uint32_t processId) {
+    const auto known = knownProcesses_.find(processId);
+    // The windows were listed when this capture began and a process's windows end with it, so
+    // every listed window that still answers with this id belongs to the process checked
+    // earlier in this capture.
+    if (known != knownProcesses_.end() && known->second.lastSeenInCapture == captureNumber_) {
+        return known->second.identity;
+    }
+
+    OpenedProcess process(windows_, processId);
+    if (process.get() == 0) {
+        if (known != knownProcesses_.end()) knownProcesses_.erase(known);
+        return {};
+    }
+    // Ids are reused once a process ends; the creation time tells the new process apart.
+    const std::optional<std::uint64_t> created = windows_.ProcessCreationTime(process.get());
+    if (known != knownProcesses_.end() && created && known->second.creationTime == *created) {
+        known->second.lastSeenInCapture = captureNumber_;
+        return known->second.identity;
+    }
+
+    ProcessIdentity identity;
+    const bool complete = ReadIdentity(process.get(), identity);
+    // A process just starting may not show its modules yet: only names read in full are kept,
+    // and only for a process that can be recognised again.
+    if (complete && created) {
+        knownProcesses_[processId] = {*created, identity, captureNumber_};
+    } else if (known != knownProcesses_.end()) {
+        knownProcesses_.erase(known);
+    }
     return identity;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/WindowManager.h"
@@ -38,10 +40,11 @@ class WindowModel {
     CaptureVerdict Classify(WindowHandle window) const;
     // Reorders bottom-most (largest zLevel) first; equal depths keep their order.
     static void SortByZLevel(WindowSnapshot& snapshot);
+    // Reads the process's names from the system, every time.
     ProcessIdentity IdentifyProcess(std::uint32_t processId) const;
 
     // Process names need the two PSAPI entry points; without them every procName is empty.
-    void SetProcessNamesAvailable(bool available) { processNamesAvailable_ = available; }
+    void SetProcessNamesAvailable(bool available);
 
     const WindowSnapshot& currentSnapshot() const { return currentSnapshot_; }
     // The record of the latest capture for the window; null when the capture did not take it.
@@ -80,11 +83,23 @@ class WindowModel {
     bool firstForeignPending() const { return firstForeignPending_; }
 
   private:
+    // A process whose names were read in full, and when it was created: a later process given
+    // the same id has another creation time.
+    struct KnownProcess {
+        std::uint64_t creationTime = 0;
+        ProcessIdentity identity;
+        std::uint64_t lastSeenInCapture = 0;
+    };
+
     // The capture's tests in their order; the title length is read once and handed back.
     CaptureVerdict Examine(WindowHandle window, int& titleLength) const;
     bool PassesTaskSwitchTest(WindowHandle window) const;
-    int CountWindowsAbove(WindowHandle window) const;
-    void CaptureOne(WindowHandle window);
+    // The window's depth is the number of windows the enumeration listed before it.
+    void CaptureOne(WindowHandle window, int zLevel);
+    // IdentifyProcess, answered from the names read earlier when the process is still the same.
+    ProcessIdentity IdentifyProcessOnce(std::uint32_t processId);
+    // Reads the names through an opened process; false when any of them could not be read.
+    bool ReadIdentity(ProcessHandle process, ProcessIdentity& identity) const;
 
     WindowManager& windows_;
     std::wstring ownTitle_;
@@ -98,6 +113,10 @@ class WindowModel {
     bool processNamesAvailable_ = true;
     bool firstForeignPending_ = true;
     WindowHandle lastAppendedHandle_ = kInsertAfterPending;
+    // Reading a process's names is most of a capture's cost under Wine, and each process
+    // usually owns several windows and outlives many captures.
+    std::unordered_map<std::uint32_t, KnownProcess> knownProcesses_;
+    std::uint64_t captureNumber_ = 0;
 };
 
 }  // namespace tilora

@@ -1,6 +1,7 @@
 #include "FakeWindowManager.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace tilora::testing {
 
@@ -16,20 +17,16 @@ WindowHandle FakeWindowManager::AddWindow(const std::wstring& title, Rect rect,
     window.processId = processId;
     windows_[handle] = window;
     zOrder_.insert(zOrder_.begin(), handle);
-    zIndexStale_ = true;
     return handle;
+}
+
+long FakeWindowManager::platformCalls() const {
+    return std::accumulate(callCounts_.begin(), callCounts_.end(), 0L);
 }
 
 const FakeWindowManager::Window* FakeWindowManager::Find(WindowHandle handle) const {
     const auto found = windows_.find(handle);
     return found == windows_.end() ? nullptr : &found->second;
-}
-
-void FakeWindowManager::IndexZOrder() const {
-    if (!zIndexStale_) return;
-    zIndex_.clear();
-    for (std::size_t i = 0; i < zOrder_.size(); ++i) zIndex_[zOrder_[i]] = i;
-    zIndexStale_ = false;
 }
 
 std::string FakeWindowManager::Name(WindowHandle handle) const {
@@ -40,12 +37,12 @@ std::string FakeWindowManager::Name(WindowHandle handle) const {
 void FakeWindowManager::CloseWindow(WindowHandle window) {
     windows_.erase(window);
     zOrder_.erase(std::find(zOrder_.begin(), zOrder_.end(), window));
-    zIndexStale_ = true;
     if (foreground_ == window) foreground_ = kNoWindow;
     if (lateRepaint_ == window) lateRepaint_ = kNoWindow;
 }
 
 bool FakeWindowManager::SetWindowPlacement(WindowHandle window, const Placement& placement) {
+    Count(Method::Other);
     journal_.Add("SetWindowPlacement " + Name(window));
     const auto found = windows_.find(window);
     if (found == windows_.end() || found->second.refusesPlacement) return false;
@@ -59,6 +56,7 @@ bool FakeWindowManager::SetWindowPlacement(WindowHandle window, const Placement&
 }
 
 bool FakeWindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
+    Count(Method::Other);
     journal_.Add("ShowWindow " + Name(window) + " " + std::to_string(showCommand));
     const auto found = windows_.find(window);
     if (found == windows_.end()) return false;
@@ -114,6 +112,7 @@ bool FakeWindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
 }
 
 bool FakeWindowManager::SetForegroundWindow(WindowHandle window) {
+    Count(Method::Other);
     journal_.Add("SetForegroundWindow " + Name(window));
     const auto found = windows_.find(window);
     if (found == windows_.end() || found->second.refusesForeground) return false;
@@ -133,30 +132,34 @@ void FakeWindowManager::RaiseToTop(WindowHandle handle) {
         while (place != zOrder_.end() && windows_.at(*place).topmost) ++place;
     }
     zOrder_.insert(place, handle);
-    zIndexStale_ = true;
 }
 
 std::vector<WindowHandle> FakeWindowManager::EnumDesktopWindows() const {
+    Count(Method::EnumDesktopWindows);
     return zOrder_;
 }
 
 int FakeWindowManager::WindowTextLength(WindowHandle window) const {
+    Count(Method::WindowTextLength);
     const Window* w = Find(window);
     return w == nullptr ? 0 : static_cast<int>(w->title.size());
 }
 
 std::wstring FakeWindowManager::WindowText(WindowHandle window, int capacity) const {
+    Count(Method::WindowText);
     const Window* w = Find(window);
     if (w == nullptr || w->titleReadsEmpty || capacity <= 1) return std::wstring();
     return w->title.substr(0, static_cast<std::size_t>(capacity - 1));
 }
 
 bool FakeWindowManager::IsWindowVisible(WindowHandle window) const {
+    Count(Method::IsWindowVisible);
     const Window* w = Find(window);
     return w != nullptr && w->visible;
 }
 
 WindowHandle FakeWindowManager::GetRootOwner(WindowHandle window) const {
+    Count(Method::GetRootOwner);
     const Window* w = Find(window);
     if (w == nullptr) return kNoWindow;
     WindowHandle root = window;
@@ -168,42 +171,41 @@ WindowHandle FakeWindowManager::GetRootOwner(WindowHandle window) const {
 }
 
 WindowHandle FakeWindowManager::GetLastActivePopup(WindowHandle window) const {
+    Count(Method::GetLastActivePopup);
     const Window* w = Find(window);
     return w == nullptr || w->lastActivePopup == kNoWindow ? window : w->lastActivePopup;
 }
 
 std::optional<unsigned> FakeWindowManager::GetTitleBarState(WindowHandle window) const {
+    Count(Method::GetTitleBarState);
     const Window* w = Find(window);
     if (w == nullptr) return std::nullopt;
     return w->titleBarState;
 }
 
 unsigned FakeWindowManager::GetExtendedStyle(WindowHandle window) const {
+    Count(Method::GetExtendedStyle);
     const Window* w = Find(window);
     if (w == nullptr) return 0;
     return w->topmost ? w->extendedStyle | kWsExTopmost : w->extendedStyle;
 }
 
 std::optional<Placement> FakeWindowManager::GetWindowPlacement(WindowHandle window) const {
+    Count(Method::GetWindowPlacement);
     const Window* w = Find(window);
     if (w == nullptr || w->vanishes) return std::nullopt;
     return w->placement;
 }
 
 std::optional<unsigned> FakeWindowManager::GetWindowProcessId(WindowHandle window) const {
+    Count(Method::GetWindowProcessId);
     const Window* w = Find(window);
     if (w == nullptr || w->vanishes) return std::nullopt;
     return w->processId;
 }
 
-WindowHandle FakeWindowManager::GetWindowAbove(WindowHandle window) const {
-    IndexZOrder();
-    const auto found = zIndex_.find(window);
-    if (found == zIndex_.end() || found->second == 0) return kNoWindow;
-    return zOrder_[found->second - 1];
-}
-
 ProcessHandle FakeWindowManager::OpenProcess(unsigned processId) {
+    Count(Method::OpenProcess);
     const auto found = processes_.find(processId);
     if (found != processes_.end() && found->second.refusesOpen) return 0;
     const ProcessHandle handle = nextProcessHandle_++;
@@ -211,16 +213,30 @@ ProcessHandle FakeWindowManager::OpenProcess(unsigned processId) {
     return handle;
 }
 
-std::optional<ModuleHandle> FakeWindowManager::EnumFirstProcessModule(ProcessHandle process) const {
+const FakeWindowManager::Process* FakeWindowManager::OpenedProcess(ProcessHandle process) const {
     const auto open = openProcesses_.find(process);
-    if (open == openProcesses_.end()) return std::nullopt;
+    if (open == openProcesses_.end()) return nullptr;
     const auto found = processes_.find(open->second);
-    if (found == processes_.end() || found->second.moduleUnreadable) return std::nullopt;
+    return found == processes_.end() ? nullptr : &found->second;
+}
+
+std::optional<std::uint64_t> FakeWindowManager::ProcessCreationTime(ProcessHandle process) const {
+    Count(Method::ProcessCreationTime);
+    const Process* opened = OpenedProcess(process);
+    if (opened == nullptr || opened->timesUnreadable) return std::nullopt;
+    return opened->creationTime;
+}
+
+std::optional<ModuleHandle> FakeWindowManager::EnumFirstProcessModule(ProcessHandle process) const {
+    Count(Method::EnumFirstProcessModule);
+    const Process* opened = OpenedProcess(process);
+    if (opened == nullptr || opened->moduleUnreadable) return std::nullopt;
     return ModuleHandle{0x140000000};
 }
 
 std::optional<std::wstring> FakeWindowManager::ModuleBaseName(ProcessHandle process,
                                                               ModuleHandle) const {
+    Count(Method::ModuleBaseName);
     const auto open = openProcesses_.find(process);
     if (open == openProcesses_.end()) return std::nullopt;
     const auto found = processes_.find(open->second);
@@ -229,6 +245,7 @@ std::optional<std::wstring> FakeWindowManager::ModuleBaseName(ProcessHandle proc
 }
 
 std::optional<std::wstring> FakeWindowManager::ProcessImagePath(ProcessHandle process) const {
+    Count(Method::ProcessImagePath);
     const auto open = openProcesses_.find(process);
     if (open == openProcesses_.end()) return std::nullopt;
     const auto found = processes_.find(open->second);
@@ -237,10 +254,12 @@ std::optional<std::wstring> FakeWindowManager::ProcessImagePath(ProcessHandle pr
 }
 
 void FakeWindowManager::CloseProcess(ProcessHandle process) {
+    Count(Method::CloseProcess);
     openProcesses_.erase(process);
 }
 
 WindowHandle FakeWindowManager::FindWindowByTitle(const std::wstring& title) const {
+    Count(Method::Other);
     for (WindowHandle handle : zOrder_) {
         if (windows_.at(handle).title == title) return handle;
     }
@@ -248,6 +267,7 @@ WindowHandle FakeWindowManager::FindWindowByTitle(const std::wstring& title) con
 }
 
 std::optional<Rect> FakeWindowManager::GetWindowRect(WindowHandle window) const {
+    Count(Method::Other);
     const Window* w = Find(window);
     if (w == nullptr) return std::nullopt;
     return w->rect;
@@ -264,6 +284,7 @@ std::int32_t WrappingSum(std::int32_t a, std::int32_t b) {
 
 bool FakeWindowManager::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,
                                      int cx, int cy, unsigned flags) {
+    Count(Method::Other);
     journal_.Add("SetWindowPos " + Name(window));
     setWindowPosCalls_.push_back({window, insertAfter, x, y, cx, cy, flags});
     const auto found = windows_.find(window);

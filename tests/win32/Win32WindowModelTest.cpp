@@ -24,6 +24,16 @@ bool IsAbove(HWND upper, HWND lower) {
     return false;
 }
 
+// The windows above a window, counted up the z-order one step at a time.
+int WindowsAbove(HWND window) {
+    int above = 0;
+    for (HWND walk = ::GetWindow(window, GW_HWNDPREV); walk != nullptr;
+         walk = ::GetWindow(walk, GW_HWNDPREV)) {
+        ++above;
+    }
+    return above;
+}
+
 // The visible top-level windows from the top, for failure messages.
 std::string VisibleZOrder() {
     std::string text;
@@ -113,6 +123,10 @@ TEST(Win32WindowModel, CapturesNotepadAndWineMineWithTheirPlacesAndStacking) {
 
     EXPECT_LT(a.zLevel, b.zLevel);
     EXPECT_LT(b.zLevel, m.zLevel);
+    // The depth comes from the enumeration's order; the system's own z-order must agree.
+    EXPECT_EQ(a.zLevel, WindowsAbove(alpha.window()));
+    EXPECT_EQ(b.zLevel, WindowsAbove(beta.window()));
+    EXPECT_EQ(m.zLevel, WindowsAbove(mine.window()));
     // Bottom-most first: WineMine before beta before alpha.
     std::vector<HWND> order;
     for (const WindowRecord& record : model.currentSnapshot()) {

@@ -108,13 +108,17 @@ std::optional<unsigned> Win32WindowManager::GetWindowProcessId(WindowHandle wind
     return static_cast<unsigned>(processId);
 }
 
-WindowHandle Win32WindowManager::GetWindowAbove(WindowHandle window) const {
-    return FromHwnd(::GetWindow(ToHwnd(window), GW_HWNDPREV));
-}
-
 ProcessHandle Win32WindowManager::OpenProcess(unsigned processId) {
     const HANDLE process = ::OpenProcess(kProcessQueryAndRead, FALSE, processId);
     return static_cast<ProcessHandle>(reinterpret_cast<std::intptr_t>(process));
+}
+
+std::optional<std::uint64_t> Win32WindowManager::ProcessCreationTime(ProcessHandle process) const {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!::GetProcessTimes(ToProcess(process), &created, &exited, &kernel, &user)) {
+        return std::nullopt;
+    }
+    return (static_cast<std::uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
 }
 
 std::optional<ModuleHandle> Win32WindowManager::EnumFirstProcessModule(

@@ -20,9 +20,9 @@ class Win32WindowManager : public WindowManager {
     unsigned GetExtendedStyle(WindowHandle window) const override;
     std::optional<Placement> GetWindowPlacement(WindowHandle window) const override;
     std::optional<unsigned> GetWindowProcessId(WindowHandle window) const override;
-    WindowHandle GetWindowAbove(WindowHandle window) const override;
 
     ProcessHandle OpenProcess(unsigned processId) override;
+    std::optional<std::uint64_t> ProcessCreationTime(ProcessHandle process) const override;
     std::optional<ModuleHandle> EnumFirstProcessModule(ProcessHandle process) const override;
     std::optional<std::wstring> ModuleBaseName(ProcessHandle process,
                                                ModuleHandle module) const override;

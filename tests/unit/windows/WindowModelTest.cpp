@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
+#include "files/TextHelpers.h"
 #include "windows/WindowModel.h"
 
 namespace tilora {
@@ -211,6 +213,172 @@ TEST_F(WindowModelTest, AWindowThatVanishesDuringTheCaptureIsLeftOut) {
     desktop.window(gone).vanishes = true;
     EXPECT_EQ(CapturedTitles(), std::vector<std::wstring>{L"Stays"});
     EXPECT_EQ(static_cast<int>(model.currentSnapshot().size()), 1);
+}
+
+// The number of windows above the window on the fake desktop, counted afresh.
+int WindowsAbove(const FakeWindowManager& desktop, WindowHandle window) {
+    const auto& zOrder = desktop.zOrder();
+    return static_cast<int>(std::find(zOrder.begin(), zOrder.end(), window) - zOrder.begin());
+}
+
+TEST_F(WindowModelTest, DepthFromTheEnumerationEqualsTheWindowsAboveOnAMixedDesktop) {
+    std::vector<WindowHandle> all;
+    for (int i = 0; i < 40; ++i) {
+        const WindowHandle window = Add(i % 7 == 3 ? L"" : L"Window " + std::to_wstring(i));
+        if (i % 5 == 1) desktop.window(window).visible = false;
+        if (i % 6 == 2) desktop.window(window).extendedStyle = kWsExToolWindow;
+        if (i % 11 == 4) desktop.window(window).vanishes = true;
+        if (i % 13 == 5) desktop.window(window).owner = all.front();
+        all.push_back(window);
+    }
+    for (int round = 0; round < 3; ++round) {
+        // Restack a few windows between captures, as the user does.
+        for (std::size_t i = static_cast<std::size_t>(round); i < all.size(); i += 9) {
+            desktop.SetWindowPos(all[i], kHwndTop, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize);
+        }
+        ASSERT_GT(model.CaptureWindows(), 15);
+        for (const WindowRecord& record : model.currentSnapshot()) {
+            EXPECT_EQ(record.zLevel, WindowsAbove(desktop, record.hwnd)) << round;
+        }
+    }
+}
+
+TEST_F(WindowModelTest, ACaptureMakesAFewCallsPerWindowHoweverManyWindowsThereAre) {
+    for (unsigned process = 2000; process < 2005; ++process) {
+        desktop.AddProcess(process, {L"app.exe", L"C:\\app.exe"});
+    }
+    for (int i = 0; i < 400; ++i) Add(L"Window " + std::to_wstring(i), 2000 + i % 5);
+    model.CaptureWindows();
+    desktop.ResetCallCounts();
+    ASSERT_EQ(model.CaptureWindows(), 400);
+    // A walk up the z-order from every window would make about 80,000 calls here.
+    EXPECT_LE(desktop.platformCalls(), 12 * 400);
+}
+
+TEST_F(WindowModelTest, ProcessNamesAreReadOncePerProcessAndReusedByLaterCaptures) {
+    desktop.AddProcess(7, {L"EDITOR.EXE", L"C:\\Tools\\EDITOR.EXE"});
+    desktop.AddProcess(8, {L"viewer.exe", L"C:\\Tools\\viewer.exe"});
+    for (unsigned process : {7u, 8u, 7u, 8u, 7u}) Add(L"Document", process);
+
+    model.CaptureWindows();
+    const WindowSnapshot first = model.currentSnapshot();
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::OpenProcess), 2);
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::ModuleBaseName), 2);
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::ProcessImagePath), 2);
+    for (const WindowRecord& record : first) {
+        EXPECT_EQ(record.procName, record.procID == 7 ? L"editor.exe" : L"viewer.exe");
+    }
+
+    desktop.ResetCallCounts();
+    model.CaptureWindows();
+    EXPECT_EQ(model.currentSnapshot(), first);
+    // Each process is only checked to be the same one.
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::OpenProcess), 2);
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::ProcessCreationTime), 2);
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::EnumFirstProcessModule), 0);
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::ModuleBaseName), 0);
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::ProcessImagePath), 0);
+    EXPECT_EQ(desktop.openProcesses(), 0);
+}
+
+TEST_F(WindowModelTest, AProcessIdGivenToANewProcessIsReadAgain) {
+    desktop.AddProcess(7, {L"old.exe", L"C:\\old.exe", false, false, false, 1000});
+    Add(L"Old program", 7);
+    model.CaptureWindows();
+    ASSERT_EQ(model.currentSnapshot()[0].procName, L"old.exe");
+
+    desktop.AddProcess(7, {L"NEW.EXE", L"C:\\New\\NEW.EXE", false, false, false, 2000});
+    model.CaptureWindows();
+    EXPECT_EQ(model.currentSnapshot()[0].procName, L"new.exe");
+    EXPECT_EQ(model.currentSnapshot()[0].procPath, L"C:\\New\\NEW.EXE");
+}
+
+TEST_F(WindowModelTest, ProcessesNotReadInFullAreReadAgainByEveryCapture) {
+    desktop.AddProcess(2, {L"refused.exe", L"C:\\refused.exe", true});
+    desktop.AddProcess(3, {L"module.exe", L"C:\\module.exe", false, true});
+    desktop.AddProcess(4, {L"path.exe", L"C:\\path.exe", false, false, true});
+    FakeWindowManager::Process undated{L"undated.exe", L"C:\\undated.exe"};
+    undated.timesUnreadable = true;
+    desktop.AddProcess(5, undated);
+    for (unsigned process : {2u, 3u, 4u, 5u, 2u}) Add(L"Window", process);
+
+    model.CaptureWindows();
+    // Like the first, the refused process's second window is tried again.
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::OpenProcess), 5);
+    desktop.ResetCallCounts();
+    model.CaptureWindows();
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::OpenProcess), 5);
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::ProcessImagePath), 3);
+
+    for (unsigned process : {2u, 3u, 4u}) {
+        desktop.AddProcess(process, {L"Fine.exe", L"C:\\Fine.exe"});
+    }
+    model.CaptureWindows();
+    for (const WindowRecord& record : model.currentSnapshot()) {
+        EXPECT_EQ(record.procName, record.procID == 5 ? L"undated.exe" : L"fine.exe");
+    }
+}
+
+TEST_F(WindowModelTest, AKnownProcessThatNoLongerOpensGetsEmptyNames) {
+    desktop.AddProcess(7, {L"app.exe", L"C:\\app.exe"});
+    Add(L"App", 7);
+    model.CaptureWindows();
+    desktop.AddProcess(7, {L"app.exe", L"C:\\app.exe", true});
+    model.CaptureWindows();
+    EXPECT_EQ(model.currentSnapshot()[0].procName, L"");
+    EXPECT_EQ(model.currentSnapshot()[0].procPath, L"");
+}
+
+TEST_F(WindowModelTest, NamesReadWithoutTheProcessNameFunctionsAreNotKeptOnceTheyAreThere) {
+    desktop.AddProcess(5, {L"app.exe", L"C:\\app.exe"});
+    Add(L"App", 5);
+    model.SetProcessNamesAvailable(false);
+    model.CaptureWindows();
+    model.SetProcessNamesAvailable(true);
+    model.CaptureWindows();
+    EXPECT_EQ(model.currentSnapshot()[0].procName, L"app.exe");
+}
+
+TEST_F(WindowModelTest, AProcessWhoseWindowsAllClosedIsForgotten) {
+    desktop.AddProcess(9, {L"app.exe", L"C:\\app.exe"});
+    const WindowHandle window = Add(L"App", 9);
+    Add(L"Other");
+    model.CaptureWindows();
+    desktop.CloseWindow(window);
+    model.CaptureWindows();
+    Add(L"App again", 9);
+    desktop.ResetCallCounts();
+    model.CaptureWindows();
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::ModuleBaseName), 1);
+}
+
+// Every record of a series of captures equals the record read afresh: names straight from the
+// process, depth counted on the desktop.
+TEST_F(WindowModelTest, RecordsEqualThoseReadAfreshWhileTheDesktopChanges) {
+    for (unsigned process = 1; process <= 6; ++process) {
+        desktop.AddProcess(process, {L"P" + std::to_wstring(process) + L".EXE",
+                                     L"C:\\P" + std::to_wstring(process) + L".EXE", process == 6,
+                                     false, false, process});
+    }
+    std::vector<WindowHandle> windows;
+    for (int i = 0; i < 30; ++i) {
+        windows.push_back(Add(L"W" + std::to_wstring(i), 1 + static_cast<unsigned>(i % 6)));
+        if (i % 4 == 3) desktop.window(windows.back()).visible = false;
+    }
+    for (int round = 0; round < 6; ++round) {
+        const unsigned reused = 1 + static_cast<unsigned>(round % 5);
+        desktop.AddProcess(reused, {L"R" + std::to_wstring(round) + L".exe", L"C:\\R.exe", false,
+                                    false, false, 100u + static_cast<unsigned>(round)});
+        desktop.SetWindowPos(windows[static_cast<std::size_t>(round * 5)], kHwndTop, 0, 0, 0, 0,
+                             kSwpNoMove | kSwpNoSize);
+        model.CaptureWindows();
+        for (const WindowRecord& record : model.currentSnapshot()) {
+            const ProcessIdentity fresh = model.IdentifyProcess(record.procID);
+            EXPECT_EQ(record.procName, LowerAsciiLetters(fresh.baseName)) << round;
+            EXPECT_EQ(record.procPath, fresh.imagePath) << round;
+            EXPECT_EQ(record.zLevel, WindowsAbove(desktop, record.hwnd)) << round;
+        }
+    }
 }
 
 TEST(SortByZLevel, OrdersBottomMostFirstAndKeepsEqualDepthsInOrder) {
