@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -35,7 +36,7 @@ class TiloraTest : public ::testing::Test {
         wchar_t title[256] = {};
         ::GetWindowTextW(window, title, 256);
         const std::wstring prefix = L"New last active Window: ";
-        return WaitFor([&] {
+        const bool taken = WaitFor([&] {
             ::SetForegroundWindow(window);
             const auto lines = tilora.LogLines();
             for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
@@ -43,6 +44,17 @@ class TiloraTest : public ::testing::Test {
             }
             return false;
         });
+        if (!taken) {
+            wchar_t front[256] = {};
+            ::GetWindowTextW(::GetForegroundWindow(), front, 256);
+            std::wstring report = L"in front: '" + std::wstring(front) + L"'; last lines:";
+            const auto lines = tilora.LogLines();
+            for (std::size_t i = lines.size() > 6 ? lines.size() - 6 : 0; i < lines.size(); ++i) {
+                report += L"\n  " + lines[i].substr(0, 120);
+            }
+            std::fwprintf(stderr, L"%ls\n", report.c_str());
+        }
+        return taken;
     }
     // Waits until that many lines have come since the start-up; those lines then.
     std::vector<std::wstring> WaitForNewLogLines(std::size_t count) const {

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "StartedDialogTest.h"
 #include "commands/CommandList.h"
@@ -80,6 +81,50 @@ TEST_F(CommandListTest, EveryCommandIsFoundByItsTextInEitherLanguage) {
                                      L"command combobox.");
         EXPECT_EQ(lines[3], german ? L"Virtuelle Desktop Breite: 1920, Virtuelle Desktop Höhe: 1080"
                                    : L"Virtual Desktop Width: 1920, Virtual Desktop Height: 1080");
+    }
+}
+
+TEST_F(CommandListTest, EachCommandRunsFromItsEntryInBothLanguages) {
+    // What each command writes first after its echo on a desk without a last active window,
+    // and whether it asks the shell to open something.
+    struct Row {
+        int command;
+        std::optional<Msg> firstLine;
+        bool opens;
+    };
+    const Row rows[] = {
+        {1, Msg::VirtualDesktop, false},  {2, Msg::WindowName, false},
+        {3, Msg::NoHandleYet, false},     {4, Msg::NoHandleYet, false},
+        {5, Msg::NoHandleYet, false},     {6, Msg::NoHandleYet, false},
+        {7, Msg::NoHandleYet, false},     {8, Msg::NoHandleYet, false},
+        {9, Msg::NoWindowMoved, false},   {10, std::nullopt, true},
+        {11, std::nullopt, true},         {12, std::nullopt, true},
+        {13, std::nullopt, true},         {14, std::nullopt, true},
+        {15, std::nullopt, true},         {16, std::nullopt, true},
+        {17, std::nullopt, false},        {18, std::nullopt, false},
+        {19, std::nullopt, true},         {20, Msg::FileNotFound, false},
+        {21, Msg::FileNotFound, false},   {22, std::nullopt, true},
+        {23, Msg::NoHandleYet, false},    {24, std::nullopt, true},
+        {25, Msg::NoFilesToClear, false}, {26, Msg::NoFilesToClear, false},
+        {27, Msg::NoHandleYet, false},    {28, std::nullopt, false},
+    };
+    fake.controls.ComboReset(IDC_CB_SCRIPT);
+    fake.controls.ComboReset(IDC_CB_ARRANGEMENT);
+    for (const bool german : {false, true}) {
+        if (german) dialog.OnButtonClicked(IDC_BN_LANGUAGE);
+        for (const Row& row : rows) {
+            const std::size_t calls = fake.shell.calls().size();
+            const LogLines lines = AfterEcho(row.command);
+            if (row.firstLine) {
+                ASSERT_FALSE(lines.empty()) << row.command << " German " << german;
+                EXPECT_EQ(lines[0].rfind(context.Text(*row.firstLine), 0), 0u)
+                    << row.command << " German " << german << ": " << lines[0];
+            } else {
+                EXPECT_EQ(lines, LogLines{}) << row.command << " German " << german;
+            }
+            EXPECT_EQ(fake.shell.calls().size(), calls + (row.opens ? 1 : 0))
+                << row.command << " German " << german;
+        }
     }
 }
 
