@@ -40,7 +40,7 @@ void TimerWork::StartUpReport() {
 void TimerWork::FollowForegroundWindow() {
     WindowModel& model = ctx_.model;
     const WindowHandle foreground = ctx_.windows.GetForegroundWindow();
-    if (foreground == model.lastActiveWindow() || foreground == model.ownWindow()) return;
+    if (model.IsLastActiveWindow(foreground) || foreground == model.ownWindow()) return;
     model.CaptureWindows();
     const WindowRecord* record = model.FindRecord(foreground);
     if (record == nullptr) return;

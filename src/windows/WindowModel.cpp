@@ -142,9 +142,20 @@ void WindowModel::CaptureOne(WindowHandle window, int zLevel) {
         ownWindowRecord_ = record;
     } else if (firstForeignPending_) {
         lastActiveWindow_ = window;
+        lastActiveProcessId_ = *processId;
         firstForeignPending_ = false;
     }
     currentSnapshot_.push_back(std::move(record));
+}
+
+void WindowModel::SetLastActiveWindow(WindowHandle window) {
+    lastActiveWindow_ = window;
+    lastActiveProcessId_ = windows_.GetWindowProcessId(window).value_or(0);
+}
+
+bool WindowModel::IsLastActiveWindow(WindowHandle window) const {
+    if (window == kNoWindow || window != lastActiveWindow_) return false;
+    return windows_.GetWindowProcessId(window) == std::optional<unsigned>(lastActiveProcessId_);
 }
 
 void WindowModel::SortByZLevel(WindowSnapshot& snapshot) {

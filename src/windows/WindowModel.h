@@ -76,7 +76,10 @@ class WindowModel {
 
     // The window the user worked in last, other than the dialog; seeded by the first capture.
     WindowHandle lastActiveWindow() const { return lastActiveWindow_; }
-    void SetLastActiveWindow(WindowHandle window) { lastActiveWindow_ = window; }
+    void SetLastActiveWindow(WindowHandle window);
+    // Whether the window is still the last active one: the same handle of the same process (a
+    // handle of a closed window may be handed out again, to another program's window).
+    bool IsLastActiveWindow(WindowHandle window) const;
 
     const std::wstring& ownTitle() const { return ownTitle_; }
     // True until a capture has seen a window other than the own dialog.
@@ -110,6 +113,7 @@ class WindowModel {
     WindowRecord ownWindowRecord_;
     WindowHandle ownWindow_ = kNoWindow;
     WindowHandle lastActiveWindow_ = kNoWindow;
+    std::uint32_t lastActiveProcessId_ = 0;
     bool processNamesAvailable_ = true;
     bool firstForeignPending_ = true;
     WindowHandle lastAppendedHandle_ = kInsertAfterPending;

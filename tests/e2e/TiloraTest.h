@@ -52,6 +52,13 @@ class TiloraTest : public ::testing::Test {
             for (std::size_t i = lines.size() > 6 ? lines.size() - 6 : 0; i < lines.size(); ++i) {
                 report += L"\n  " + lines[i].substr(0, 120);
             }
+            // What Tilora's own capture sees (command 2 lists every window it takes).
+            tilora.ChooseCommandEntry(2);
+            ::Sleep(1500);
+            const auto listed = tilora.LogLines();
+            for (std::size_t i = lines.size(); i < listed.size(); ++i) {
+                report += L"\n  listed: " + listed[i].substr(0, 100);
+            }
             std::fwprintf(stderr, L"%ls\n", report.c_str());
         }
         return taken;

@@ -9,6 +9,11 @@ WindowHandle FakeWindowManager::AddWindow(const std::wstring& title, Rect rect,
                                           unsigned processId) {
     const WindowHandle handle = nextHandle_;
     nextHandle_ += 0x10;
+    return AddWindowReusing(handle, title, rect, processId);
+}
+
+WindowHandle FakeWindowManager::AddWindowReusing(WindowHandle handle, const std::wstring& title,
+                                                 Rect rect, unsigned processId) {
     Window window;
     window.title = title;
     window.rect = rect;

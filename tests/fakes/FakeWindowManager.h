@@ -137,6 +137,9 @@ class FakeWindowManager : public WindowManager {
 
     // Scripting. New windows open on top, shown normal at their rectangle.
     WindowHandle AddWindow(const std::wstring& title, Rect rect, unsigned processId = 1000);
+    // A new window that gets the handle of one closed before, as the system may hand out again.
+    WindowHandle AddWindowReusing(WindowHandle closed, const std::wstring& title, Rect rect,
+                                  unsigned processId);
     Window& window(WindowHandle handle) { return windows_.at(handle); }
     const Window& window(WindowHandle handle) const { return windows_.at(handle); }
     // Replaces any process of that id, as when the id is given to a new process.

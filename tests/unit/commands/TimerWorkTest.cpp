@@ -69,6 +69,20 @@ TEST_F(TimerTest, TheLastActiveWindowFollowsTheForegroundButNeverTheDialog) {
     EXPECT_EQ(context.model.lastActiveWindow(), a);
 }
 
+TEST_F(TimerTest, AnotherProgramsWindowUnderTheHandleOfAClosedOneIsANewActiveWindow) {
+    const WindowHandle editor = fake.windows.AddWindow(L"Editor", {0, 0, 10, 10}, 1000);
+    Tick();
+    ASSERT_EQ(context.model.lastActiveWindow(), editor);
+    fake.windows.CloseWindow(editor);
+    fake.windows.AddWindowReusing(editor, L"Mail", {0, 0, 10, 10}, 2000);
+    fake.windows.SetForeground(editor);
+    fake.controls.ListClear(IDC_LB_INFO);
+    Tick();
+    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"New last active Window: Mail"});
+    Tick();
+    EXPECT_EQ(Lines().size(), 1u);
+}
+
 TEST_F(TimerTest, TheMousePositionIsReportedOnlyWhileCheckedAndWhenItMoved) {
     Tick();
     fake.controls.ListClear(IDC_LB_INFO);
