@@ -143,6 +143,11 @@ void WindowModel::CaptureOne(WindowHandle window, int zLevel) {
     } else if (firstForeignPending_) {
         lastActiveWindow_ = window;
         lastActiveProcessId_ = *processId;
+        // Known from the names just read, without asking the system again.
+        const auto known = knownProcesses_.find(*processId);
+        lastActiveProcessCreated_ = known == knownProcesses_.end()
+                                        ? std::nullopt
+                                        : std::optional<std::uint64_t>(known->second.creationTime);
         firstForeignPending_ = false;
     }
     currentSnapshot_.push_back(std::move(record));
@@ -151,11 +156,22 @@ void WindowModel::CaptureOne(WindowHandle window, int zLevel) {
 void WindowModel::SetLastActiveWindow(WindowHandle window) {
     lastActiveWindow_ = window;
     lastActiveProcessId_ = windows_.GetWindowProcessId(window).value_or(0);
+    lastActiveProcessCreated_ = ProcessCreated(lastActiveProcessId_);
 }
 
 bool WindowModel::IsLastActiveWindow(WindowHandle window) const {
     if (window == kNoWindow || window != lastActiveWindow_) return false;
-    return windows_.GetWindowProcessId(window) == std::optional<unsigned>(lastActiveProcessId_);
+    const std::optional<unsigned> processId = windows_.GetWindowProcessId(window);
+    if (!processId || *processId != lastActiveProcessId_) return false;
+    // Where the creation time could not be read, the handle and the process id must do.
+    if (!lastActiveProcessCreated_) return true;
+    return ProcessCreated(*processId) == lastActiveProcessCreated_;
+}
+
+std::optional<std::uint64_t> WindowModel::ProcessCreated(std::uint32_t processId) const {
+    OpenedProcess process(windows_, processId);
+    if (process.get() == 0) return std::nullopt;
+    return windows_.ProcessCreationTime(process.get());
 }
 
 void WindowModel::SortByZLevel(WindowSnapshot& snapshot) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -77,8 +78,9 @@ class WindowModel {
     // The window the user worked in last, other than the dialog; seeded by the first capture.
     WindowHandle lastActiveWindow() const { return lastActiveWindow_; }
     void SetLastActiveWindow(WindowHandle window);
-    // Whether the window is still the last active one: the same handle of the same process (a
-    // handle of a closed window may be handed out again, to another program's window).
+    // Whether the window is still the last active one: the same handle of the same process. The
+    // handle of a closed window may be handed out again to another program's window, and the id
+    // of an ended process to a new process, so the process's creation time is compared too.
     bool IsLastActiveWindow(WindowHandle window) const;
 
     const std::wstring& ownTitle() const { return ownTitle_; }
@@ -86,6 +88,8 @@ class WindowModel {
     bool firstForeignPending() const { return firstForeignPending_; }
 
   private:
+    // When the process was created; nothing when it cannot be opened or read.
+    std::optional<std::uint64_t> ProcessCreated(std::uint32_t processId) const;
     // A process whose names were read in full, and when it was created: a later process given
     // the same id has another creation time.
     struct KnownProcess {
@@ -114,6 +118,7 @@ class WindowModel {
     WindowHandle ownWindow_ = kNoWindow;
     WindowHandle lastActiveWindow_ = kNoWindow;
     std::uint32_t lastActiveProcessId_ = 0;
+    std::optional<std::uint64_t> lastActiveProcessCreated_;
     bool processNamesAvailable_ = true;
     bool firstForeignPending_ = true;
     WindowHandle lastAppendedHandle_ = kInsertAfterPending;

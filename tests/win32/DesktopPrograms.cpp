@@ -57,6 +57,11 @@ DesktopProgram::~DesktopProgram() {
     if (process_.hProcess == nullptr) return;
     ::TerminateProcess(process_.hProcess, 0);
     ::WaitForSingleObject(process_.hProcess, 5000);
+    // Wine removes the window of an ended process a little later; the next test must not find
+    // it, nor its handle still in use.
+    if (window_ != nullptr) {
+        WaitUntil([&] { return !::IsWindow(window_); }, std::chrono::seconds(5));
+    }
     ::CloseHandle(process_.hThread);
     ::CloseHandle(process_.hProcess);
 }

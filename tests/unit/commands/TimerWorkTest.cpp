@@ -74,6 +74,7 @@ TEST_F(TimerTest, AnotherProgramsWindowUnderTheHandleOfAClosedOneIsANewActiveWin
     Tick();
     ASSERT_EQ(context.model.lastActiveWindow(), editor);
     fake.windows.CloseWindow(editor);
+    fake.windows.AddProcess(2000, {L"mail.exe", L"C:\\mail.exe", false, false, false, 1});
     fake.windows.AddWindowReusing(editor, L"Mail", {0, 0, 10, 10}, 2000);
     fake.windows.SetForeground(editor);
     fake.controls.ListClear(IDC_LB_INFO);
@@ -81,6 +82,15 @@ TEST_F(TimerTest, AnotherProgramsWindowUnderTheHandleOfAClosedOneIsANewActiveWin
     EXPECT_EQ(Lines(), std::vector<std::wstring>{L"New last active Window: Mail"});
     Tick();
     EXPECT_EQ(Lines().size(), 1u);
+
+    // The same handle again, and the ended process's id handed to a new process as well.
+    fake.windows.CloseWindow(editor);
+    fake.windows.AddProcess(2000, {L"mail.exe", L"C:\\mail.exe", false, false, false, 99});
+    fake.windows.AddWindowReusing(editor, L"Mail again", {0, 0, 10, 10}, 2000);
+    fake.windows.SetForeground(editor);
+    Tick();
+    EXPECT_EQ(Lines().back(), L"New last active Window: Mail again");
+    EXPECT_EQ(Lines().size(), 2u);
 }
 
 TEST_F(TimerTest, TheMousePositionIsReportedOnlyWhileCheckedAndWhenItMoved) {
