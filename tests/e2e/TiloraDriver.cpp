@@ -99,10 +99,15 @@ TiloraProcess::TiloraProcess(const std::filesystem::path& folder) {
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.wstring().c_str(), &startup, &process_)) {
-        return;
+    // Wine under load now and then refuses to start a process (error 1359); a moment later it
+    // starts it.
+    bool started = false;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt > 0) ::Sleep(300);
+        started = ::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                   nullptr, folder.wstring().c_str(), &startup, &process_) != FALSE;
     }
+    if (!started) return;
     DialogSearch search{process_.dwProcessId, nullptr};
     WaitFor([&] {
         ::EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&search));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <vector>
@@ -29,39 +30,43 @@ class TiloraTest : public ::testing::Test {
             lines.begin() + static_cast<std::ptrdiff_t>(std::min(startLines, lines.size())),
             lines.end());
     }
-    // Brings the window to the front until Tilora has taken it as the last active window: the
-    // latest "New last active Window: " line names it. Other lines may have come after that one
-    // (the timer also reports other windows that came to the front meanwhile).
+    // Brings the window to the front until Tilora has taken it as the last active window. Tilora
+    // names a window once, with the title it has when it comes to the front; a program that is
+    // still loading its document (notepad shows "Untitled - Notepad" first) may be named by the
+    // title it had then. So when the latest "New last active Window: " line names another
+    // title, command 3 is asked which window Tilora holds: it describes it as it is now.
     bool MakeLastActive(HWND window) const {
-        wchar_t title[256] = {};
-        ::GetWindowTextW(window, title, 256);
         const std::wstring prefix = L"New last active Window: ";
-        const bool taken = WaitFor([&] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+        while (std::chrono::steady_clock::now() < deadline) {
             ::SetForegroundWindow(window);
-            const auto lines = tilora.LogLines();
+            ::Sleep(600);  // at least one timer tick
+            wchar_t title[256] = {};
+            ::GetWindowTextW(window, title, 256);
+            auto lines = tilora.LogLines();
             for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-                if (line->rfind(prefix, 0) == 0) return *line == prefix + title;
+                if (line->rfind(prefix, 0) != 0) continue;
+                if (*line == prefix + title) return true;
+                break;
             }
-            return false;
-        });
-        if (!taken) {
-            wchar_t front[256] = {};
-            ::GetWindowTextW(::GetForegroundWindow(), front, 256);
-            std::wstring report = L"in front: '" + std::wstring(front) + L"'; last lines:";
-            const auto lines = tilora.LogLines();
-            for (std::size_t i = lines.size() > 6 ? lines.size() - 6 : 0; i < lines.size(); ++i) {
-                report += L"\n  " + lines[i].substr(0, 120);
+            if (::GetForegroundWindow() != window) continue;
+            const std::size_t before = lines.size();
+            tilora.ChooseCommandEntry(3);
+            lines = tilora.WaitForLogLines(before + 3);
+            if (!lines.empty() &&
+                lines.back().rfind(L"Window name: " + std::wstring(title) + L";", 0) == 0) {
+                return true;
             }
-            // What Tilora's own capture sees (command 2 lists every window it takes).
-            tilora.ChooseCommandEntry(2);
-            ::Sleep(1500);
-            const auto listed = tilora.LogLines();
-            for (std::size_t i = lines.size(); i < listed.size(); ++i) {
-                report += L"\n  listed: " + listed[i].substr(0, 100);
-            }
-            std::fwprintf(stderr, L"%ls\n", report.c_str());
         }
-        return taken;
+        wchar_t front[256] = {};
+        ::GetWindowTextW(::GetForegroundWindow(), front, 256);
+        std::wstring report = L"in front: '" + std::wstring(front) + L"'; last lines:";
+        const auto lines = tilora.LogLines();
+        for (std::size_t i = lines.size() > 8 ? lines.size() - 8 : 0; i < lines.size(); ++i) {
+            report += L"\n  " + lines[i].substr(0, 120);
+        }
+        std::fwprintf(stderr, L"%ls\n", report.c_str());
+        return false;
     }
     // Waits until that many lines have come since the start-up; those lines then.
     std::vector<std::wstring> WaitForNewLogLines(std::size_t count) const {

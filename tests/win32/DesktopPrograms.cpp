@@ -40,10 +40,17 @@ DesktopProgram::DesktopProgram(const std::wstring& commandLine, const std::wstri
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     const std::wstring directory = folder.wstring();
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          directory.empty() ? nullptr : directory.c_str(), &startup, &process_)) {
-        return;
+    // Wine under load now and then refuses to start a process (error 1359); a moment later it
+    // starts it.
+    bool started = false;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt > 0) ::Sleep(300);
+        line = commandLine;
+        started = ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   directory.empty() ? nullptr : directory.c_str(), &startup,
+                                   &process_) != FALSE;
     }
+    if (!started) return;
     ::WaitForInputIdle(process_.hProcess, 10000);
     WindowSearch search{process_.dwProcessId, &titlePart, nullptr};
     WaitUntil([&] {
