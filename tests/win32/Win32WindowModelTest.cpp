@@ -148,7 +148,6 @@ TEST(Win32WindowModel, AWindowOnTheScreenOrNoWindowAtAllIsNotCloaked) {
     EXPECT_FALSE(windows.IsWindowCloaked(FromHwnd(shown)));
     ::DestroyWindow(shown);
     // Where the attribute cannot be read, the window counts as not cloaked.
-    EXPECT_FALSE(windows.IsWindowCloaked(FromHwnd(shown)));
     EXPECT_FALSE(windows.IsWindowCloaked(kNoWindow));
 }
 

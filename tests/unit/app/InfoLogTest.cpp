@@ -31,15 +31,6 @@ TEST_F(InfoLogTest, AppendedLinesStayInOrderAndTheNewestIsScrolledIntoView) {
     EXPECT_EQ(fake.controls.TopIndex(IDC_LB_INFO), 1);
 }
 
-TEST_F(InfoLogTest, ALineShowsWholeWithItsControlAndBidiCharactersReplaced) {
-    log.AppendInfo(std::wstring(L"Window name: A\0B\u202Egpj.exe\x1b[2J\r\n", 30));
-    log.AppendInfo(L"Window name: Gr\u00fc\u00dfe \U0001F600");
-    EXPECT_EQ(Lines(), (std::vector<std::wstring>{
-                           L"Window name: A\uFFFDB\uFFFDgpj.exe\uFFFD[2J\uFFFD\uFFFD",
-                           L"Window name: Gr\u00fc\u00dfe \U0001F600",
-                       }));
-}
-
 TEST_F(InfoLogTest, StopDropsLinesForGood) {
     log.AppendInfo(L"before");
     ClickCheckBox(IDC_CK_STOP, true);

@@ -127,34 +127,6 @@ TEST_F(TextFileTest, AFailedWriteKeepsThePreviousFileAndCreatesNothing) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
 }
 
-TEST(ReplacementName, IsANameFollowedByTheSuffixTheReplacementsUse) {
-    struct Case {
-        const wchar_t* name;
-        bool replacement;
-    };
-    const Case cases[] = {
-        {L"Settings.txt.~tmp", true},
-        {L"a.~tmp", true},
-        {L"Layout 1.txt.~tmp", true},
-        {L"x.~tmp.~tmp", true},
-        {L".~tmp", false},
-        {L"~tmp", false},
-        {L"notes.~tmpx", false},
-        {L"a.tmp", false},
-        {L"a~tmp", false},
-        {L"a.~TMP", false},
-        {L"a.~tmp.bak", false},
-        {L"a.~tmp ", false},
-        {L"", false},
-        {L"Settings.txt", false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(IsReplacementName(c.name), c.replacement) << c.name;
-    }
-    const std::wstring made = ReplacementPathFor(L"Layout.txt");
-    EXPECT_TRUE(IsReplacementName(made));
-}
-
 TEST(LeftOverReplacements, OnlyTheTemporaryFilesOfReplacementsAreDeleted) {
     ScopedWorkingFolder folder{"tilora-leftover"};
     const fs::path base = folder.path();

@@ -332,15 +332,6 @@ TEST_F(WindowOperationsTest, TileAllGivesACloakedWindowNoSlotAndLeavesItAlone) {
     EXPECT_EQ(fake.windows.ShowState(ghost), kSwShowNormal);
 }
 
-TEST_F(WindowOperationsTest, MaximizeAllLeavesACloakedWindowAlone) {
-    const WindowHandle shown = Add(L"Shown", {0, 0, 100, 100});
-    const WindowHandle ghost = Add(L"Suspended app", {0, 0, 100, 100});
-    fake.windows.window(ghost).cloaked = true;
-    operations.MaximizeAll();
-    EXPECT_EQ(fake.windows.ShowState(shown), kSwShowMaximized);
-    EXPECT_EQ(fake.windows.ShowState(ghost), kSwShowNormal);
-}
-
 TEST_F(WindowOperationsTest, ApplySnapshotRestoresShowStatesAndStackingBottomFirst) {
     const WindowHandle a = Add(L"A", {0, 0, 10, 10});
     const WindowHandle b = Add(L"B", {0, 0, 10, 10});
