@@ -4,6 +4,7 @@
 #include "app/StartPosition.h"
 #include "app/resource.h"
 #include "commands/ComboBoxes.h"
+#include "files/FileAccess.h"
 #include "files/FileLists.h"
 
 namespace tilora {
@@ -59,6 +60,8 @@ void CKelvaneDlg::OnInitDialog() {
     ctx_.paths = AppPaths::Build(CurrentDirectory());
     CreateMissingFolders(ctx_.paths.Folders());
     LoadSettings(ctx_);
+    // Before the folders are listed, so that no list offers such a file.
+    RemoveLeftOverFiles();
     ctx_.fileLists.ListArrangementFiles(ctx_.paths.arrangementsDir);
     ctx_.fileLists.ListScriptFiles(ctx_.paths.appStartScriptsDir);
 
@@ -67,6 +70,17 @@ void CKelvaneDlg::OnInitDialog() {
     controls.SetCaption(kOwnTitle);
 
     LoadSystemLibraries();
+}
+
+void CKelvaneDlg::RemoveLeftOverFiles() {
+    // The current tables are filled only at the first paint; the language is known by now.
+    const std::wstring& removedText =
+        MessageCatalogue::Stored(ctx_.catalogue.SelectedLanguage(), Msg::LeftOverFileRemoved);
+    for (const std::wstring& folder : ctx_.paths.Folders()) {
+        for (const std::wstring& path : RemoveLeftOverReplacements(folder)) {
+            ctx_.Log(removedText + path);
+        }
+    }
 }
 
 void CKelvaneDlg::LoadSystemLibraries() {

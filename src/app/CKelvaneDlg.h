@@ -61,6 +61,9 @@ class CKelvaneDlg {
     void RunFirstPaint();
     SettingsWriteOutcome StoreSettingsNow();
     void LoadSystemLibraries();
+    // Deletes the temporary files an interrupted save left in the program's folders, one line
+    // for each.
+    void RemoveLeftOverFiles();
     void OnLanguageButton();
     void ApplyLanguage();
     void LabelDialog();

@@ -1,6 +1,7 @@
 #include "commands/InfoLog.h"
 
 #include "app/resource.h"
+#include "files/TextHelpers.h"
 
 namespace tilora {
 
@@ -22,7 +23,8 @@ void InfoLog::AppendInfo(const std::wstring& line) {
         controls_.ListSetRedraw(IDC_LB_INFO, false);
         linesHeldBack_ = true;
     }
-    const int index = controls_.ListAppend(IDC_LB_INFO, line);
+    // Lines carry window titles, which may hold any character; the files keep them as they are.
+    const int index = controls_.ListAppend(IDC_LB_INFO, ShownInLog(line));
     if (!linesHeldBack_) controls_.ListSetTopIndex(IDC_LB_INFO, index);
 }
 

@@ -36,7 +36,8 @@ class InfoLog {
     InfoLog(DialogControls& controls, const Clock& clock);
 
     // Adds the line at the end and scrolls it into view (at the end of a batch while one is
-    // open); dropped while 'Stop' is checked.
+    // open); dropped while 'Stop' is checked. Characters that would cut the line short or reorder
+    // it show as U+FFFD (see ShownInLog).
     void AppendInfo(const std::wstring& line);
 
     void OnStopClicked();

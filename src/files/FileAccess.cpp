@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <system_error>
@@ -156,8 +157,42 @@ int ReadFileBytes(const std::wstring& path, std::string& bytes) {
     }
 }
 
+namespace {
+
+constexpr std::wstring_view kReplacementSuffix = L".~tmp";
+
+}  // namespace
+
 std::wstring ReplacementPathFor(const std::wstring& path) {
-    return path + L".~tmp";
+    return path + std::wstring(kReplacementSuffix);
+}
+
+bool IsReplacementName(std::wstring_view fileName) {
+    return fileName.size() > kReplacementSuffix.size() && fileName.ends_with(kReplacementSuffix);
+}
+
+std::vector<std::wstring> RemoveLeftOverReplacements(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    std::error_code error;
+    fs::directory_iterator entry(ToPath(folder), error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        const std::wstring name = FromPath(entry->path().filename());
+        if (!IsReplacementName(name)) continue;
+        // The program only ever writes plain files under these names.
+        std::error_code statusError;
+        if (!fs::is_regular_file(entry->symlink_status(statusError))) continue;
+        names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+
+    std::vector<std::wstring> removed;
+    for (const std::wstring& name : names) {
+        // A file another program holds open stays, and is tried again at the next start.
+        const std::wstring path = folder + name;
+        std::error_code removeError;
+        if (fs::remove(ToPath(path), removeError)) removed.push_back(path);
+    }
+    return removed;
 }
 
 int ReplaceFileContents(const std::wstring& path, std::string_view bytes) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tilora {
 
@@ -51,5 +52,12 @@ int MoveFileReplacing(const std::wstring& from, const std::wstring& to);
 bool DeleteFileAt(const std::wstring& path);
 // The temporary file through which ReplaceFileContents writes path.
 std::wstring ReplacementPathFor(const std::wstring& path);
+// Whether a file name is one ReplacementPathFor makes: a name followed by ".~tmp".
+bool IsReplacementName(std::wstring_view fileName);
+// Deletes the temporary files that replacements in the folder (ending in a separator, as the
+// program's folders do) left behind when the program was ended in the middle of one. Only files
+// with a name IsReplacementName accepts are touched; a folder or link of such a name stays. Returns
+// the paths deleted, in the order of their names.
+std::vector<std::wstring> RemoveLeftOverReplacements(const std::wstring& folder);
 
 }  // namespace tilora

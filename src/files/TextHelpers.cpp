@@ -107,4 +107,45 @@ std::wstring WithCrLf(std::wstring_view text) {
     return out;
 }
 
+namespace {
+
+bool IsHighSurrogate(char32_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool IsLowSurrogate(char32_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// Controls, the bidirectional formatting characters and the line breaks other than the controls.
+bool ShownAsReplacement(char32_t c) {
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return true;
+    if (c >= 0x202A && c <= 0x202E) return true;
+    if (c >= 0x2066 && c <= 0x2069) return true;
+    if (c == 0x2028 || c == 0x2029) return true;
+    // Only where wchar_t is 32 bits wide: no character at all.
+    return c > 0x10FFFF;
+}
+
+}  // namespace
+
+std::wstring ShownInLog(std::wstring_view line) {
+    std::wstring shown;
+    shown.reserve(line.size());
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const wchar_t character = line[i];
+        const auto c = static_cast<char32_t>(character);
+        if (IsHighSurrogate(c) && i + 1 < line.size() &&
+            IsLowSurrogate(static_cast<char32_t>(line[i + 1]))) {
+            shown += character;
+            shown += line[++i];
+        } else if (IsHighSurrogate(c) || IsLowSurrogate(c) || ShownAsReplacement(c)) {
+            shown += kReplacementCharacter;
+        } else {
+            shown += character;
+        }
+    }
+    return shown;
+}
+
 }  // namespace tilora

@@ -41,6 +41,18 @@ std::wstring FormatInteger(std::int64_t value);
 std::wstring FormatZeroPadded(int width, std::int64_t value);
 std::wstring FormatSpacePadded(int width, std::int64_t value);
 
+// The character a log line shows in place of one that must not reach the list box as it is.
+inline constexpr wchar_t kReplacementCharacter = 0xFFFD;
+
+// The line as the log shows it. A window title may hold anything; in the list box a NUL would
+// cut the line short, line breaks and other control characters show as boxes or nothing, and the
+// bidirectional embeddings, overrides and isolates (U+202A-U+202E, U+2066-U+2069) would reorder
+// the rest of the line. Each of these, each C0 and C1 control, DEL, the line and paragraph
+// separators U+2028 and U+2029 and each lone surrogate becomes U+FFFD. A tab too: the list box
+// does not expand it, and a refused name must show the character it was refused for. Every other
+// character, surrogate pairs included, stays as it is.
+std::wstring ShownInLog(std::wstring_view line);
+
 // The text with every line feed written as CR LF, as both file writers store it; a CR already
 // in front of a line feed is kept, so CR LF becomes CR CR LF.
 std::wstring WithCrLf(std::wstring_view text);

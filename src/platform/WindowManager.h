@@ -29,6 +29,9 @@ class WindowManager {
     virtual std::optional<unsigned> GetTitleBarState(WindowHandle window) const = 0;
     // GetWindowLongW(GWL_EXSTYLE).
     virtual unsigned GetExtendedStyle(WindowHandle window) const = 0;
+    // DwmGetWindowAttribute(DWMWA_CLOAKED) is non-zero: the window counts as visible but is not
+    // shown, as on another virtual desktop. False where the attribute cannot be read.
+    virtual bool IsWindowCloaked(WindowHandle window) const = 0;
     virtual std::optional<Placement> GetWindowPlacement(WindowHandle window) const = 0;
     // GetWindowThreadProcessId; nothing when the window is gone.
     virtual std::optional<unsigned> GetWindowProcessId(WindowHandle window) const = 0;

@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 70> kEnglishMessages = {
+const std::array<const wchar_t*, 71> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -104,9 +104,11 @@ const std::array<const wchar_t*, 70> kEnglishMessages = {
     L"The settings could not be saved. The following file could not be written: ",
     L" ! The settings file could not be read or holds no setting that was recognised. Before the "
     L"settings are written at closing, it is kept as the following file: ",
+    // Start-up.
+    L"A temporary file left behind by an interrupted save was deleted: ",
 };
 
-const std::array<const wchar_t*, 70> kGermanMessages = {
+const std::array<const wchar_t*, 71> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -203,6 +205,8 @@ const std::array<const wchar_t*, 70> kGermanMessages = {
     L" ! Die Einstellungen-Datei konnte nicht gelesen werden oder enthält keine erkannte "
     L"Einstellung. Bevor die Einstellungen beim Beenden geschrieben werden, wird sie als folgende "
     L"Datei aufbewahrt: ",
+    // Start-up.
+    L"Eine temporäre Datei, die ein unterbrochenes Speichern zurückgelassen hat, wurde gelöscht: ",
 };
 
 const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {
@@ -404,7 +408,7 @@ static_assert(kEnglishCheckBoxCaptions.size() == kGermanCheckBoxCaptions.size())
 static_assert(kEnglishLabelCaptions.size() == kGermanLabelCaptions.size());
 static_assert(kEnglishButtonTooltips.size() == kGermanButtonTooltips.size());
 static_assert(kEnglishCheckBoxTooltips.size() == kGermanCheckBoxTooltips.size());
-static_assert(static_cast<std::size_t>(Msg::SettingsFileKept) < kEnglishMessages.size());
+static_assert(static_cast<std::size_t>(Msg::LeftOverFileRemoved) < kEnglishMessages.size());
 
 struct FamilyTables {
     std::span<const wchar_t* const> english;

@@ -92,6 +92,7 @@ enum class Msg : int {
     PendingArrangementCancelled = 67,
     SettingsNotSaved = 68,
     SettingsFileKept = 69,
+    LeftOverFileRemoved = 70,
 };
 
 // Every text the user sees, in English and German, with a current copy of each family in the

@@ -110,6 +110,8 @@ CaptureVerdict WindowModel::Examine(WindowHandle window, int& titleLength) const
         return CaptureVerdict::InvisibleTitleBar;
     if ((windows_.GetExtendedStyle(window) & kWsExToolWindow) != 0)
         return CaptureVerdict::ToolWindow;
+    // Last, as only windows that passed every other test pay for the extra call.
+    if (windows_.IsWindowCloaked(window)) return CaptureVerdict::Cloaked;
     return CaptureVerdict::Recorded;
 }
 

@@ -19,6 +19,9 @@ enum class CaptureVerdict {
     NotTaskSwitchable,
     InvisibleTitleBar,
     ToolWindow,
+    // Visible to the system but not on the screen: on another virtual desktop, or a suspended
+    // store app. Tiling it would leave an empty slot.
+    Cloaked,
     EmptyTitle,
     Vanished,
 };

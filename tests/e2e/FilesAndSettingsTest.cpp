@@ -88,6 +88,33 @@ TEST(FileLists, TheBoxesListTheArrangementAndScriptFilesFoundAtStart) {
     EXPECT_EQ(tilora.ComboSelection(IDC_CB_SCRIPT), 0);
 }
 
+TEST(FileLists, TemporaryFilesLeftByAnInterruptedSaveAreDeletedAtStart) {
+    ScratchFolder folder(L"Tilora left over");
+    std::filesystem::create_directories(folder.path() / L"_Arrangements" / L"folder.txt.~tmp");
+    std::filesystem::create_directories(folder.path() / L"_Settings");
+    for (const wchar_t* name : {L"_Arrangements/Layout.txt.~tmp", L"_Settings/Settings.txt.~tmp",
+                                L"_Arrangements/notes.~tmpx", L"_Arrangements/b.txt"}) {
+        std::ofstream(folder.path() / name) << std::string(65536, 'x');
+    }
+    TiloraProcess tilora(folder.path());
+    ASSERT_NE(tilora.dialog(), nullptr);
+    const std::wstring deleted =
+        L"A temporary file left behind by an interrupted save was deleted: ";
+    std::vector<std::wstring> named;
+    for (const std::wstring& line : tilora.LogLines()) {
+        if (line.starts_with(deleted)) named.push_back(line.substr(deleted.size()));
+    }
+    ASSERT_EQ(named.size(), 2u);
+    EXPECT_TRUE(named[0].ends_with(L"\\_Settings\\Settings.txt.~tmp")) << named[0];
+    EXPECT_TRUE(named[1].ends_with(L"\\_Arrangements\\Layout.txt.~tmp")) << named[1];
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / L"_Settings" / L"Settings.txt.~tmp"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / L"_Arrangements" / L"Layout.txt.~tmp"));
+    EXPECT_TRUE(
+        std::filesystem::is_directory(folder.path() / L"_Arrangements" / L"folder.txt.~tmp"));
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / L"_Arrangements" / L"notes.~tmpx"));
+    EXPECT_EQ(ComboItems(tilora, IDC_CB_ARRANGEMENT), std::vector<std::wstring>{L"b.txt"});
+}
+
 TEST(Settings, LanguageTopMinAndPositionSurviveARestart) {
     ScratchFolder folder(L"Tilora settings");
     {

@@ -47,7 +47,8 @@ void FakeDialogControls::SetChecked(int controlId, bool checked) {
 
 int FakeDialogControls::ListAppend(int controlId, const std::wstring& line) {
     auto& lines = lists_[controlId];
-    lines.push_back(line);
+    // The list box takes a C string: a NUL ends the line there.
+    lines.push_back(line.substr(0, line.find(L'\0')));
     if (Redrawing(controlId)) ++appendsWhileRedrawing_[controlId];
     return static_cast<int>(lines.size()) - 1;
 }

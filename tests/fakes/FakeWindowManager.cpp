@@ -195,6 +195,12 @@ unsigned FakeWindowManager::GetExtendedStyle(WindowHandle window) const {
     return w->topmost ? w->extendedStyle | kWsExTopmost : w->extendedStyle;
 }
 
+bool FakeWindowManager::IsWindowCloaked(WindowHandle window) const {
+    Count(Method::IsWindowCloaked);
+    const Window* w = Find(window);
+    return w != nullptr && w->cloaked;
+}
+
 std::optional<Placement> FakeWindowManager::GetWindowPlacement(WindowHandle window) const {
     Count(Method::GetWindowPlacement);
     const Window* w = Find(window);

@@ -26,6 +26,8 @@ class FakeWindowManager : public WindowManager {
         unsigned extendedStyle = 0;
         unsigned titleBarState = 0;
         unsigned processId = 1000;
+        // Reported visible, but kept off the screen by the desktop window manager.
+        bool cloaked = false;
         // The title length is reported but the text reads back empty.
         bool titleReadsEmpty = false;
         // Enumerated, but gone by the time the placement or process id is read.
@@ -67,6 +69,7 @@ class FakeWindowManager : public WindowManager {
         GetLastActivePopup,
         GetTitleBarState,
         GetExtendedStyle,
+        IsWindowCloaked,
         GetWindowPlacement,
         GetWindowProcessId,
         OpenProcess,
@@ -94,6 +97,7 @@ class FakeWindowManager : public WindowManager {
     WindowHandle GetLastActivePopup(WindowHandle window) const override;
     std::optional<unsigned> GetTitleBarState(WindowHandle window) const override;
     unsigned GetExtendedStyle(WindowHandle window) const override;
+    bool IsWindowCloaked(WindowHandle window) const override;
     std::optional<Placement> GetWindowPlacement(WindowHandle window) const override;
     std::optional<unsigned> GetWindowProcessId(WindowHandle window) const override;
 

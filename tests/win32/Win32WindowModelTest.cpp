@@ -137,6 +137,20 @@ TEST(Win32WindowModel, CapturesNotepadAndWineMineWithTheirPlacesAndStacking) {
     EXPECT_EQ(order, (std::vector<HWND>{mine.window(), beta.window(), alpha.window()}));
 }
 
+TEST(Win32WindowModel, AWindowOnTheScreenOrNoWindowAtAllIsNotCloaked) {
+    Win32SystemLibraries libraries;
+    Win32WindowManager windows(libraries);
+    // A window of the test itself, shown on the current desktop.
+    const HWND shown = ::CreateWindowExW(0, L"STATIC", L"Cloak probe", WS_OVERLAPPEDWINDOW, 10, 10,
+                                         200, 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(shown, nullptr);
+    ::ShowWindow(shown, SW_SHOWNORMAL);
+    EXPECT_FALSE(windows.IsWindowCloaked(FromHwnd(shown)));
+    ::DestroyWindow(shown);
+    // Where the attribute cannot be read, the window counts as not cloaked.
+    EXPECT_FALSE(windows.IsWindowCloaked(kNoWindow));
+}
+
 TEST(Win32WindowModel, ReportsTheVirtualDisplay) {
     Win32SystemLibraries libraries;
     Win32WindowManager windows(libraries);

@@ -50,6 +50,16 @@ class ScreenDc {
 
 }  // namespace
 
+Win32WindowManager::Win32WindowManager(const Win32SystemLibraries& libraries)
+    : libraries_(libraries),
+      // From the system folder only, so that no file of that name beside the program is loaded.
+      dwmapi_(::LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    if (dwmapi_) {
+        getWindowAttribute_ = reinterpret_cast<DwmGetWindowAttributeFunction>(
+            reinterpret_cast<void (*)()>(::GetProcAddress(dwmapi_.Get(), "DwmGetWindowAttribute")));
+    }
+}
+
 std::vector<WindowHandle> Win32WindowManager::EnumDesktopWindows() const {
     std::vector<WindowHandle> windows;
     ::EnumDesktopWindows(::GetThreadDesktop(::GetCurrentThreadId()), CollectWindow,
@@ -89,6 +99,15 @@ std::optional<unsigned> Win32WindowManager::GetTitleBarState(WindowHandle window
 
 unsigned Win32WindowManager::GetExtendedStyle(WindowHandle window) const {
     return static_cast<unsigned>(::GetWindowLongW(ToHwnd(window), GWL_EXSTYLE));
+}
+
+bool Win32WindowManager::IsWindowCloaked(WindowHandle window) const {
+    if (getWindowAttribute_ == nullptr) return false;
+    DWORD cloaked = 0;
+    if (FAILED(getWindowAttribute_(ToHwnd(window), DWMWA_CLOAKED, &cloaked, sizeof(cloaked)))) {
+        return false;
+    }
+    return cloaked != 0;
 }
 
 std::optional<Placement> Win32WindowManager::GetWindowPlacement(WindowHandle window) const {

@@ -1,14 +1,20 @@
 #pragma once
 
+#include <windows.h>
+
+#include <dwmapi.h>
+
 #include "platform/WindowManager.h"
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32SystemLibraries.h"
 
 namespace tilora::win32 {
 
 class Win32WindowManager : public WindowManager {
   public:
-    // Process names come through the PSAPI entry points the libraries resolved.
-    explicit Win32WindowManager(const Win32SystemLibraries& libraries) : libraries_(libraries) {}
+    // Process names come through the PSAPI entry points the libraries resolved. Loads
+    // dwmapi.dll for the cloaked state; without it no window counts as cloaked.
+    explicit Win32WindowManager(const Win32SystemLibraries& libraries);
 
     std::vector<WindowHandle> EnumDesktopWindows() const override;
     int WindowTextLength(WindowHandle window) const override;
@@ -18,6 +24,7 @@ class Win32WindowManager : public WindowManager {
     WindowHandle GetLastActivePopup(WindowHandle window) const override;
     std::optional<unsigned> GetTitleBarState(WindowHandle window) const override;
     unsigned GetExtendedStyle(WindowHandle window) const override;
+    bool IsWindowCloaked(WindowHandle window) const override;
     std::optional<Placement> GetWindowPlacement(WindowHandle window) const override;
     std::optional<unsigned> GetWindowProcessId(WindowHandle window) const override;
 
@@ -45,7 +52,11 @@ class Win32WindowManager : public WindowManager {
                       unsigned flags) override;
 
   private:
+    using DwmGetWindowAttributeFunction = decltype(&::DwmGetWindowAttribute);
+
     const Win32SystemLibraries& libraries_;
+    UniqueModule dwmapi_;
+    DwmGetWindowAttributeFunction getWindowAttribute_ = nullptr;
 };
 
 }  // namespace tilora::win32

@@ -48,6 +48,54 @@ TEST_F(DialogTest, StartInAnEmptyFolderCreatesTheSixFolders) {
     EXPECT_TRUE(fake.journal.Contains("SetIcons"));
 }
 
+TEST_F(DialogTest, StartUpDeletesLeftOverTemporaryFilesAndSaysWhichInTheLanguageRead) {
+    struct Case {
+        const char* language;
+        std::wstring text;
+    };
+    const Case cases[] = {
+        {"English", L"A temporary file left behind by an interrupted save was deleted: "},
+        {"German",
+         L"Eine temporäre Datei, die ein unterbrochenes Speichern zurückgelassen hat, "
+         L"wurde gelöscht: "},
+    };
+    for (const Case& c : cases) {
+        ScopedWorkingFolder caseFolder{"tilora-leftover-start"};
+        WriteSettings(std::string("Language = ") + c.language + "\r\n");
+        for (const char* name : {"_Arrangements", "_Exports", "_AppStartScripts"}) {
+            std::filesystem::create_directories(name);
+        }
+        for (const char* name :
+             {"_Settings/Settings.txt.~tmp", "_Arrangements/SessionDefault_2024.txt.~tmp",
+              "_Exports/SaveAuto_2024.txt.~tmp", "_Arrangements/notes.~tmpx",
+              "_AppStartScripts/Start.tmp"}) {
+            std::ofstream(name, std::ios::binary) << std::string(4096, 'x');
+        }
+        FakePlatform platform;
+        CommandContext startingContext(platform.platform());
+        CKelvaneDlg startingDialog(startingContext);
+        startingDialog.OnInitDialog();
+
+        const AppPaths& paths = startingContext.paths;
+        std::vector<std::wstring> deleted;
+        for (const std::wstring& line : platform.controls.Lines(IDC_LB_INFO)) {
+            if (line.starts_with(c.text)) deleted.push_back(line.substr(c.text.size()));
+        }
+        // The folders in the order they are made, and by name within each.
+        EXPECT_EQ(deleted, (std::vector<std::wstring>{
+                               paths.exportsDir + L"SaveAuto_2024.txt.~tmp",
+                               paths.settingsDir + L"Settings.txt.~tmp",
+                               paths.arrangementsDir + L"SessionDefault_2024.txt.~tmp",
+                           }))
+            << c.language;
+        for (const std::wstring& path : deleted) {
+            EXPECT_FALSE(std::filesystem::exists(ToPath(path))) << c.language;
+        }
+        EXPECT_TRUE(std::filesystem::exists("_Arrangements/notes.~tmpx"));
+        EXPECT_TRUE(std::filesystem::exists("_AppStartScripts/Start.tmp"));
+    }
+}
+
 TEST_F(DialogTest, HibernationLibraryLinesAtStartUp) {
     struct Case {
         bool powrprofMissing;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -102,12 +103,15 @@ TEST_F(SaveTest, SaveAsRefusesNamesThatLeaveTheArrangementFolder) {
         fake.controls.ListClear(IDC_LB_INFO);
         fake.controls.UserTypes(IDC_ED_USERINPUT, input);
         dialog.OnButtonClicked(IDC_BN_SAVEAS);
+        // The log shows a tab as U+FFFD, so that the refused character can be seen.
+        std::wstring shownInput = input;
+        std::replace(shownInput.begin(), shownInput.end(), L'\t', L'\uFFFD');
         EXPECT_EQ(Lines(), (std::vector<std::wstring>{
                                L"The button 'SaveAs' was pressed.",
                                L" ! Nothing was saved: a name for SaveAs may not contain a "
                                L"folder, a drive, \"..\" or any of the characters \\ / : * ? \" "
                                L"< > |. The name was: " +
-                                   std::wstring(input)}));
+                                   shownInput}));
     }
     EXPECT_EQ(filesBelowBase(), before);
 
@@ -156,6 +160,25 @@ TEST_F(SaveTest, SaveSessionDefaultTwiceInOneSecondWritesOneFileAndRenewsTheRest
     EXPECT_EQ(fake.controls.Lines(IDC_LB_INFO),
               (std::vector<std::wstring>{L"The button 'Save SD' was pressed.",
                                          L"The button 'Save SD' was pressed."}));
+}
+
+TEST_F(SaveTest, TheLogShowsOddTitleCharactersReplacedAndTheFileKeepsThemAsCaptured) {
+    const std::wstring title(L"Bill\u202Etxt.exe\0tail\x1b", 18);
+    fake.windows.AddWindow(title, {0, 0, 300, 200});
+    dialog.OnButtonClicked(IDC_BN_MINIMIZEALL);
+    const std::wstring shown = L"Window name: Bill\uFFFDtxt.exe\uFFFDtail\uFFFD [width x height";
+    const auto lines = Lines();
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [&](const std::wstring& line) { return line.starts_with(shown); }),
+              1);
+
+    fake.controls.UserTypes(IDC_ED_USERINPUT, L"Raw");
+    dialog.OnButtonClicked(IDC_BN_SAVEAS);
+    bool found = false;
+    for (const std::wstring& line : ReadBack(L"Raw.txt")) {
+        found = found || line.find(L"; winName: " + title + L"; ") != std::wstring::npos;
+    }
+    EXPECT_TRUE(found);
 }
 
 TEST_F(SaveTest, AFailedWriteIsReportedWithTheFileAndTheWindowsCode) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -124,6 +125,38 @@ TEST_F(TextFileTest, AFailedWriteKeepsThePreviousFileAndCreatesNothing) {
               kErrorPathNotFound);
     EXPECT_EQ(WriteTextFile(FromPath(blocker), L"x"), kErrorAccessDenied);  // onto a folder
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+}
+
+TEST(LeftOverReplacements, OnlyTheTemporaryFilesOfReplacementsAreDeleted) {
+    ScopedWorkingFolder folder{"tilora-leftover"};
+    const fs::path base = folder.path();
+    for (const char* name : {"Settings.txt.~tmp", "b.~tmp", "Layout 1.txt.~tmp", "notes.~tmpx",
+                             "a.tmp", ".~tmp", "a.~TMP", "a.~tmp.bak", "Settings.txt"}) {
+        std::ofstream(base / name, std::ios::binary) << "stale";
+    }
+    // The program never makes a folder or a link under such a name, nor anything below one.
+    fs::create_directory(base / "x.~tmp");
+    std::ofstream(base / "x.~tmp" / "inner.~tmp", std::ios::binary) << "inner";
+    fs::create_symlink(base / "Settings.txt", base / "link.~tmp");
+    const std::wstring folderText = FromPath(base) + L"/";
+
+    EXPECT_EQ(
+        RemoveLeftOverReplacements(folderText),
+        (std::vector<std::wstring>{folderText + L"Layout 1.txt.~tmp",
+                                   folderText + L"Settings.txt.~tmp", folderText + L"b.~tmp"}));
+    std::vector<std::string> kept;
+    for (const auto& entry : fs::directory_iterator(base)) {
+        kept.push_back(entry.path().filename().string());
+    }
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(kept, (std::vector<std::string>{".~tmp", "Settings.txt", "a.tmp", "a.~TMP",
+                                              "a.~tmp.bak", "link.~tmp", "notes.~tmpx", "x.~tmp"}));
+    EXPECT_TRUE(fs::exists(base / "x.~tmp" / "inner.~tmp"));
+    EXPECT_EQ(ReadBytes(base / "Settings.txt"), "stale");
+
+    // Nothing left to delete, and a missing folder is no fault.
+    EXPECT_TRUE(RemoveLeftOverReplacements(folderText).empty());
+    EXPECT_TRUE(RemoveLeftOverReplacements(folderText + L"missing/").empty());
 }
 
 TEST_F(TextFileTest, LargeAndRandomFilesAreReadWholeAndQuickly) {

@@ -83,5 +83,49 @@ TEST(FormatInteger, PaddingGoesInFrontOfTheSignAndNeverCuts) {
     EXPECT_EQ(FormatSpacePadded(4, 12345), L"12345");
 }
 
+TEST(ShownInLog, ReplacesWhatWouldCutOrReorderTheLineAndKeepsEveryOtherCharacter) {
+    const std::wstring fffd(1, kReplacementCharacter);
+    struct Case {
+        const char* what;
+        std::wstring text;
+        std::wstring shown;
+    };
+    const Case cases[] = {
+        {"plain", L"Untitled - Notepad", L"Untitled - Notepad"},
+        {"umlauts and eszett", L"Größe ändern – Übersicht", L"Größe ändern – Übersicht"},
+        {"empty", L"", L""},
+        {"NUL inside", std::wstring(L"Before\0After", 12), L"Before" + fffd + L"After"},
+        {"NUL at the end", std::wstring(L"End\0", 4), L"End" + fffd},
+        {"tab", L"Name\tValue", L"Name" + fffd + L"Value"},
+        {"CR LF inside a title", L"Line 1\r\nLine 2", L"Line 1" + fffd + fffd + L"Line 2"},
+        {"escape sequence", L"\x1b[31mred", fffd + L"[31mred"},
+        {"bell, backspace, DEL",
+         L"a\x07"
+         L"b\x08"
+         L"c\x7f",
+         L"a" + fffd + L"b" + fffd + L"c" + fffd},
+        {"C1 controls", L"\x80x\x85y\x9f", fffd + L"x" + fffd + L"y" + fffd},
+        {"after C1: no-break space", L"\xa0\xff", L"\xa0\xff"},
+        {"line and paragraph separators",
+         L"a\u2028"
+         L"b\u2029",
+         L"a" + fffd + L"b" + fffd},
+        {"right-to-left override", L"invoice\u202Efdp.exe", L"invoice" + fffd + L"fdp.exe"},
+        {"every embedding and override", L"\u202A\u202B\u202C\u202D\u202E",
+         std::wstring(5, kReplacementCharacter)},
+        {"every isolate", L"\u2066\u2067\u2068\u2069", std::wstring(4, kReplacementCharacter)},
+        {"neighbours of the bidi set", L"\u2029\u202F\u2065\u206A", fffd + L"\u202F\u2065\u206A"},
+        {"right-to-left letters", L"\u05E9\u05DC\u05D5\u05DD", L"\u05E9\u05DC\u05D5\u05DD"},
+        {"emoji", L"Chat \U0001F600", L"Chat \U0001F600"},
+        {"surrogate pair as two units", L"x\xD83D\xDE00y", L"x\xD83D\xDE00y"},
+        {"lone high surrogate", L"x\xD83Dy", L"x" + fffd + L"y"},
+        {"lone high surrogate at the end", L"x\xD83D", L"x" + fffd},
+        {"lone low surrogate", L"x\xDE00y", L"x" + fffd + L"y"},
+        {"two high surrogates, then a low one", L"\xD83D\xD83D\xDE00", fffd + L"\xD83D\xDE00"},
+        {"replacement character itself", fffd, fffd},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ShownInLog(c.text), c.shown) << c.what;
+}
+
 }  // namespace
 }  // namespace tilora

@@ -55,6 +55,21 @@ TEST_F(WindowModelTest, OnlyVisibleTitledTaskSwitchableWindowsAreRecorded) {
         {L"", [](FakeWindowManager&, WindowHandle) {}, CaptureVerdict::NoTitleLength},
         {L"vanishing", [](FakeWindowManager& d, WindowHandle w) { d.window(w).vanishes = true; },
          CaptureVerdict::Recorded},  // passes the tests, then its placement cannot be read
+        {L"cloaked", [](FakeWindowManager& d, WindowHandle w) { d.window(w).cloaked = true; },
+         CaptureVerdict::Cloaked},
+        // The earlier tests decide first: a hidden window is invisible, cloaked or not.
+        {L"hidden and cloaked",
+         [](FakeWindowManager& d, WindowHandle w) {
+             d.window(w).visible = false;
+             d.window(w).cloaked = true;
+         },
+         CaptureVerdict::Invisible},
+        {L"cloaked tool",
+         [](FakeWindowManager& d, WindowHandle w) {
+             d.window(w).extendedStyle = kWsExToolWindow;
+             d.window(w).cloaked = true;
+         },
+         CaptureVerdict::ToolWindow},
     };
     for (const Case& c : cases) {
         testing::CallJournal journalOfCase;
@@ -241,6 +256,27 @@ TEST_F(WindowModelTest, DepthFromTheEnumerationEqualsTheWindowsAboveOnAMixedDesk
             EXPECT_EQ(record.zLevel, WindowsAbove(desktop, record.hwnd)) << round;
         }
     }
+}
+
+TEST_F(WindowModelTest, ACloakedWindowIsNotRecordedAndLeavesNoGapInTheStacking) {
+    const WindowHandle bottom = Add(L"Bottom");
+    const WindowHandle otherDesktop = Add(L"On another virtual desktop");
+    desktop.window(otherDesktop).cloaked = true;
+    const WindowHandle top = Add(L"Top");
+    EXPECT_EQ(CapturedTitles(), (std::vector<std::wstring>{L"Bottom", L"Top"}));
+    EXPECT_EQ(model.FindRecord(otherDesktop), nullptr);
+    // The record above the cloaked window follows the one below it directly.
+    EXPECT_EQ(model.FindRecord(top)->insertAfter, bottom);
+}
+
+TEST_F(WindowModelTest, OnlyWindowsThatPassEveryOtherTestAreAskedWhetherTheyAreCloaked) {
+    Add(L"Recorded");
+    desktop.window(Add(L"Hidden")).visible = false;
+    desktop.window(Add(L"Tool")).extendedStyle = kWsExToolWindow;
+    Add(L"");
+    desktop.window(Add(L"Cloaked")).cloaked = true;
+    model.CaptureWindows();
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::IsWindowCloaked), 2);
 }
 
 TEST_F(WindowModelTest, ACaptureMakesAFewCallsPerWindowHoweverManyWindowsThereAre) {

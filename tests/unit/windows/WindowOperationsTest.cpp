@@ -319,6 +319,19 @@ TEST_F(WindowOperationsTest, TileAllGivesTwelveWindowsTheirSlotsAndBringsTheDial
     EXPECT_EQ(operations.ownWindowRestoreDue(), NEVER_DUE);
 }
 
+TEST_F(WindowOperationsTest, TileAllGivesACloakedWindowNoSlotAndLeavesItAlone) {
+    monitors.Refresh();
+    const WindowHandle first = Add(L"First", {0, 0, 100, 100});
+    const WindowHandle ghost = Add(L"On another virtual desktop", {5, 5, 105, 105});
+    fake.windows.window(ghost).cloaked = true;
+    const WindowHandle second = Add(L"Second", {0, 0, 100, 100});
+    operations.TileAll();
+    EXPECT_EQ(fake.windows.NormalRect(first), TileSlot(0, 0, 0, 1920, 1080));
+    EXPECT_EQ(fake.windows.NormalRect(second), TileSlot(1, 0, 0, 1920, 1080));
+    EXPECT_EQ(fake.windows.NormalRect(ghost), (Rect{5, 5, 105, 105}));
+    EXPECT_EQ(fake.windows.ShowState(ghost), kSwShowNormal);
+}
+
 TEST_F(WindowOperationsTest, ApplySnapshotRestoresShowStatesAndStackingBottomFirst) {
     const WindowHandle a = Add(L"A", {0, 0, 10, 10});
     const WindowHandle b = Add(L"B", {0, 0, 10, 10});
