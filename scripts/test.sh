@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test: the unit tests of the core (native, sanitizers on), 20 seconds of fuzzing
-# per parser, then Tilora.exe's
-# Windows tests under Wine on a private virtual display.
+# Runs every test: the unit tests of the core (native, sanitizers on), 20 seconds of fuzzing per
+# parser, then Tilora.exe's Windows tests under Wine on a private virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
