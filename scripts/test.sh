@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test: the unit tests of the core (native, sanitizers on), then Tilora.exe's
-# Windows tests under Wine on a private virtual display.
+# Runs every test: the unit tests of the core (native, sanitizers on), 20 seconds of fuzzing per
+# parser, then Tilora.exe's Windows tests under Wine on a private virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +13,9 @@ jobs=$(nproc)
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native -j "$jobs"
+
+# Each parser of user text under libFuzzer for 20 seconds (clang, sanitizers on).
+scripts/fuzz.sh 20
 
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw -j "$jobs"
