@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <span>
 
 #include "ContextTest.h"
 #include "app/CKelvaneDlg.h"
@@ -44,8 +45,30 @@ class Operations {
     WindowCommands windowCommands_{ctx_};
 };
 
+// A window at rect, and whether Move Into View must bring it to the top-left corner.
+struct MoveCase {
+    Rect rect;
+    bool moved;
+};
+
 class WindowOperationsTest : public testing::ContextTest {
   protected:
+    // Each window alone on the desk, then Move Into View.
+    void ExpectMovedIntoView(std::span<const MoveCase> cases) {
+        for (const MoveCase& c : cases) {
+            const WindowHandle window = Add(L"W", c.rect);
+            fake.controls.ListClear(IDC_LB_INFO);
+            operations.MoveIntoView();
+            const Rect expected = c.moved ? Rect{0, 0, c.rect.Width(), c.rect.Height()} : c.rect;
+            EXPECT_EQ(fake.windows.NormalRect(window), expected)
+                << c.rect.left << "," << c.rect.top << "," << c.rect.right << "," << c.rect.bottom;
+            EXPECT_EQ(Lines().front(),
+                      c.moved ? L"Window name: W was moved to coordinates top=0/left=0."
+                              : L"No window had to be moved.");
+            fake.windows.CloseWindow(window);
+        }
+    }
+
     std::wstring separator = std::wstring(500, L'-');
     Operations operations{context};
 
@@ -201,53 +224,23 @@ TEST_F(WindowOperationsTest, TileAllUsesTheFirstMonitorsOwnOriginAndSize) {
 }
 
 TEST_F(WindowOperationsTest, MoveIntoViewTestsEachEdgeOfTheScreen) {
-    struct Case {
-        Rect rect;
-        bool moved;
-    };
-    const Case cases[] = {
+    const MoveCase cases[] = {
         {{0, 0, 1920, 1080}, false},  {{-1, 0, 800, 600}, true},   {{0, -1, 800, 600}, true},
         {{1121, 0, 1921, 600}, true}, {{0, 481, 800, 1081}, true},
     };
-    for (const Case& c : cases) {
-        const WindowHandle window = Add(L"W", c.rect);
-        fake.controls.ListClear(IDC_LB_INFO);
-        operations.MoveIntoView();
-        const Rect expected = c.moved ? Rect{0, 0, c.rect.Width(), c.rect.Height()} : c.rect;
-        EXPECT_EQ(fake.windows.NormalRect(window), expected)
-            << c.rect.left << "," << c.rect.top << "," << c.rect.right << "," << c.rect.bottom;
-        EXPECT_EQ(Lines().front(), c.moved
-                                       ? L"Window name: W was moved to coordinates top=0/left=0."
-                                       : L"No window had to be moved.");
-        fake.windows.CloseWindow(window);
-    }
+    ExpectMovedIntoView(cases);
 }
 
 TEST_F(WindowOperationsTest, MoveIntoViewLeavesWindowsOnAMonitorLeftOfThePrimaryOne) {
     fake.windows.SetMonitors({{0, 0, 1920, 1080}, {-1920, 0, 0, 1080}});
     fake.windows.SetVirtualScreen({-1920, 0}, {3840, 1080});
-    struct Case {
-        Rect rect;
-        bool moved;
-    };
-    const Case cases[] = {
+    const MoveCase cases[] = {
         {{-1800, 100, -1000, 700}, false}, {{-1920, 0, 1920, 1080}, false},
         {{-500, 100, 500, 700}, false},    {{-1921, 0, -1000, 600}, true},
         {{-1800, -1, -1000, 600}, true},   {{1121, 0, 1921, 600}, true},
         {{-1800, 481, -1000, 1081}, true},
     };
-    for (const Case& c : cases) {
-        const WindowHandle window = Add(L"W", c.rect);
-        fake.controls.ListClear(IDC_LB_INFO);
-        operations.MoveIntoView();
-        const Rect expected = c.moved ? Rect{0, 0, c.rect.Width(), c.rect.Height()} : c.rect;
-        EXPECT_EQ(fake.windows.NormalRect(window), expected)
-            << c.rect.left << "," << c.rect.top << "," << c.rect.right << "," << c.rect.bottom;
-        EXPECT_EQ(Lines().front(), c.moved
-                                       ? L"Window name: W was moved to coordinates top=0/left=0."
-                                       : L"No window had to be moved.");
-        fake.windows.CloseWindow(window);
-    }
+    ExpectMovedIntoView(cases);
 }
 
 TEST_F(WindowOperationsTest, MaximizeAllReportsAWindowThatDoesNotComeToTheFront) {
