@@ -65,11 +65,6 @@ const WindowRecord* WindowModel::FindRecord(WindowHandle window) const {
     return nullptr;
 }
 
-bool WindowModel::HasWindowTitled(const std::wstring& title) const {
-    return std::any_of(currentSnapshot_.begin(), currentSnapshot_.end(),
-                       [&](const WindowRecord& record) { return record.winName == title; });
-}
-
 void WindowModel::TakeStartSnapshot() {
     restorePoint_ = currentSnapshot_;
     startSnapshot_ = currentSnapshot_;

@@ -53,7 +53,6 @@ class WindowModel {
     const WindowSnapshot& currentSnapshot() const { return currentSnapshot_; }
     // The record of the latest capture for the window; null when the capture did not take it.
     const WindowRecord* FindRecord(WindowHandle window) const;
-    bool HasWindowTitled(const std::wstring& title) const;
     // Keeps the latest capture in step with a window the program has just resized, so that a
     // report on it without a new capture shows the new rectangle.
     void SetRecordedNormalRect(std::size_t index, const Rect& rect) {
