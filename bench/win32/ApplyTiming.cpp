@@ -15,15 +15,10 @@
 #include <vector>
 
 #include "DesktopPrograms.h"
-#include "NullDialogControls.h"
+#include "TimingCore.h"
 #include "TimingFigures.h"
-#include "commands/ArrangementCommands.h"
-#include "commands/CommandContext.h"
 #include "files/ArrangementFormat.h"
 #include "files/TextFile.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32SystemLibraries.h"
 #include "platform/win32/Win32WindowManager.h"
 
 namespace {
@@ -91,24 +86,7 @@ class TimedWindowManager : public win32::Win32WindowManager {
     }
 };
 
-// The core without a dialog, with its folders below the test folder.
-struct Core {
-    win32::Win32SystemLibraries libraries;
-    TimedWindowManager windows{libraries};
-    win32::testing::NullDialogControls controls;
-    win32::Win32Clock clock;
-    win32::Win32Shell shell;
-    CommandContext context{Platform{windows, controls, clock, libraries, shell}};
-    ArrangementCommands arrangements{context};
-
-    explicit Core(const std::filesystem::path& folder) {
-        context.catalogue.CopySelectedTables();
-        libraries.Load(L"PSAPI.DLL");
-        libraries.ResolveEntryPoint(L"PSAPI.DLL", "EnumProcessModules");
-        libraries.ResolveEntryPoint(L"PSAPI.DLL", "GetModuleBaseNameW");
-        context.paths = AppPaths::Build(folder.wstring());
-    }
-};
+using Core = timing::TimingCore<TimedWindowManager>;
 
 RECT Slot(int i) {
     const int x = 20 + (i % 6) * 150;

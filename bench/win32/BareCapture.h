@@ -1,6 +1,6 @@
 // The calls no capture can do without, as a bare loop: the enumeration, the tests that pick the
 // windows, the title, the placement and the process id. No process names and no depths. The
-// baseline of the timing programs that capture.
+// baseline of the timing programs that capture; and the windows of one process.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +12,20 @@ namespace tilora::timing {
 inline BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
     reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
     return TRUE;
+}
+
+// The visible top-level windows of a process that have a title, top first.
+inline std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+    std::vector<HWND> all;
+    ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
+    std::vector<HWND> found;
+    for (HWND window : all) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && ::IsWindowVisible(window) && ::GetWindowTextLengthW(window) > 0)
+            found.push_back(window);
+    }
+    return found;
 }
 
 // The number of windows a capture would record.

@@ -14,14 +14,9 @@
 
 #include "BareCapture.h"
 #include "DesktopPrograms.h"
-#include "NullDialogControls.h"
+#include "TimingCore.h"
 #include "TimingFigures.h"
 #include "app/resource.h"
-#include "commands/ArrangementCommands.h"
-#include "commands/CommandContext.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32SystemLibraries.h"
 #include "platform/win32/Win32WindowManager.h"
 
 namespace {
@@ -51,19 +46,6 @@ int ShowWindows(int count) {
     return 0;
 }
 
-struct WindowCount {
-    DWORD processId;
-    int visible;
-};
-
-BOOL CALLBACK CountVisible(HWND window, LPARAM parameter) {
-    auto* count = reinterpret_cast<WindowCount*>(parameter);
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(window, &processId);
-    if (processId == count->processId && ::IsWindowVisible(window)) ++count->visible;
-    return TRUE;
-}
-
 // A copy of this program showing count windows, ended again when this object goes.
 class ExtraWindows {
   public:
@@ -79,9 +61,8 @@ class ExtraWindows {
         }
         win32::testing::WaitUntil(
             [&] {
-                WindowCount shown{process_.dwProcessId, 0};
-                ::EnumWindows(CountVisible, reinterpret_cast<LPARAM>(&shown));
-                return shown.visible >= count;
+                return static_cast<int>(timing::VisibleWindowsOf(process_.dwProcessId).size()) >=
+                       count;
             },
             std::chrono::minutes(5));
         ::Sleep(2000);  // the window manager frames the new windows a while longer
@@ -109,24 +90,7 @@ class NamedInput : public win32::testing::NullDialogControls {
     }
 };
 
-struct Core {
-    win32::Win32SystemLibraries libraries;
-    win32::Win32WindowManager windows{libraries};
-    NamedInput controls;
-    win32::Win32Clock clock;
-    win32::Win32Shell shell;
-    CommandContext context{Platform{windows, controls, clock, libraries, shell}};
-    ArrangementCommands arrangements{context};
-
-    explicit Core(const std::filesystem::path& folder) {
-        context.catalogue.CopySelectedTables();
-        libraries.Load(L"PSAPI.DLL");
-        libraries.ResolveEntryPoint(L"PSAPI.DLL", "EnumProcessModules");
-        libraries.ResolveEntryPoint(L"PSAPI.DLL", "GetModuleBaseNameW");
-        context.paths = AppPaths::Build(folder.wstring());
-        std::filesystem::create_directories(context.paths.arrangementsDir);
-    }
-};
+using Core = timing::TimingCore<win32::Win32WindowManager, NamedInput>;
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "BareCapture.h"
 #include "TiloraDriver.h"
 #include "TimingFigures.h"
 
@@ -19,21 +20,6 @@ namespace {
 
 constexpr int kRounds = 7;
 constexpr int kCommandBox = 1010;
-
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<Search*>(parameter);
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(window, &processId);
-    if (processId != search->processId || !::IsWindowVisible(window)) return TRUE;
-    if (::GetWindowTextLengthW(window) == 0) return TRUE;
-    search->found = window;
-    return FALSE;
-}
 
 // Polls often, so that the polling adds little to what it measures.
 bool PollUntil(const std::function<bool()>& condition) {
@@ -59,14 +45,15 @@ double StartUntilIdle(const std::wstring& exe, const std::filesystem::path& fold
                           folder.wstring().c_str(), &startup, &process)) {
         return -1;
     }
-    Search search{process.dwProcessId, nullptr};
+    HWND window = nullptr;
     const bool shown = PollUntil([&] {
-        ::EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr && ready(search.found);
+        const std::vector<HWND> windows = tilora::timing::VisibleWindowsOf(process.dwProcessId);
+        window = windows.empty() ? nullptr : windows.front();
+        return window != nullptr && ready(window);
     });
     DWORD_PTR result = 0;
-    const bool idle = shown && ::SendMessageTimeoutW(search.found, WM_NULL, 0, 0, SMTO_NORMAL,
-                                                     30000, &result) != 0;
+    const bool idle =
+        shown && ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result) != 0;
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     ::TerminateProcess(process.hProcess, 0);
