@@ -13,72 +13,26 @@
 #include <memory>
 #include <vector>
 
+#include "BareCapture.h"
 #include "DesktopPrograms.h"
+#include "TimingFigures.h"
 #include "platform/win32/Win32SystemLibraries.h"
 #include "platform/win32/Win32WindowManager.h"
 #include "windows/WindowModel.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int kNotepads = 30;
 constexpr int kRounds = 9;
 constexpr int kRunsPerRound = 10;
 
-BOOL CALLBACK Collect(HWND window, LPARAM parameter) {
-    reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
-    return TRUE;
-}
-
-// The calls no capture can do without: the enumeration, the tests that pick the windows, the
-// title and the placement. No process names and no depths.
-int BareCapture() {
-    std::vector<HWND> windows;
-    ::EnumDesktopWindows(::GetThreadDesktop(::GetCurrentThreadId()), Collect,
-                         reinterpret_cast<LPARAM>(&windows));
-    int recorded = 0;
-    for (HWND window : windows) {
-        const int length = ::GetWindowTextLengthW(window);
-        if (length == 0 || !::IsWindowVisible(window)) continue;
-        HWND walk = ::GetAncestor(window, GA_ROOTOWNER);
-        const HWND popup = ::GetLastActivePopup(walk);
-        if (!::IsWindowVisible(popup) && popup != walk) continue;
-        TITLEBARINFO titleBar{};
-        titleBar.cbSize = sizeof(titleBar);
-        ::GetTitleBarInfo(window, &titleBar);
-        if ((::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0) continue;
-        std::vector<wchar_t> title(static_cast<std::size_t>(length) + 1);
-        ::GetWindowTextW(window, title.data(), length + 1);
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof(placement);
-        ::GetWindowPlacement(window, &placement);
-        DWORD processId = 0;
-        ::GetWindowThreadProcessId(window, &processId);
-        ++recorded;
-    }
-    return recorded;
-}
-
-double MillisecondsOf(const std::function<void()>& work) {
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-double Min(const std::vector<double>& values) {
-    return *std::min_element(values.begin(), values.end());
-}
-
 }  // namespace
 
 int main() {
+    using tilora::timing::BareCapture;
+    using tilora::timing::Median;
+    using tilora::timing::MillisecondsOf;
+    using tilora::timing::Min;
     using tilora::win32::testing::DesktopProgram;
     tilora::win32::testing::TestFolder folder;
     std::vector<std::unique_ptr<DesktopProgram>> programs;

@@ -18,39 +18,65 @@ bool IsMaximized(const WindowManager& windows, WindowHandle window) {
 
 }  // namespace
 
-bool PlaceWindow(WindowManager& windows, WindowHandle window, const Rect& rect,
-                 unsigned showCommand) {
-    if (const std::optional<Placement> read = windows.GetWindowPlacement(window)) {
+bool WindowPlacer::Place(WindowHandle window, const Rect& rect, unsigned showCommand) {
+    if (SetNormalPosition(window, rect, showCommand)) return ShowAsAsked(window, showCommand);
+    return PlaceByHand(window, rect, showCommand);
+}
+
+bool WindowPlacer::Minimize(WindowHandle window, const Rect& rect) {
+    // Where the program refuses the placement the window is only minimised: the step that shows
+    // it next moves it, and moving it here as well would cost a restore.
+    SetNormalPosition(window, rect, kSwShowMinimized);
+    return windows_.ShowWindow(window, kSwShowMinimized);
+}
+
+bool WindowPlacer::SetNormalPosition(WindowHandle window, const Rect& rect, unsigned showCommand) {
+    if (refused_.contains(window)) return false;
+    if (const std::optional<Placement> read = windows_.GetWindowPlacement(window)) {
         Placement placement = *read;
         placement.normalPosition = rect;
         // A window that was maximised before it was minimised would otherwise come back maximised.
         if (ShowsNormal(showCommand)) placement.flags &= ~kWpfRestoreToMaximized;
-        if (windows.SetWindowPlacement(window, placement)) {
-            const bool wasVisible = windows.ShowWindow(window, showCommand);
-            // Some systems keep the flag all the same: then the window is restored once more.
-            if (ShowsNormal(showCommand) && IsMaximized(windows, window))
-                windows.ShowWindow(window, showCommand);
-            return wasVisible;
-        }
+        if (windows_.SetWindowPlacement(window, placement)) return true;
     }
+    // The program refuses (or the window is gone): it would refuse again.
+    refused_.insert(window);
+    return false;
+}
+
+bool WindowPlacer::ShowAsAsked(WindowHandle window, unsigned showCommand) {
+    const bool wasVisible = windows_.ShowWindow(window, showCommand);
+    // Some systems keep the flag all the same: then the window is restored once more.
+    if (ShowsNormal(showCommand) && IsMaximized(windows_, window))
+        windows_.ShowWindow(window, showCommand);
+    return wasVisible;
+}
+
+bool WindowPlacer::PlaceByHand(WindowHandle window, const Rect& rect, unsigned showCommand) {
     // A window that is minimised or maximised would forget a new position once restored, so it is
     // restored (without activating it) before it is moved; one that was maximised before it was
     // minimised needs a second restore.
-    const bool wasVisible = windows.ShowWindow(window, kSwShowNoActivate);
-    if (IsMaximized(windows, window)) windows.ShowWindow(window, kSwShowNoActivate);
-    windows.SetWindowPos(window, kHwndTop, rect.left, rect.top, rect.Width(), rect.Height(),
-                         kSwpNoZOrder | kSwpNoActivate);
-    windows.ShowWindow(window, showCommand);
+    const bool wasVisible = windows_.ShowWindow(window, kSwShowNoActivate);
+    if (IsMaximized(windows_, window)) windows_.ShowWindow(window, kSwShowNoActivate);
+    windows_.SetWindowPos(window, kHwndTop, rect.left, rect.top, rect.Width(), rect.Height(),
+                          kSwpNoZOrder | kSwpNoActivate);
+    windows_.ShowWindow(window, showCommand);
     return wasVisible;
+}
+
+bool PlaceWindow(WindowManager& windows, WindowHandle window, const Rect& rect,
+                 unsigned showCommand) {
+    return WindowPlacer(windows).Place(window, rect, showCommand);
 }
 
 WindowResults MinimizeAll(WindowManager& windows, const WindowSnapshot& snapshot,
                           bool spareOwnDialog, const std::wstring& ownTitle) {
     WindowResults results;
+    WindowPlacer placer(windows);
     for (const WindowRecord& record : snapshot) {
         WindowOutcome outcome = WindowOutcome::SparedWhileTopmost;
         if (!spareOwnDialog || record.winName.find(ownTitle) == std::wstring::npos) {
-            outcome = PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMinimized)
+            outcome = placer.Minimize(record.hwnd, record.rcNormalPosition)
                           ? WindowOutcome::Minimized
                           : WindowOutcome::NotMinimized;
         }
@@ -70,12 +96,13 @@ bool IsExcludedFromMaximize(const std::wstring& procPath,
 WindowResults MaximizeAll(WindowManager& windows, const WindowSnapshot& snapshot,
                           const std::vector<std::wstring>& excludeMaxList) {
     WindowResults results;
+    WindowPlacer placer(windows);
     for (const WindowRecord& record : snapshot) {
         if (IsExcludedFromMaximize(record.procPath, excludeMaxList)) {
             results.push_back({record, WindowOutcome::ExcludedFromMaximize});
             continue;
         }
-        PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMaximized);
+        placer.Place(record.hwnd, record.rcNormalPosition, kSwShowMaximized);
         results.push_back({record, windows.SetForegroundWindow(record.hwnd)
                                        ? WindowOutcome::Maximized
                                        : WindowOutcome::MaximizedNotInFront});
@@ -95,24 +122,36 @@ Rect TileSlot(int slot, std::int32_t left, std::int32_t top, std::int32_t width,
 void TileAll(WindowManager& windows, const WindowSnapshot& snapshot, const Rect& monitor,
              const std::wstring& ownTitle) {
     int slot = 0;
+    WindowPlacer placer(windows);
     for (const WindowRecord& record : snapshot) {
-        PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMinimized);
-        if (record.winName == ownTitle) continue;  // the own dialog takes no slot
+        if (record.winName == ownTitle) {  // the own dialog takes no slot
+            placer.Place(record.hwnd, record.rcNormalPosition, kSwShowMinimized);
+            continue;
+        }
+        placer.Minimize(record.hwnd, record.rcNormalPosition);
         const Rect tile =
             TileSlot(slot++, monitor.left, monitor.top, monitor.Width(), monitor.Height());
-        PlaceWindow(windows, record.hwnd, tile, kSwShowNormal);
+        placer.Place(record.hwnd, tile, kSwShowNormal);
         windows.SetForegroundWindow(record.hwnd);
     }
 }
 
 namespace {
 
+bool StaysMinimized(const WindowRecord& record, WindowHandle keepMinimized) {
+    return record.showCmd == kSwShowMinimized || record.showCmd == kSwMinimize ||
+           (keepMinimized != kNoWindow && record.hwnd == keepMinimized);
+}
+
 // Minimises the window and shows it as recorded: the minimise-then-restore is what brings it to
 // the front in order. What became of it.
-WindowOutcome PutBack(WindowManager& windows, const WindowRecord& record,
+WindowOutcome PutBack(WindowManager& windows, WindowPlacer& placer, const WindowRecord& record,
                       WindowHandle keepMinimized) {
+    // A window that stays minimised gets its rectangle now; any other gets it when shown.
     const bool minimised =
-        PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMinimized);
+        StaysMinimized(record, keepMinimized)
+            ? placer.Place(record.hwnd, record.rcNormalPosition, kSwShowMinimized)
+            : placer.Minimize(record.hwnd, record.rcNormalPosition);
     if (keepMinimized != kNoWindow && record.hwnd == keepMinimized) {
         return WindowOutcome::KeptMinimized;
     }
@@ -122,11 +161,11 @@ WindowOutcome PutBack(WindowManager& windows, const WindowRecord& record,
         case kSwMinimize:
             break;
         case kSwShowMaximized:
-            PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMaximized);
+            placer.Place(record.hwnd, record.rcNormalPosition, kSwShowMaximized);
             restored = windows.SetForegroundWindow(record.hwnd);
             break;
         default:
-            PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowNormal);
+            placer.Place(record.hwnd, record.rcNormalPosition, kSwShowNormal);
             restored = windows.SetForegroundWindow(record.hwnd);
             break;
     }
@@ -162,9 +201,10 @@ std::size_t FirstOutOfStacking(const WindowManager& windows,
 WindowResults ApplySnapshot(WindowManager& windows, const WindowSnapshot& snapshot,
                             WindowHandle keepMinimized) {
     WindowResults results;
+    WindowPlacer placer(windows);
     std::vector<const WindowRecord*> stacked;  // put back shown, bottom-most first
     for (const WindowRecord& record : snapshot) {
-        const WindowOutcome outcome = PutBack(windows, record, keepMinimized);
+        const WindowOutcome outcome = PutBack(windows, placer, record, keepMinimized);
         results.push_back({record, outcome});
         if (outcome == WindowOutcome::Restored && ShownAfterApply(record)) {
             stacked.push_back(&record);
@@ -179,7 +219,7 @@ WindowResults ApplySnapshot(WindowManager& windows, const WindowSnapshot& snapsh
         const std::size_t first = FirstOutOfStacking(windows, stacked);
         if (first == stacked.size()) break;
         for (std::size_t i = first; i < stacked.size(); ++i) {
-            PutBack(windows, *stacked[i], keepMinimized);
+            PutBack(windows, placer, *stacked[i], keepMinimized);
         }
     }
     return results;
@@ -200,13 +240,14 @@ void ResetTopmost(WindowManager& windows, const WindowRecord& record) {
 WindowSnapshot MoveIntoView(WindowManager& windows, const WindowSnapshot& snapshot,
                             const Rect& virtualScreen) {
     WindowSnapshot moved;
+    WindowPlacer placer(windows);
     for (const WindowRecord& record : snapshot) {
         const Rect& r = record.rcNormalPosition;
         // Monitors left of or above the primary one have negative coordinates and are in view.
         if (r.top >= virtualScreen.top && r.left >= virtualScreen.left &&
             r.bottom <= virtualScreen.bottom && r.right <= virtualScreen.right)
             continue;
-        PlaceWindow(windows, record.hwnd, {0, 0, r.Width(), r.Height()}, kSwShowNormal);
+        placer.Place(record.hwnd, {0, 0, r.Width(), r.Height()}, kSwShowNormal);
         windows.SetForegroundWindow(record.hwnd);
         moved.push_back(record);
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/WindowManager.h"
@@ -28,9 +29,30 @@ struct WindowResult {
 };
 using WindowResults = std::vector<WindowResult>;
 
-// Gives the window the normal rectangle and shows it as asked; true when the window was visible
-// before. Where the system refuses to set the placement (Wine does for windows of other
-// processes) the window is restored, moved and then minimised or maximised instead.
+// Places windows during one operation. Where the system refuses to set a window's placement (Wine
+// does for windows of other processes) the window is restored, moved and then shown as asked
+// instead; such a window goes straight to that fallback for the rest of the operation.
+class WindowPlacer {
+  public:
+    explicit WindowPlacer(WindowManager& windows) : windows_(windows) {}
+
+    // Gives the window the normal rectangle and shows it as asked; true when the window was
+    // visible before.
+    bool Place(WindowHandle window, const Rect& rect, unsigned showCommand);
+    // Minimises the window, with the normal rectangle where the system takes the placement; the
+    // fallback does not move it, so a later Place has to. True when it was visible before.
+    bool Minimize(WindowHandle window, const Rect& rect);
+
+  private:
+    bool SetNormalPosition(WindowHandle window, const Rect& rect, unsigned showCommand);
+    bool ShowAsAsked(WindowHandle window, unsigned showCommand);
+    bool PlaceByHand(WindowHandle window, const Rect& rect, unsigned showCommand);
+
+    WindowManager& windows_;
+    std::unordered_set<WindowHandle> refused_;
+};
+
+// One window placed on its own: WindowPlacer::Place.
 bool PlaceWindow(WindowManager& windows, WindowHandle window, const Rect& rect,
                  unsigned showCommand);
 

@@ -47,7 +47,7 @@ void FakeWindowManager::CloseWindow(WindowHandle window) {
 }
 
 bool FakeWindowManager::SetWindowPlacement(WindowHandle window, const Placement& placement) {
-    Count(Method::Other);
+    Count(Method::SetWindowPlacement);
     journal_.Add("SetWindowPlacement " + Name(window));
     const auto found = windows_.find(window);
     if (found == windows_.end() || found->second.refusesPlacement) return false;
@@ -61,7 +61,7 @@ bool FakeWindowManager::SetWindowPlacement(WindowHandle window, const Placement&
 }
 
 bool FakeWindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
-    Count(Method::Other);
+    Count(Method::ShowWindow);
     journal_.Add("ShowWindow " + Name(window) + " " + std::to_string(showCommand));
     const auto found = windows_.find(window);
     if (found == windows_.end()) return false;
@@ -117,7 +117,7 @@ bool FakeWindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
 }
 
 bool FakeWindowManager::SetForegroundWindow(WindowHandle window) {
-    Count(Method::Other);
+    Count(Method::SetForegroundWindow);
     journal_.Add("SetForegroundWindow " + Name(window));
     const auto found = windows_.find(window);
     if (found == windows_.end() || found->second.refusesForeground) return false;
@@ -295,7 +295,7 @@ std::int32_t WrappingSum(std::int32_t a, std::int32_t b) {
 
 bool FakeWindowManager::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,
                                      int cx, int cy, unsigned flags) {
-    Count(Method::Other);
+    Count(Method::SetWindowPos);
     journal_.Add("SetWindowPos " + Name(window));
     setWindowPosCalls_.push_back({window, insertAfter, x, y, cx, cy, flags});
     const auto found = windows_.find(window);

@@ -59,7 +59,8 @@ class FakeWindowManager : public WindowManager {
         unsigned flags;
     };
 
-    // The queries a capture makes; everything else the desktop answers counts as Other.
+    // The queries a capture makes and the calls that change windows; everything else the desktop
+    // answers counts as Other.
     enum class Method {
         EnumDesktopWindows,
         WindowTextLength,
@@ -78,6 +79,10 @@ class FakeWindowManager : public WindowManager {
         ModuleBaseName,
         ProcessImagePath,
         CloseProcess,
+        SetWindowPlacement,
+        ShowWindow,
+        SetWindowPos,
+        SetForegroundWindow,
         Other,
     };
 

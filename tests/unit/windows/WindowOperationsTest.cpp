@@ -400,6 +400,85 @@ TEST_F(WindowOperationsTest, ApplySnapshotPutsBackWindowsALateExposeHasCovered) 
     }
 }
 
+// Calls an Apply of three windows shown normal makes, with and without the placement refused.
+struct ApplyCallsCase {
+    bool refused;
+    int setWindowPlacement;  // per window
+    int setWindowPos;        // per window
+    int showWindow;          // per window
+};
+
+TEST_F(WindowOperationsTest, ApplySnapshotTriesARefusedPlacementOnceAndMovesOnlyWhenShowing) {
+    using Method = testing::FakeWindowManager::Method;
+    const ApplyCallsCase cases[] = {
+        // minimise, restore
+        {false, 2, 0, 2},
+        // refused at the minimise, which only minimises; the restore goes straight to the
+        // fallback: restore, move, show
+        {true, 1, 1, 3},
+    };
+    for (const ApplyCallsCase& c : cases) {
+        WindowSnapshot snapshot;
+        for (int i = 0; i < 3; ++i) {
+            const WindowHandle window = Add(L"W" + std::to_wstring(i), {0, 0, 10, 10});
+            fake.windows.window(window).refusesPlacement = c.refused;
+            WindowRecord record;
+            record.hwnd = window;
+            record.showCmd = kSwShowNormal;
+            record.rcNormalPosition = {10 * i, 20, 10 * i + 300, 220};
+            snapshot.push_back(record);
+        }
+        // Twice: what a refusal taught the first Apply is not kept for the next one.
+        for (int apply = 0; apply < 2; ++apply) {
+            fake.windows.ResetCallCounts();
+            operations.ApplySnapshot(snapshot, false);
+            EXPECT_EQ(fake.windows.CallsTo(Method::SetWindowPlacement), 3 * c.setWindowPlacement)
+                << "refused " << c.refused;
+            EXPECT_EQ(fake.windows.CallsTo(Method::SetWindowPos), 3 * c.setWindowPos)
+                << "refused " << c.refused;
+            EXPECT_EQ(fake.windows.CallsTo(Method::ShowWindow), 3 * c.showWindow)
+                << "refused " << c.refused;
+            for (const WindowRecord& record : snapshot) {
+                EXPECT_EQ(fake.windows.NormalRect(record.hwnd), record.rcNormalPosition);
+                EXPECT_EQ(fake.windows.ShowState(record.hwnd), kSwShowNormal);
+            }
+            EXPECT_EQ(fake.windows.zOrder()[0], snapshot.back().hwnd);
+        }
+        for (const WindowRecord& record : snapshot) fake.windows.CloseWindow(record.hwnd);
+    }
+}
+
+TEST_F(WindowOperationsTest, ARefusedPlacementStillGivesAWindowThatStaysMinimisedItsRectangle) {
+    const WindowHandle window = Add(L"W", {0, 0, 10, 10});
+    fake.windows.window(window).refusesPlacement = true;
+    WindowRecord record;
+    record.hwnd = window;
+    record.showCmd = kSwShowMinimized;
+    record.rcNormalPosition = {40, 50, 640, 450};
+    operations.ApplySnapshot({record}, false);
+    EXPECT_EQ(fake.windows.NormalRect(window), (Rect{40, 50, 640, 450}));
+    EXPECT_EQ(fake.windows.ShowState(window), kSwShowMinimized);
+}
+
+TEST_F(WindowOperationsTest, MinimizeAllOnlyMinimisesWindowsThatRefuseThePlacement) {
+    using Method = testing::FakeWindowManager::Method;
+    for (int i = 0; i < 3; ++i) {
+        const WindowHandle window = Add(L"W" + std::to_wstring(i), {0, 0, 300, 200});
+        fake.windows.ShowWindow(window, kSwShowMaximized);
+        fake.windows.window(window).refusesPlacement = true;
+    }
+    fake.windows.ResetCallCounts();
+    operations.MinimizeAll();
+    EXPECT_EQ(fake.windows.CallsTo(Method::SetWindowPos), 0);
+    // Not restored first, so each comes back maximised as it was.
+    EXPECT_EQ(fake.windows.CallsTo(Method::ShowWindow), 3);
+    for (WindowHandle window : fake.windows.zOrder()) {
+        EXPECT_EQ(fake.windows.ShowState(window), kSwShowMinimized);
+        fake.windows.ShowWindow(window, kSwShowNormal);
+        EXPECT_EQ(fake.windows.ShowState(window), kSwShowMaximized);
+    }
+}
+
 TEST_F(WindowOperationsTest, ApplySnapshotLeavesATopmostWindowAboveWithoutPuttingOthersBackAgain) {
     const WindowHandle normal = Add(L"Normal", {0, 0, 10, 10});
     const WindowHandle topmost = Add(L"Pinned", {0, 0, 10, 10});
