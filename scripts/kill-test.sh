@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 kills=${1:-100}
 cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target tilora_window_crowd tilora_kill_driver
+cmake --build --preset mingw -j "$(nproc)" --target tilora_window_crowd tilora_kill_driver
 args=(--rounds "$kills")
 if [ $# -ge 2 ]; then args+=(--seed "$2"); fi
 bash tests/kill/kill-test.sh build/mingw/wineprefix build/mingw "${args[@]}"

@@ -7,6 +7,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 hours=${1:-24}
 cmake --preset native >/dev/null
-cmake --build --preset native --target tilora_soak_test
+cmake --build --preset native -j "$(nproc)" --target tilora_soak_test
 TIMEFORMAT='soak: %R s wall time'
 time TILORA_SOAK_HOURS=$hours build/native/tests/soak/tilora_soak_test
