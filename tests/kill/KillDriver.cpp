@@ -1,7 +1,7 @@
 // KillDriver.exe COMMAND [ARGUMENT]
 // Works the one running Tilora dialog of this Wine prefix for the kill test, one command per
 // call, and prints what it found as UTF-8 lines:
-//   ready            waits for the dialog and its start-up report
+//   ready [SECONDS]  waits for the dialog and its start-up report (60 seconds at most)
 //   gone             waits until no Tilora dialog is left (after a kill)
 //   state            prints "arrangement: NAME", "script: NAME" and "log: LINE" lines
 //   move X Y         moves the dialog's top-left corner to X, Y
@@ -11,7 +11,8 @@
 //   post-save-as NAME, post-save-sd, post-close
 //                    start the action, print "posted" and return
 //   close            closes the dialog and waits for the process to end; prints "ms: N"
-// The exit code is 0 when the command was carried out.
+// The last line is "done" when the command was carried out, otherwise an "error: " line; the exit
+// code says the same. No such line means Wine did not run this program at all.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -98,8 +99,8 @@ bool HasStartUpReport(HWND dialog) {
     return false;
 }
 
-HWND WaitForReadyDialog() {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+HWND WaitForReadyDialog(int seconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     while (std::chrono::steady_clock::now() < deadline) {
         const HWND dialog = FindDialog();
         if (dialog != nullptr && HasStartUpReport(dialog)) return dialog;
@@ -153,7 +154,10 @@ bool WaitUntilGone() {
 }
 
 int Run(const std::wstring& command, const std::wstring& argument, const std::wstring& second) {
-    if (command == L"ready") return WaitForReadyDialog() != nullptr ? 0 : 1;
+    if (command == L"ready") {
+        const int seconds = argument.empty() ? 60 : _wtoi(argument.c_str());
+        return WaitForReadyDialog(seconds) != nullptr ? 0 : 1;
+    }
     if (command == L"gone") return WaitUntilGone() ? 0 : 1;
     const HWND dialog = FindDialog();
     if (dialog == nullptr) {
@@ -197,7 +201,9 @@ int Run(const std::wstring& command, const std::wstring& argument, const std::ws
 int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     if (argc < 2) return 2;
-    const int code = Run(argv[1], argc > 2 ? argv[2] : L"", argc > 3 ? argv[3] : L"");
+    const std::wstring command = argv[1];
+    const int code = Run(command, argc > 2 ? argv[2] : L"", argc > 3 ? argv[3] : L"");
+    Print(code == 0 ? std::wstring(L"done") : L"error: " + command + L" failed");
     std::fflush(stdout);
     return code;
 }

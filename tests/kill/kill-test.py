@@ -44,59 +44,104 @@ class Desk:
         self.folder = folder
         self.process = None
         self.posting = None
+        self.restarts = 0
 
     def exe(self, name):
         return os.path.join(self.build, name)
 
-    def driver(self, *arguments, check=True):
-        # Wine's helper processes may inherit the output, so it goes through a file, not a pipe.
-        with tempfile.TemporaryFile() as output:
-            code = subprocess.call(["wine", self.exe("tilora_kill_driver.exe"), *arguments],
+    def launch(self, arguments):
+        """Starts the driver; its output goes to a file, as Wine's helper processes may inherit
+        it and keep a pipe open."""
+        output = tempfile.TemporaryFile()
+        process = subprocess.Popen(["wine", self.exe("tilora_kill_driver.exe"), *arguments],
                                    stdout=output, stderr=subprocess.DEVNULL)
-            output.seek(0)
-            text = output.read().decode("utf-8", "replace").replace("\r", "")
-        if check and code != 0:
-            raise Failure("driver %s failed (%d): %s" % (" ".join(arguments), code, text))
-        return text.splitlines()
+        return process, output
+
+    @staticmethod
+    def lines_of(output):
+        output.seek(0)
+        return output.read().decode("utf-8", "replace").replace("\r", "").splitlines()
+
+    def not_started(self, arguments):
+        # Wine under load now and then refuses to start a process; a moment later it starts it.
+        self.restarts += 1
+        if self.restarts > 20:
+            raise Failure("Wine keeps refusing to start the driver (%s)" % " ".join(arguments))
+        time.sleep(0.5)
+
+    def driver(self, *arguments, watch=None):
+        """Runs one driver command to its end and returns its lines. watch, if given, is called
+        again and again while the command runs."""
+        while True:
+            process, output = self.launch(arguments)
+            while process.poll() is None:
+                if watch is not None:
+                    watch()
+                    time.sleep(0.0005)
+                else:
+                    time.sleep(0.01)
+            with output:
+                lines = self.lines_of(output)
+            if lines and lines[-1] == "done":
+                return lines[:-1]
+            if any(line.startswith("error: ") for line in lines):
+                raise Failure("driver %s failed: %s" % (" ".join(arguments), lines))
+            self.not_started(arguments)
 
     def post(self, *arguments):
         """Starts an action through the driver and returns as soon as the driver has posted it,
         without waiting for the driver process to end."""
-        output = tempfile.TemporaryFile()
-        driver = subprocess.Popen(["wine", self.exe("tilora_kill_driver.exe"), *arguments],
-                                  stdout=output, stderr=subprocess.DEVNULL)
-        deadline = time.monotonic() + 60
-        while time.monotonic() < deadline:
-            output.seek(0)
-            if b"posted" in output.read():
-                break
-            if driver.poll() is not None:
-                output.seek(0)
-                raise Failure("driver %s failed: %r" % (" ".join(arguments), output.read()))
-            time.sleep(0.0005)
-        else:
-            raise Failure("driver %s did not post" % " ".join(arguments))
-        self.posting = (driver, output)
+        while True:
+            process, output = self.launch(arguments)
+            deadline = time.monotonic() + 60
+            while time.monotonic() < deadline:
+                lines = self.lines_of(output)
+                if "posted" in lines:
+                    self.posting = (process, output)
+                    return
+                if process.poll() is not None:
+                    break
+                time.sleep(0.0005)
+            process.wait()
+            lines = self.lines_of(output)
+            output.close()
+            if any(line.startswith("error: ") for line in lines) or not lines:
+                if lines or time.monotonic() >= deadline:
+                    raise Failure("driver %s failed: %s" % (" ".join(arguments), lines))
+                self.not_started(arguments)
+            else:
+                raise Failure("driver %s did not post: %s" % (" ".join(arguments), lines))
 
     def finish_post(self):
-        driver, output = self.posting
-        driver.wait()
+        process, output = self.posting
+        process.wait()
         output.close()
+        self.posting = None
 
-    def driver_ms(self, *arguments):
-        for line in self.driver(*arguments):
+    def driver_ms(self, *arguments, watch=None):
+        for line in self.driver(*arguments, watch=watch):
             if line.startswith("ms: "):
                 return int(line[4:])
         raise Failure("driver %s printed no time" % " ".join(arguments))
 
     def start(self):
-        self.process = subprocess.Popen(["wine", self.exe("Tilora.exe")], cwd=self.folder,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.driver("ready")
-        # wine turns into the Windows program itself, so this is Tilora's own process.
-        with open("/proc/%d/cmdline" % self.process.pid, "rb") as cmdline:
-            if b"Tilora.exe" not in cmdline.read():
-                raise Failure("process %d is not Tilora.exe" % self.process.pid)
+        deadline = time.monotonic() + 120
+        while time.monotonic() < deadline:
+            self.process = subprocess.Popen(["wine", self.exe("Tilora.exe")], cwd=self.folder,
+                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            while self.process.poll() is None and time.monotonic() < deadline:
+                try:
+                    self.driver("ready", "5")
+                except Failure:
+                    continue
+                # wine turns into the Windows program itself, so this is Tilora's own process.
+                with open("/proc/%d/cmdline" % self.process.pid, "rb") as cmdline:
+                    if b"Tilora.exe" not in cmdline.read():
+                        raise Failure("process %d is not Tilora.exe" % self.process.pid)
+                return
+            if self.process.poll() is not None:
+                self.not_started(["Tilora.exe"])
+        raise Failure("Tilora's dialog did not appear")
 
     def kill(self):
         """kill -9; False when Tilora had already ended by itself."""
@@ -165,25 +210,19 @@ def wait_for_match(folder, pattern, timeout, poll=0.0005):
 def timed_with_write_window(desk, temporary, *driver_arguments):
     """Runs a driver command that waits for its action while watching the action's temporary
     file; returns the action's time and how long the temporary file existed, in seconds."""
-    with tempfile.TemporaryFile() as output:
-        driver = subprocess.Popen(["wine", desk.exe("tilora_kill_driver.exe"), *driver_arguments],
-                                  stdout=output, stderr=subprocess.DEVNULL)
-        appeared = gone = None
-        while driver.poll() is None:
-            exists = os.path.exists(temporary)
-            now = time.monotonic()
-            if exists and appeared is None:
-                appeared = now
-            if not exists and appeared is not None and gone is None:
-                gone = now
-            time.sleep(0.0005)
-        output.seek(0)
-        text = output.read().decode("utf-8", "replace")
-    match = re.search(r"ms: (\d+)", text)
-    if driver.returncode != 0 or not match:
-        raise Failure("driver %s failed: %s" % (" ".join(driver_arguments), text))
-    write_window = (gone - appeared) if appeared is not None and gone is not None else 0.0
-    return int(match.group(1)) / 1000.0, write_window
+    seen = {}
+
+    def watch():
+        exists = os.path.exists(temporary)
+        now = time.monotonic()
+        if exists and "appeared" not in seen:
+            seen["appeared"] = now
+        if not exists and "appeared" in seen and "gone" not in seen:
+            seen["gone"] = now
+
+    took = desk.driver_ms(*driver_arguments, watch=watch)
+    write_window = seen["gone"] - seen["appeared"] if "gone" in seen else 0.0
+    return took / 1000.0, write_window
 
 
 def settings_with_position(settings, left, top):
@@ -407,6 +446,9 @@ class KillTest:
                   % (kind, len(rows), sum(1 for o in rows if o[2]),
                      sum(1 for o in rows if o[3] == "old"), sum(1 for o in rows if o[3] == "new"),
                      sum(1 for o in rows if o[4] > 0)))
+        if self.desk.restarts:
+            print("Wine refused to start a program %d time(s); it was started again"
+                  % self.desk.restarts)
         print("kill test passed: %d kills in %.0f s (seed %d)"
               % (len(self.outcomes), seconds, self.arguments.seed))
 
