@@ -36,6 +36,31 @@ class Failure(Exception):
     pass
 
 
+class DriverOutput:
+    """A file for the driver's output: Wine's helper processes may inherit the output and keep a
+    pipe open. The driver writes through a descriptor of its own, opened for appending, and the
+    test reads through another, so reading while the driver writes never moves where it writes."""
+
+    def __init__(self):
+        descriptor, self.path = tempfile.mkstemp(prefix="tilora-driver-")
+        os.close(descriptor)
+        self.writer = open(self.path, "ab")
+
+    def lines(self):
+        with open(self.path, "rb") as file:
+            return file.read().decode("utf-8", "replace").replace("\r", "").splitlines()
+
+    def close(self):
+        self.writer.close()
+        os.remove(self.path)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        self.close()
+
+
 class Desk:
     """The Tilora folder, the Tilora process and the driver that works its dialog."""
 
@@ -50,17 +75,10 @@ class Desk:
         return os.path.join(self.build, name)
 
     def launch(self, arguments):
-        """Starts the driver; its output goes to a file, as Wine's helper processes may inherit
-        it and keep a pipe open."""
-        output = tempfile.TemporaryFile()
+        output = DriverOutput()
         process = subprocess.Popen(["wine", self.exe("tilora_kill_driver.exe"), *arguments],
-                                   stdout=output, stderr=subprocess.DEVNULL)
+                                   stdout=output.writer, stderr=subprocess.DEVNULL)
         return process, output
-
-    @staticmethod
-    def lines_of(output):
-        output.seek(0)
-        return output.read().decode("utf-8", "replace").replace("\r", "").splitlines()
 
     def not_started(self, arguments):
         # Wine under load now and then refuses to start a process; a moment later it starts it.
@@ -81,7 +99,7 @@ class Desk:
                 else:
                     time.sleep(0.01)
             with output:
-                lines = self.lines_of(output)
+                lines = output.lines()
             if lines and lines[-1] == "done":
                 return lines[:-1]
             if any(line.startswith("error: ") for line in lines):
@@ -95,7 +113,7 @@ class Desk:
             process, output = self.launch(arguments)
             deadline = time.monotonic() + 60
             while time.monotonic() < deadline:
-                lines = self.lines_of(output)
+                lines = output.lines()
                 if "posted" in lines:
                     self.posting = (process, output)
                     return
@@ -103,7 +121,7 @@ class Desk:
                     break
                 time.sleep(0.0005)
             process.wait()
-            lines = self.lines_of(output)
+            lines = output.lines()
             output.close()
             if any(line.startswith("error: ") for line in lines) or not lines:
                 if lines or time.monotonic() >= deadline:
