@@ -85,6 +85,8 @@ class FakeDialogControls : public DialogControls {
     // Reading what the dialog shows.
     const std::wstring& caption() const { return caption_; }
     std::vector<std::wstring> Lines(int controlId) const;
+    // The lines as the fake holds them, for measuring the memory they take.
+    const std::vector<std::wstring>& StoredLines(int controlId) { return lists_[controlId]; }
     std::vector<std::wstring> ComboItems(int controlId) const;
     int TopIndex(int controlId) const;
     // How the list box was driven: scrolls, lines added while it was painting, the sizes of the
