@@ -49,6 +49,35 @@ TEST_F(Package, OpenHelpFindsBothManualsAndTheExamplesAreListed) {
                                          L"Der Button 'Öffne Hilfe' wurde gedrückt."}));
 }
 
+TEST_F(Package, TheExampleScriptStartsNotepadAndPlacesItWithoutAWarning) {
+    TiloraProcess tilora(unpacked, unpacked / L"Tilora.exe");
+    ASSERT_NE(tilora.dialog(), nullptr) << "Tilora's dialog did not appear";
+    ASSERT_TRUE(tilora.WaitForStartUpReport());
+    const std::size_t before = tilora.LogLines().size();
+    tilora.PostClick(IDC_BN_EXECUTE);
+
+    HWND notepad = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (notepad = ::FindWindowW(nullptr, L"Untitled - Notepad")); },
+                        std::chrono::seconds(20)));
+    // The example arrangement's only window line.
+    const RECT expected{100, 100, 900, 700};
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            WINDOWPLACEMENT placement{};
+            placement.length = sizeof(placement);
+            ::GetWindowPlacement(notepad, &placement);
+            return ::EqualRect(&placement.rcNormalPosition, &expected) != FALSE;
+        },
+        std::chrono::seconds(20)));
+    const auto lines = tilora.LogLines();
+    ASSERT_GT(lines.size(), before);
+    EXPECT_EQ(lines[before], L"The button 'Execute' was pressed.");
+    for (std::size_t i = before; i < lines.size(); ++i) {
+        EXPECT_NE(lines[i].rfind(L" ! ", 0), 0u) << "a warning: " << lines[i];
+    }
+    ::PostMessageW(notepad, WM_CLOSE, 0, 0);
+}
+
 }  // namespace
 }  // namespace tilora::e2e
 
