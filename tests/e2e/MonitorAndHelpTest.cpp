@@ -1,4 +1,5 @@
 // Show MonRes and Open Help through the real Tilora.exe.
+#include "PdfHandler.h"
 #include "TiloraTest.h"
 #include "app/resource.h"
 
@@ -42,6 +43,31 @@ TEST_F(MonitorAndHelp, OpenHelpWithAnEmptyHelpFolderReportsTheWindowsError) {
     EXPECT_FALSE(code.empty());
     EXPECT_EQ(code.find_first_not_of(L"0123456789"), std::wstring::npos);
     EXPECT_NE(code, L"0");
+}
+
+TEST_F(MonitorAndHelp, OpenHelpOpensTheManualOfTheLanguageInEffect) {
+    // The manuals the build made, where the release zip puts them beside Tilora.exe.
+    const std::filesystem::path built = ProgramFolder() / L"_Help";
+    if (!std::filesystem::exists(built / L"Help.pdf")) {
+        GTEST_SKIP() << "the build made no manuals (WeasyPrint missing)";
+    }
+    const std::filesystem::path help = folder.path() / L"_Help";
+    std::filesystem::copy_file(built / L"Help.pdf", help / L"Help.pdf");
+    std::filesystem::copy_file(built / L"Hilfe.pdf", help / L"Hilfe.pdf");
+    PdfHandler viewer(folder.path() / L"opened.txt");
+    ASSERT_TRUE(viewer.registered());
+
+    tilora.PostClick(IDC_BN_OPENHELP);
+    EXPECT_EQ(viewer.WaitForOpenedDocument(), (help / L"Help.pdf").wstring());
+    // A sent message is handled after the click: no error line means the shell reported success.
+    EXPECT_EQ(NewLogLines(), std::vector<std::wstring>{L"The button 'Open Help' was pressed."});
+
+    tilora.Click(IDC_BN_LANGUAGE);
+    tilora.PostClick(IDC_BN_OPENHELP);
+    EXPECT_EQ(viewer.WaitForOpenedDocument(), (help / L"Hilfe.pdf").wstring());
+    const auto lines = NewLogLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), L"Der Button 'Öffne Hilfe' wurde gedrückt.");
 }
 
 }  // namespace

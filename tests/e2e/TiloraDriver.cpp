@@ -9,13 +9,6 @@ namespace {
 
 constexpr UINT kSendTimeoutMs = 5000;
 
-std::filesystem::path OwnFolder() {
-    std::vector<wchar_t> buffer(32768);
-    const DWORD length =
-        ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    return std::filesystem::path(std::wstring(buffer.data(), length)).parent_path();
-}
-
 struct DialogSearch {
     DWORD processId;
     HWND found;
@@ -70,6 +63,13 @@ LRESULT SendTimed(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 
 
 }  // namespace
 
+std::filesystem::path ProgramFolder() {
+    std::vector<wchar_t> buffer(32768);
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    return std::filesystem::path(std::wstring(buffer.data(), length)).parent_path();
+}
+
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
@@ -94,8 +94,12 @@ ScratchFolder::~ScratchFolder() {
     std::filesystem::remove_all(path_, error);
 }
 
-TiloraProcess::TiloraProcess(const std::filesystem::path& folder) {
-    const std::wstring exe = (OwnFolder() / L"Tilora.exe").wstring();
+TiloraProcess::TiloraProcess(const std::filesystem::path& folder)
+    : TiloraProcess(folder, ProgramFolder() / L"Tilora.exe") {}
+
+TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
+                             const std::filesystem::path& exePath) {
+    const std::wstring exe = exePath.wstring();
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

@@ -17,6 +17,9 @@ inline constexpr wchar_t kDialogTitle[] = L"Tilora v1.09 (b)";
 bool WaitFor(const std::function<bool()>& condition,
              std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
+// The folder of the running test program, where the build puts Tilora.exe and its helpers.
+std::filesystem::path ProgramFolder();
+
 // A folder of its own for one run, removed afterwards.
 class ScratchFolder {
   public:
@@ -36,6 +39,8 @@ class TiloraProcess {
     // Starts Tilora.exe (found beside this test program) with the folder as current directory
     // and waits for its dialog.
     explicit TiloraProcess(const std::filesystem::path& folder);
+    // Starts the given Tilora.exe, for example one unpacked from the release zip.
+    TiloraProcess(const std::filesystem::path& folder, const std::filesystem::path& exe);
     ~TiloraProcess();
     TiloraProcess(const TiloraProcess&) = delete;
     TiloraProcess& operator=(const TiloraProcess&) = delete;
