@@ -18,8 +18,46 @@ bool IsMaximized(const WindowManager& windows, WindowHandle window) {
 
 }  // namespace
 
+bool IsNotResponding(const WindowManager& windows, WindowHandle window) {
+    // Asked first: most windows answer, and then one call settles it.
+    if (!windows.IsHungAppWindow(window)) return false;
+    const std::optional<unsigned> thread = windows.GetWindowThreadId(window);
+    return thread && *thread != windows.GetCurrentThreadId();
+}
+
+bool PlaceWithoutWaiting(WindowManager& windows, WindowHandle window, const Rect& rect,
+                         unsigned showCommand) {
+    // The window is not asked afterwards: nothing requested here has happened yet.
+    const bool wasVisible = windows.IsWindowVisible(window);
+    if (const std::optional<Placement> read = windows.GetWindowPlacement(window)) {
+        Placement placement = *read;
+        placement.normalPosition = rect;
+        if (ShowsNormal(showCommand)) placement.flags &= ~kWpfRestoreToMaximized;
+        placement.flags |= kWpfAsyncWindowPlacement;
+        if (windows.SetWindowPlacement(window, placement)) {
+            windows.ShowWindowAsync(window, showCommand);
+            return wasVisible;
+        }
+    }
+    windows.ShowWindowAsync(window, kSwShowNoActivate);
+    windows.SetWindowPos(window, kHwndTop, rect.left, rect.top, rect.Width(), rect.Height(),
+                         kSwpNoZOrder | kSwpNoActivate | kSwpAsyncWindowPos);
+    windows.ShowWindowAsync(window, showCommand);
+    return wasVisible;
+}
+
+bool PlaceIfNotResponding(WindowManager& windows, WindowHandle window, const Rect& rect,
+                          unsigned showCommand) {
+    if (!IsNotResponding(windows, window)) return false;
+    PlaceWithoutWaiting(windows, window, rect, showCommand);
+    return true;
+}
+
 bool PlaceWindow(WindowManager& windows, WindowHandle window, const Rect& rect,
                  unsigned showCommand) {
+    if (IsNotResponding(windows, window)) {
+        return PlaceWithoutWaiting(windows, window, rect, showCommand);
+    }
     if (const std::optional<Placement> read = windows.GetWindowPlacement(window)) {
         Placement placement = *read;
         placement.normalPosition = rect;
@@ -44,17 +82,28 @@ bool PlaceWindow(WindowManager& windows, WindowHandle window, const Rect& rect,
     return wasVisible;
 }
 
+namespace {
+
+WindowOutcome MinimizeOne(WindowManager& windows, const WindowRecord& record, bool spareOwnDialog,
+                          const std::wstring& ownTitle) {
+    if (spareOwnDialog && record.winName.find(ownTitle) != std::wstring::npos) {
+        return WindowOutcome::SparedWhileTopmost;
+    }
+    const Rect& rect = record.rcNormalPosition;
+    if (PlaceIfNotResponding(windows, record.hwnd, rect, kSwShowMinimized)) {
+        return WindowOutcome::NotResponding;
+    }
+    return PlaceWindow(windows, record.hwnd, rect, kSwShowMinimized) ? WindowOutcome::Minimized
+                                                                     : WindowOutcome::NotMinimized;
+}
+
+}  // namespace
+
 WindowResults MinimizeAll(WindowManager& windows, const WindowSnapshot& snapshot,
                           bool spareOwnDialog, const std::wstring& ownTitle) {
     WindowResults results;
     for (const WindowRecord& record : snapshot) {
-        WindowOutcome outcome = WindowOutcome::SparedWhileTopmost;
-        if (!spareOwnDialog || record.winName.find(ownTitle) == std::wstring::npos) {
-            outcome = PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMinimized)
-                          ? WindowOutcome::Minimized
-                          : WindowOutcome::NotMinimized;
-        }
-        results.push_back({record, outcome});
+        results.push_back({record, MinimizeOne(windows, record, spareOwnDialog, ownTitle)});
     }
     return results;
 }
@@ -75,6 +124,10 @@ WindowResults MaximizeAll(WindowManager& windows, const WindowSnapshot& snapshot
             results.push_back({record, WindowOutcome::ExcludedFromMaximize});
             continue;
         }
+        if (PlaceIfNotResponding(windows, record.hwnd, record.rcNormalPosition, kSwShowMaximized)) {
+            results.push_back({record, WindowOutcome::NotResponding});
+            continue;
+        }
         PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMaximized);
         results.push_back({record, windows.SetForegroundWindow(record.hwnd)
                                        ? WindowOutcome::Maximized
@@ -92,25 +145,50 @@ Rect TileSlot(int slot, std::int32_t left, std::int32_t top, std::int32_t width,
     return {x, y, x + cellWidth, y + cellHeight};
 }
 
-void TileAll(WindowManager& windows, const WindowSnapshot& snapshot, const Rect& monitor,
-             const std::wstring& ownTitle) {
+WindowResults TileAll(WindowManager& windows, const WindowSnapshot& snapshot, const Rect& monitor,
+                      const std::wstring& ownTitle) {
+    WindowResults notResponding;
     int slot = 0;
     for (const WindowRecord& record : snapshot) {
-        PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMinimized);
-        if (record.winName == ownTitle) continue;  // the own dialog takes no slot
+        const bool own = record.winName == ownTitle;  // the own dialog takes no slot
         const Rect tile =
-            TileSlot(slot++, monitor.left, monitor.top, monitor.Width(), monitor.Height());
+            own ? Rect{}
+                : TileSlot(slot++, monitor.left, monitor.top, monitor.Width(), monitor.Height());
+        // The minimise before the tile only serves the stacking, which activation builds.
+        if (!own && PlaceIfNotResponding(windows, record.hwnd, tile, kSwShowNormal)) {
+            notResponding.push_back({record, WindowOutcome::NotResponding});
+            continue;
+        }
+        PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMinimized);
+        if (own) continue;
         PlaceWindow(windows, record.hwnd, tile, kSwShowNormal);
         windows.SetForegroundWindow(record.hwnd);
     }
+    return notResponding;
 }
 
 namespace {
+
+bool ShownAfterApply(const WindowRecord& record) {
+    return record.showCmd != kSwShowMinimized && record.showCmd != kSwMinimize;
+}
+
+// The show command that leaves the window as recorded.
+unsigned RecordedShowCommand(const WindowRecord& record) {
+    if (!ShownAfterApply(record)) return kSwShowMinimized;
+    return record.showCmd == kSwShowMaximized ? kSwShowMaximized : kSwShowNormal;
+}
 
 // Minimises the window and shows it as recorded: the minimise-then-restore is what brings it to
 // the front in order. What became of it.
 WindowOutcome PutBack(WindowManager& windows, const WindowRecord& record,
                       WindowHandle keepMinimized) {
+    // A window that does not respond is put straight into its recorded state: it is not
+    // activated, so the minimise that serves the stacking would gain nothing.
+    if (PlaceIfNotResponding(windows, record.hwnd, record.rcNormalPosition,
+                             RecordedShowCommand(record))) {
+        return WindowOutcome::NotResponding;
+    }
     const bool minimised =
         PlaceWindow(windows, record.hwnd, record.rcNormalPosition, kSwShowMinimized);
     if (keepMinimized != kNoWindow && record.hwnd == keepMinimized) {
@@ -131,10 +209,6 @@ WindowOutcome PutBack(WindowManager& windows, const WindowRecord& record,
             break;
     }
     return restored ? WindowOutcome::Restored : WindowOutcome::NotRestored;
-}
-
-bool ShownAfterApply(const WindowRecord& record) {
-    return record.showCmd != kSwShowMinimized && record.showCmd != kSwMinimize;
 }
 
 // The position of the first window that is not above the one before it (bottom-most first; a
@@ -185,30 +259,46 @@ WindowResults ApplySnapshot(WindowManager& windows, const WindowSnapshot& snapsh
     return results;
 }
 
-void SetTopmost(WindowManager& windows, const WindowRecord& record) {
+namespace {
+
+// SetWindowPos that does not wait for a window whose program does not respond; false then.
+bool SetWindowPosUnlessNotResponding(WindowManager& windows, const WindowRecord& record,
+                                     WindowHandle insertAfter, unsigned flags) {
+    const bool responding = !IsNotResponding(windows, record.hwnd);
     const Rect& r = record.rcNormalPosition;
-    windows.SetWindowPos(record.hwnd, kHwndTopmost, r.left, r.top, r.Width(), r.Height(),
-                         kSwpNoMove);
+    windows.SetWindowPos(record.hwnd, insertAfter, r.left, r.top, r.Width(), r.Height(),
+                         responding ? flags : flags | kSwpAsyncWindowPos);
+    return responding;
 }
 
-void ResetTopmost(WindowManager& windows, const WindowRecord& record) {
-    const Rect& r = record.rcNormalPosition;
-    windows.SetWindowPos(record.hwnd, kHwndNoTopmost, r.left, r.top, r.Width(), r.Height(),
-                         kSwpNoMove | kSwpNoSize);
+}  // namespace
+
+bool SetTopmost(WindowManager& windows, const WindowRecord& record) {
+    return SetWindowPosUnlessNotResponding(windows, record, kHwndTopmost, kSwpNoMove);
 }
 
-WindowSnapshot MoveIntoView(WindowManager& windows, const WindowSnapshot& snapshot,
-                            const Rect& virtualScreen) {
-    WindowSnapshot moved;
+bool ResetTopmost(WindowManager& windows, const WindowRecord& record) {
+    return SetWindowPosUnlessNotResponding(windows, record, kHwndNoTopmost,
+                                           kSwpNoMove | kSwpNoSize);
+}
+
+WindowResults MoveIntoView(WindowManager& windows, const WindowSnapshot& snapshot,
+                           const Rect& virtualScreen) {
+    WindowResults moved;
     for (const WindowRecord& record : snapshot) {
         const Rect& r = record.rcNormalPosition;
         // Monitors left of or above the primary one have negative coordinates and are in view.
         if (r.top >= virtualScreen.top && r.left >= virtualScreen.left &&
             r.bottom <= virtualScreen.bottom && r.right <= virtualScreen.right)
             continue;
-        PlaceWindow(windows, record.hwnd, {0, 0, r.Width(), r.Height()}, kSwShowNormal);
+        const Rect origin{0, 0, r.Width(), r.Height()};
+        if (PlaceIfNotResponding(windows, record.hwnd, origin, kSwShowNormal)) {
+            moved.push_back({record, WindowOutcome::NotResponding});
+            continue;
+        }
+        PlaceWindow(windows, record.hwnd, origin, kSwShowNormal);
         windows.SetForegroundWindow(record.hwnd);
-        moved.push_back(record);
+        moved.push_back({record, WindowOutcome::MovedIntoView});
     }
     return moved;
 }
