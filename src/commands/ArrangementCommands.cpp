@@ -5,6 +5,7 @@
 
 #include "app/resource.h"
 #include "commands/ComboBoxes.h"
+#include "commands/WindowCommands.h"
 #include "files/ArrangementFormat.h"
 #include "files/PathText.h"
 #include "files/TextFile.h"
@@ -134,9 +135,12 @@ void ArrangementCommands::ApplyWindows(const WindowSnapshot& snapshot) {
         ctx_.session.keepOwnMinimized ? ctx_.model.ownWindow() : kNoWindow;
     const WindowResults results = ApplySnapshot(ctx_.windows, snapshot, keepMinimized);
     for (const WindowResult& result : results) {
-        if (result.outcome != WindowOutcome::NotRestored) continue;
-        ctx_.Log(L" ! " + DescribeWindowShort(result.record, ctx_.catalogue) +
-                 ctx_.Text(Msg::CouldNotRestore));
+        if (result.outcome == WindowOutcome::NotResponding) {
+            LogNotResponding(ctx_, result.record);
+        } else if (result.outcome == WindowOutcome::NotRestored) {
+            ctx_.Log(L" ! " + DescribeWindowShort(result.record, ctx_.catalogue) +
+                     ctx_.Text(Msg::CouldNotRestore));
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include "commands/BulkWindowCommands.h"
 
 #include "app/resource.h"
+#include "commands/WindowCommands.h"
 #include "windows/WindowDescriptions.h"
 
 namespace tilora {
@@ -25,9 +26,12 @@ OutcomeText TextOf(WindowOutcome outcome) {
             return {true, Msg::MaximizedNotInFront};
         case WindowOutcome::ExcludedFromMaximize:
             return {true, Msg::NotMaximizedExcluded};
+        case WindowOutcome::NotResponding:
+            return {true, Msg::NotResponding};
         case WindowOutcome::NotRestored:
         case WindowOutcome::Restored:
         case WindowOutcome::KeptMinimized:
+        case WindowOutcome::MovedIntoView:
             break;
     }
     return {true, Msg::CouldNotRestore};
@@ -68,7 +72,10 @@ void BulkWindowCommands::TileAll() {
     const std::int32_t top = monitors.Value(1, Monitors::Top);
     const Rect monitor{left, top, left + monitors.Value(1, Monitors::Width),
                        top + monitors.Value(1, Monitors::Height)};
-    tilora::TileAll(ctx_.windows, ctx_.model.currentSnapshot(), monitor, ctx_.model.ownTitle());
+    // Tiling writes no lines, but for the windows that did not respond.
+    const WindowResults notResponding =
+        tilora::TileAll(ctx_.windows, ctx_.model.currentSnapshot(), monitor, ctx_.model.ownTitle());
+    for (const WindowResult& result : notResponding) LogNotResponding(ctx_, result.record);
     ctx_.session.ownWindowRestoreDue = ctx_.clock.TickCount() + kOwnWindowRestoreDelayMs;
     ctx_.model.HoldRestorePoint();
 }

@@ -5,6 +5,7 @@
 #include "commands/ComboBoxes.h"
 #include "commands/HelpAndMonitorButtons.h"
 #include "commands/ScriptCommands.h"
+#include "commands/WindowCommands.h"
 #include "files/FileAccess.h"
 #include "files/FileLists.h"
 #include "files/TextFile.h"
@@ -146,6 +147,10 @@ void CommandList::RestoreStartRectangle() {
     }
     if (found == nullptr) {
         ctx_.Log(ctx_.Text(Msg::LastActiveNotAtStart));
+        return;
+    }
+    if (PlaceIfNotResponding(ctx_.windows, record->hwnd, found->rcNormalPosition, kSwShowNormal)) {
+        LogNotResponding(ctx_, *record);
         return;
     }
     PlaceWindow(ctx_.windows, record->hwnd, found->rcNormalPosition, kSwShowNormal);

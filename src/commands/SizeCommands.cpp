@@ -65,9 +65,7 @@ void SizeCommands::PasteSize() {
     // The capture comes after the box: the window may have closed while it was open.
     const WindowRecord* record = LastActiveRecord(ctx_, Msg::NoHandleYet);
     if (record == nullptr) return;
-    PlaceWindow(ctx_.windows, record->hwnd, SizedAt(record->rcNormalPosition, PastedSize()),
-                kSwShowNormal);
-    ctx_.windows.SetForegroundWindow(record->hwnd);
+    PlaceAndActivate(*record, SizedAt(record->rcNormalPosition, PastedSize()));
     ctx_.Log(ctx_.Text(Msg::SizePasted) + record->winName + L" [" + record->procPath + L"].");
 }
 
@@ -86,8 +84,7 @@ void SizeCommands::PasteSizeToAll() {
         if (record.hwnd == model.lastActiveWindow() || record.hwnd == model.ownWindow()) continue;
         const Rect rect = SizedAt(record.rcNormalPosition, size);
         model.SetRecordedNormalRect(index, rect);
-        PlaceWindow(ctx_.windows, record.hwnd, rect, kSwShowNormal);
-        ctx_.windows.SetForegroundWindow(record.hwnd);
+        PlaceAndActivate(record, rect);
         ctx_.Log(ctx_.Text(Msg::SizePasted) + record.winName + L" [" + record.procPath + L"].");
     }
 }
@@ -112,9 +109,16 @@ void SizeCommands::ApplyUserSize() {
             ctx_.Log(ctx_.Text(Msg::SizeInputFaulty) + ctx_.Text(Msg::MinimumSize));
             return;
     }
-    PlaceWindow(ctx_.windows, record->hwnd, SizedAt(Rect{}, {typed.width, typed.height}),
-                kSwShowNormal);
-    ctx_.windows.SetForegroundWindow(record->hwnd);
+    PlaceAndActivate(*record, SizedAt(Rect{}, {typed.width, typed.height}));
+}
+
+void SizeCommands::PlaceAndActivate(const WindowRecord& record, const Rect& rect) {
+    if (PlaceIfNotResponding(ctx_.windows, record.hwnd, rect, kSwShowNormal)) {
+        LogNotResponding(ctx_, record);
+        return;
+    }
+    PlaceWindow(ctx_.windows, record.hwnd, rect, kSwShowNormal);
+    ctx_.windows.SetForegroundWindow(record.hwnd);
 }
 
 void SizeCommands::CopiedSizeTick() {

@@ -28,6 +28,9 @@ class SizeCommands {
     // Asks before pasting the initial size when nothing was copied lately; false for Cancel.
     bool MayPaste();
     Size PastedSize() const;
+    // Shows the window normal at the rectangle and brings it to the front; one that does not
+    // respond is placed without waiting and reported instead.
+    void PlaceAndActivate(const WindowRecord& record, const Rect& rect);
 
     CommandContext& ctx_;
 };

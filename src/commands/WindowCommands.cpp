@@ -16,27 +16,38 @@ const WindowRecord* LastActiveRecord(CommandContext& ctx, Msg goneMessage) {
     return record;
 }
 
+void LogNotResponding(CommandContext& ctx, const WindowRecord& record) {
+    ctx.Log(L" ! " + DescribeWindowShort(record, ctx.catalogue) + ctx.Text(Msg::NotResponding));
+}
+
 void WindowCommands::SetTopmost() {
     const WindowRecord* record = LastActiveRecord(ctx_, Msg::LastActiveWindowGone);
     if (record == nullptr) return;
-    tilora::SetTopmost(ctx_.windows, *record);
+    const bool responded = tilora::SetTopmost(ctx_.windows, *record);
     ctx_.Log(record->winName + ctx_.Text(Msg::NowTopmost));
+    if (!responded) LogNotResponding(ctx_, *record);
 }
 
 void WindowCommands::ResetTopmost() {
     const WindowRecord* record = LastActiveRecord(ctx_, Msg::LastActiveWindowGone);
     if (record == nullptr) return;
-    tilora::ResetTopmost(ctx_.windows, *record);
+    const bool responded = tilora::ResetTopmost(ctx_.windows, *record);
     ctx_.Log(record->winName + ctx_.Text(Msg::NoLongerTopmost));
+    if (!responded) LogNotResponding(ctx_, *record);
 }
 
 void WindowCommands::MoveIntoView() {
     ctx_.monitors.RefreshVirtualScreen();
     ctx_.model.CaptureWindows();
-    const WindowSnapshot moved = tilora::MoveIntoView(ctx_.windows, ctx_.model.currentSnapshot(),
-                                                      ctx_.monitors.virtualScreen());
-    for (const WindowRecord& record : moved) {
-        ctx_.Log(ctx_.Text(Msg::WindowName) + record.winName + ctx_.Text(Msg::MovedToOrigin));
+    const WindowResults moved = tilora::MoveIntoView(ctx_.windows, ctx_.model.currentSnapshot(),
+                                                     ctx_.monitors.virtualScreen());
+    for (const WindowResult& result : moved) {
+        if (result.outcome == WindowOutcome::NotResponding) {
+            LogNotResponding(ctx_, result.record);
+            continue;
+        }
+        ctx_.Log(ctx_.Text(Msg::WindowName) + result.record.winName +
+                 ctx_.Text(Msg::MovedToOrigin));
     }
     if (moved.empty()) ctx_.Log(ctx_.Text(Msg::NoWindowMoved));
 }

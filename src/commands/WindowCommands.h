@@ -8,6 +8,8 @@ namespace tilora {
 // is written) or when it has closed since (goneMessage is written): no command acts on, or
 // reports success for, a window that is not there.
 const WindowRecord* LastActiveRecord(CommandContext& context, Msg goneMessage);
+// " ! " + the window's short description + the line that its program does not respond.
+void LogNotResponding(CommandContext& context, const WindowRecord& record);
 
 // Commands on the last active window and on every window: TOPMOST on and off, moving lost
 // windows into view and listing all windows.

@@ -1,5 +1,6 @@
 #include "files/TextHelpers.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace tilora {
@@ -131,8 +132,12 @@ bool ShownAsReplacement(char32_t c) {
 
 std::wstring ShownInLog(std::wstring_view line) {
     std::wstring shown;
-    shown.reserve(line.size());
+    shown.reserve(std::min(line.size(), kLogLineCapacity + 2));
     for (std::size_t i = 0; i < line.size(); ++i) {
+        if (shown.size() >= kLogLineCapacity) {
+            shown += kLineCutMark;
+            break;
+        }
         const wchar_t character = line[i];
         const auto c = static_cast<char32_t>(character);
         if (IsHighSurrogate(c) && i + 1 < line.size() &&

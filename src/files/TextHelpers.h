@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -50,7 +51,12 @@ inline constexpr wchar_t kReplacementCharacter = 0xFFFD;
 // the rest of the line. Each of these, each C0 and C1 control, DEL, the line and paragraph
 // separators U+2028 and U+2029 and each lone surrogate becomes U+FFFD. A tab too: the list box
 // does not expand it, and a refused name must show the character it was refused for. Every other
-// character, surrogate pairs included, stays as it is.
+// character, surrogate pairs included, stays as it is. A line longer than kLogLineCapacity
+// shows its start and then U+2026: the list box measures and draws a line whole on every paint,
+// and a line of a broken file 10 MB long kept the dialog from answering for half a second each
+// time.
+inline constexpr std::size_t kLogLineCapacity = 10000;
+inline constexpr wchar_t kLineCutMark = 0x2026;
 std::wstring ShownInLog(std::wstring_view line);
 
 // The text with every line feed written as CR LF, as both file writers store it; a CR already

@@ -19,6 +19,8 @@ inline constexpr unsigned kSwpNoMove = 0x0002;
 inline constexpr unsigned kSwpNoZOrder = 0x0004;
 inline constexpr unsigned kSwpNoActivate = 0x0010;
 inline constexpr unsigned kSwpShowWindow = 0x0040;
+// The window's own thread carries the change out; the caller does not wait for it.
+inline constexpr unsigned kSwpAsyncWindowPos = 0x4000;
 
 // The dialog result of the cancel command.
 inline constexpr int kIdCancel = 2;
@@ -89,6 +91,8 @@ inline constexpr unsigned kSwRestore = 9;
 
 // WINDOWPLACEMENT flag: a minimised window comes back maximised when restored.
 inline constexpr unsigned kWpfRestoreToMaximized = 0x0002;
+// The window's own thread carries the placement out; the caller does not wait for it.
+inline constexpr unsigned kWpfAsyncWindowPlacement = 0x0004;
 
 // Window styles and states the capture and the apply test, with the Windows numbers.
 inline constexpr unsigned kWsExTopmost = 0x00000008;

@@ -21,6 +21,18 @@ class WindowManager {
     virtual int WindowTextLength(WindowHandle window) const = 0;
     // GetWindowTextW into a buffer of the given capacity (at most capacity - 1 characters).
     virtual std::wstring WindowText(WindowHandle window, int capacity) const = 0;
+    // InternalGetWindowText into a buffer of the given capacity: the title as the system keeps
+    // it, read without sending the window a message, so a program that does not answer cannot
+    // block the caller.
+    virtual std::wstring InternalWindowText(WindowHandle window, int capacity) const = 0;
+    // IsHungAppWindow: the window's thread has taken no message for some seconds (5 on Windows
+    // and under Wine) and waits for none; a message sent to it would not be answered.
+    virtual bool IsHungAppWindow(WindowHandle window) const = 0;
+    // GetWindowThreadProcessId's result: the thread that created the window; nothing when the
+    // window is gone.
+    virtual std::optional<unsigned> GetWindowThreadId(WindowHandle window) const = 0;
+    // GetCurrentThreadId.
+    virtual unsigned GetCurrentThreadId() const = 0;
     virtual bool IsWindowVisible(WindowHandle window) const = 0;
     // GetAncestor(GA_ROOTOWNER); 0 on failure.
     virtual WindowHandle GetRootOwner(WindowHandle window) const = 0;
@@ -62,6 +74,8 @@ class WindowManager {
     virtual bool SetWindowPlacement(WindowHandle window, const Placement& placement) = 0;
     // ShowWindow; true when the window was visible before the call.
     virtual bool ShowWindow(WindowHandle window, unsigned showCommand) = 0;
+    // ShowWindowAsync: the window's thread shows it later; true when the request was posted.
+    virtual bool ShowWindowAsync(WindowHandle window, unsigned showCommand) = 0;
     // SetForegroundWindow; true when the window was brought to the foreground.
     virtual bool SetForegroundWindow(WindowHandle window) = 0;
     virtual WindowHandle GetForegroundWindow() const = 0;

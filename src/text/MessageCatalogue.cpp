@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 71> kEnglishMessages = {
+const std::array<const wchar_t*, 72> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -106,9 +106,12 @@ const std::array<const wchar_t*, 71> kEnglishMessages = {
     L"settings are written at closing, it is kept as the following file: ",
     // Start-up.
     L"A temporary file left behind by an interrupted save was deleted: ",
+    // A window whose program does not answer.
+    L" does not respond: the change was handed to its program without waiting for it, and the "
+    L"window was not brought to the foreground.",
 };
 
-const std::array<const wchar_t*, 71> kGermanMessages = {
+const std::array<const wchar_t*, 72> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -207,6 +210,9 @@ const std::array<const wchar_t*, 71> kGermanMessages = {
     L"Datei aufbewahrt: ",
     // Start-up.
     L"Eine temporäre Datei, die ein unterbrochenes Speichern zurückgelassen hat, wurde gelöscht: ",
+    // A window whose program does not answer.
+    L" reagiert nicht: die Änderung wurde seinem Programm übergeben, ohne darauf zu warten, und "
+    L"das Fenster wurde nicht in den Vordergrund geholt.",
 };
 
 const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {
@@ -408,7 +414,7 @@ static_assert(kEnglishCheckBoxCaptions.size() == kGermanCheckBoxCaptions.size())
 static_assert(kEnglishLabelCaptions.size() == kGermanLabelCaptions.size());
 static_assert(kEnglishButtonTooltips.size() == kGermanButtonTooltips.size());
 static_assert(kEnglishCheckBoxTooltips.size() == kGermanCheckBoxTooltips.size());
-static_assert(static_cast<std::size_t>(Msg::LeftOverFileRemoved) < kEnglishMessages.size());
+static_assert(static_cast<std::size_t>(Msg::NotResponding) == kEnglishMessages.size() - 1);
 
 struct FamilyTables {
     std::span<const wchar_t* const> english;

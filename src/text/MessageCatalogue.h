@@ -93,6 +93,7 @@ enum class Msg : int {
     SettingsNotSaved = 68,
     SettingsFileKept = 69,
     LeftOverFileRemoved = 70,
+    NotResponding = 71,
 };
 
 // Every text the user sees, in English and German, with a current copy of each family in the

@@ -4,12 +4,15 @@
 #include <vector>
 
 #include "files/TextHelpers.h"
+#include "windows/WindowOperations.h"
 
 namespace tilora {
 namespace {
 
 // Owner chains are short; a longer one is a cycle, which must not hang the capture.
 constexpr int kMaxPopupSteps = 64;
+// The most a title read without asking the window's program may hold.
+constexpr int kSystemTitleCapacity = 32768;
 
 // Closes the process handle however the identification ends.
 class OpenedProcess {
@@ -91,16 +94,27 @@ bool WindowModel::PassesTaskSwitchTest(WindowHandle window) const {
 }
 
 CaptureVerdict WindowModel::Classify(WindowHandle window) const {
-    int titleLength = 0;
-    return Examine(window, titleLength);
+    TitleRead title;
+    return Examine(window, title);
 }
 
-CaptureVerdict WindowModel::Examine(WindowHandle window, int& titleLength) const {
-    titleLength = windows_.WindowTextLength(window);
-    if (titleLength == 0) return CaptureVerdict::NoTitleLength;
+CaptureVerdict WindowModel::Examine(WindowHandle window, TitleRead& title) const {
+    // Asking a window for its title length sends it a message; one whose program does not
+    // answer would hold the capture, and the dialog with it, until the program wakes up.
+    title.notResponding = IsNotResponding(windows_, window);
+    if (title.notResponding) {
+        title.text = windows_.InternalWindowText(window, kSystemTitleCapacity);
+        title.length = static_cast<int>(title.text.size());
+    } else {
+        title.length = windows_.WindowTextLength(window);
+    }
+    if (title.length == 0) return CaptureVerdict::NoTitleLength;
     if (!windows_.IsWindowVisible(window)) return CaptureVerdict::Invisible;
     if (!PassesTaskSwitchTest(window)) return CaptureVerdict::NotTaskSwitchable;
-    const std::optional<unsigned> titleBar = windows_.GetTitleBarState(window);
+    // Reading the title bar's state may wait for the window's thread too (under Wine it once did
+    // for a hung program), so a window that does not respond counts as having a visible bar.
+    const std::optional<unsigned> titleBar =
+        title.notResponding ? std::nullopt : windows_.GetTitleBarState(window);
     if (titleBar && (*titleBar & kStateSystemInvisible) != 0)
         return CaptureVerdict::InvisibleTitleBar;
     if ((windows_.GetExtendedStyle(window) & kWsExToolWindow) != 0)
@@ -111,10 +125,11 @@ CaptureVerdict WindowModel::Examine(WindowHandle window, int& titleLength) const
 }
 
 void WindowModel::CaptureOne(WindowHandle window, int zLevel) {
-    int titleLength = 0;
-    if (Examine(window, titleLength) != CaptureVerdict::Recorded) return;
+    TitleRead read;
+    if (Examine(window, read) != CaptureVerdict::Recorded) return;
 
-    const std::wstring title = windows_.WindowText(window, titleLength + 1);
+    const std::wstring title =
+        read.notResponding ? read.text : windows_.WindowText(window, read.length + 1);
     if (title.empty()) return;
 
     // A window that closed meanwhile is left out: a record never carries values it did not read.

@@ -100,8 +100,15 @@ class WindowModel {
         std::uint64_t lastSeenInCapture = 0;
     };
 
-    // The capture's tests in their order; the title length is read once and handed back.
-    CaptureVerdict Examine(WindowHandle window, int& titleLength) const;
+    // The title as far as the capture's tests have read it.
+    struct TitleRead {
+        int length = 0;
+        // A window that does not respond has its title read at once, from the system's copy.
+        bool notResponding = false;
+        std::wstring text;
+    };
+    // The capture's tests in their order; the title is read once and handed back.
+    CaptureVerdict Examine(WindowHandle window, TitleRead& title) const;
     bool PassesTaskSwitchTest(WindowHandle window) const;
     // The window's depth is the number of windows the enumeration listed before it.
     void CaptureOne(WindowHandle window, int zLevel);

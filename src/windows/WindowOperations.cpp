@@ -18,9 +18,49 @@ bool IsMaximized(const WindowManager& windows, WindowHandle window) {
 
 }  // namespace
 
+bool IsNotResponding(const WindowManager& windows, WindowHandle window) {
+    // Asked first: most windows answer, and then one call settles it.
+    if (!windows.IsHungAppWindow(window)) return false;
+    const std::optional<unsigned> thread = windows.GetWindowThreadId(window);
+    return thread && *thread != windows.GetCurrentThreadId();
+}
+
+bool PlaceWithoutWaiting(WindowManager& windows, WindowHandle window, const Rect& rect,
+                         unsigned showCommand) {
+    // The window is not asked afterwards: nothing requested here has happened yet.
+    const bool wasVisible = windows.IsWindowVisible(window);
+    if (const std::optional<Placement> read = windows.GetWindowPlacement(window)) {
+        Placement placement = *read;
+        placement.normalPosition = rect;
+        if (ShowsNormal(showCommand)) placement.flags &= ~kWpfRestoreToMaximized;
+        placement.flags |= kWpfAsyncWindowPlacement;
+        if (windows.SetWindowPlacement(window, placement)) {
+            windows.ShowWindowAsync(window, showCommand);
+            return wasVisible;
+        }
+    }
+    windows.ShowWindowAsync(window, kSwShowNoActivate);
+    windows.SetWindowPos(window, kHwndTop, rect.left, rect.top, rect.Width(), rect.Height(),
+                         kSwpNoZOrder | kSwpNoActivate | kSwpAsyncWindowPos);
+    windows.ShowWindowAsync(window, showCommand);
+    return wasVisible;
+}
+
+bool PlaceIfNotResponding(WindowManager& windows, WindowHandle window, const Rect& rect,
+                          unsigned showCommand) {
+    if (!IsNotResponding(windows, window)) return false;
+    PlaceWithoutWaiting(windows, window, rect, showCommand);
+    return true;
+}
+
 bool WindowPlacer::Place(WindowHandle window, const Rect& rect, unsigned showCommand) {
     if (SetNormalPosition(window, rect, showCommand)) return ShowAsAsked(window, showCommand);
     return PlaceByHand(window, rect, showCommand);
+}
+
+bool WindowPlacer::PlaceIfNotResponding(WindowHandle window, const Rect& rect,
+                                        unsigned showCommand) {
+    return tilora::PlaceIfNotResponding(windows_, window, rect, showCommand);
 }
 
 bool WindowPlacer::Minimize(WindowHandle window, const Rect& rect) {
@@ -66,21 +106,35 @@ bool WindowPlacer::PlaceByHand(WindowHandle window, const Rect& rect, unsigned s
 
 bool PlaceWindow(WindowManager& windows, WindowHandle window, const Rect& rect,
                  unsigned showCommand) {
+    if (IsNotResponding(windows, window)) {
+        return PlaceWithoutWaiting(windows, window, rect, showCommand);
+    }
     return WindowPlacer(windows).Place(window, rect, showCommand);
 }
+
+namespace {
+
+WindowOutcome MinimizeOne(WindowPlacer& placer, const WindowRecord& record, bool spareOwnDialog,
+                          const std::wstring& ownTitle) {
+    if (spareOwnDialog && record.winName.find(ownTitle) != std::wstring::npos) {
+        return WindowOutcome::SparedWhileTopmost;
+    }
+    const Rect& rect = record.rcNormalPosition;
+    if (placer.PlaceIfNotResponding(record.hwnd, rect, kSwShowMinimized)) {
+        return WindowOutcome::NotResponding;
+    }
+    return placer.Minimize(record.hwnd, rect) ? WindowOutcome::Minimized
+                                              : WindowOutcome::NotMinimized;
+}
+
+}  // namespace
 
 WindowResults MinimizeAll(WindowManager& windows, const WindowSnapshot& snapshot,
                           bool spareOwnDialog, const std::wstring& ownTitle) {
     WindowResults results;
     WindowPlacer placer(windows);
     for (const WindowRecord& record : snapshot) {
-        WindowOutcome outcome = WindowOutcome::SparedWhileTopmost;
-        if (!spareOwnDialog || record.winName.find(ownTitle) == std::wstring::npos) {
-            outcome = placer.Minimize(record.hwnd, record.rcNormalPosition)
-                          ? WindowOutcome::Minimized
-                          : WindowOutcome::NotMinimized;
-        }
-        results.push_back({record, outcome});
+        results.push_back({record, MinimizeOne(placer, record, spareOwnDialog, ownTitle)});
     }
     return results;
 }
@@ -102,6 +156,10 @@ WindowResults MaximizeAll(WindowManager& windows, const WindowSnapshot& snapshot
             results.push_back({record, WindowOutcome::ExcludedFromMaximize});
             continue;
         }
+        if (placer.PlaceIfNotResponding(record.hwnd, record.rcNormalPosition, kSwShowMaximized)) {
+            results.push_back({record, WindowOutcome::NotResponding});
+            continue;
+        }
         placer.Place(record.hwnd, record.rcNormalPosition, kSwShowMaximized);
         results.push_back({record, windows.SetForegroundWindow(record.hwnd)
                                        ? WindowOutcome::Maximized
@@ -119,8 +177,9 @@ Rect TileSlot(int slot, std::int32_t left, std::int32_t top, std::int32_t width,
     return {x, y, x + cellWidth, y + cellHeight};
 }
 
-void TileAll(WindowManager& windows, const WindowSnapshot& snapshot, const Rect& monitor,
-             const std::wstring& ownTitle) {
+WindowResults TileAll(WindowManager& windows, const WindowSnapshot& snapshot, const Rect& monitor,
+                      const std::wstring& ownTitle) {
+    WindowResults notResponding;
     int slot = 0;
     WindowPlacer placer(windows);
     for (const WindowRecord& record : snapshot) {
@@ -128,12 +187,18 @@ void TileAll(WindowManager& windows, const WindowSnapshot& snapshot, const Rect&
             placer.Place(record.hwnd, record.rcNormalPosition, kSwShowMinimized);
             continue;
         }
-        placer.Minimize(record.hwnd, record.rcNormalPosition);
         const Rect tile =
             TileSlot(slot++, monitor.left, monitor.top, monitor.Width(), monitor.Height());
+        // The minimise before the tile only serves the stacking, which activation builds.
+        if (placer.PlaceIfNotResponding(record.hwnd, tile, kSwShowNormal)) {
+            notResponding.push_back({record, WindowOutcome::NotResponding});
+            continue;
+        }
+        placer.Minimize(record.hwnd, record.rcNormalPosition);
         placer.Place(record.hwnd, tile, kSwShowNormal);
         windows.SetForegroundWindow(record.hwnd);
     }
+    return notResponding;
 }
 
 namespace {
@@ -147,6 +212,14 @@ bool StaysMinimized(const WindowRecord& record, WindowHandle keepMinimized) {
 // the front in order. What became of it.
 WindowOutcome PutBack(WindowManager& windows, WindowPlacer& placer, const WindowRecord& record,
                       WindowHandle keepMinimized) {
+    // A window that does not respond is put straight into its recorded state: it is not
+    // activated, so the minimise that serves the stacking would gain nothing.
+    const unsigned recorded = StaysMinimized(record, keepMinimized) ? kSwShowMinimized
+                              : record.showCmd == kSwShowMaximized  ? kSwShowMaximized
+                                                                    : kSwShowNormal;
+    if (placer.PlaceIfNotResponding(record.hwnd, record.rcNormalPosition, recorded)) {
+        return WindowOutcome::NotResponding;
+    }
     // A window that stays minimised gets its rectangle now; any other gets it when shown.
     const bool minimised =
         StaysMinimized(record, keepMinimized)
@@ -225,21 +298,32 @@ WindowResults ApplySnapshot(WindowManager& windows, const WindowSnapshot& snapsh
     return results;
 }
 
-void SetTopmost(WindowManager& windows, const WindowRecord& record) {
+namespace {
+
+// SetWindowPos that does not wait for a window whose program does not respond; false then.
+bool SetWindowPosUnlessNotResponding(WindowManager& windows, const WindowRecord& record,
+                                     WindowHandle insertAfter, unsigned flags) {
+    const bool responding = !IsNotResponding(windows, record.hwnd);
     const Rect& r = record.rcNormalPosition;
-    windows.SetWindowPos(record.hwnd, kHwndTopmost, r.left, r.top, r.Width(), r.Height(),
-                         kSwpNoMove);
+    windows.SetWindowPos(record.hwnd, insertAfter, r.left, r.top, r.Width(), r.Height(),
+                         responding ? flags : flags | kSwpAsyncWindowPos);
+    return responding;
 }
 
-void ResetTopmost(WindowManager& windows, const WindowRecord& record) {
-    const Rect& r = record.rcNormalPosition;
-    windows.SetWindowPos(record.hwnd, kHwndNoTopmost, r.left, r.top, r.Width(), r.Height(),
-                         kSwpNoMove | kSwpNoSize);
+}  // namespace
+
+bool SetTopmost(WindowManager& windows, const WindowRecord& record) {
+    return SetWindowPosUnlessNotResponding(windows, record, kHwndTopmost, kSwpNoMove);
 }
 
-WindowSnapshot MoveIntoView(WindowManager& windows, const WindowSnapshot& snapshot,
-                            const Rect& virtualScreen) {
-    WindowSnapshot moved;
+bool ResetTopmost(WindowManager& windows, const WindowRecord& record) {
+    return SetWindowPosUnlessNotResponding(windows, record, kHwndNoTopmost,
+                                           kSwpNoMove | kSwpNoSize);
+}
+
+WindowResults MoveIntoView(WindowManager& windows, const WindowSnapshot& snapshot,
+                           const Rect& virtualScreen) {
+    WindowResults moved;
     WindowPlacer placer(windows);
     for (const WindowRecord& record : snapshot) {
         const Rect& r = record.rcNormalPosition;
@@ -247,9 +331,14 @@ WindowSnapshot MoveIntoView(WindowManager& windows, const WindowSnapshot& snapsh
         if (r.top >= virtualScreen.top && r.left >= virtualScreen.left &&
             r.bottom <= virtualScreen.bottom && r.right <= virtualScreen.right)
             continue;
-        placer.Place(record.hwnd, {0, 0, r.Width(), r.Height()}, kSwShowNormal);
+        const Rect origin{0, 0, r.Width(), r.Height()};
+        if (placer.PlaceIfNotResponding(record.hwnd, origin, kSwShowNormal)) {
+            moved.push_back({record, WindowOutcome::NotResponding});
+            continue;
+        }
+        placer.Place(record.hwnd, origin, kSwShowNormal);
         windows.SetForegroundWindow(record.hwnd);
-        moved.push_back(record);
+        moved.push_back({record, WindowOutcome::MovedIntoView});
     }
     return moved;
 }

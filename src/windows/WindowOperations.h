@@ -21,6 +21,10 @@ enum class WindowOutcome {
     Restored,
     NotRestored,
     KeptMinimized,  // the own dialog, kept minimised after an apply
+    MovedIntoView,
+    // Its program takes no messages: the window was placed without waiting for it and not
+    // activated.
+    NotResponding,
 };
 
 struct WindowResult {
@@ -28,6 +32,21 @@ struct WindowResult {
     WindowOutcome outcome;
 };
 using WindowResults = std::vector<WindowResult>;
+
+// Whether the window belongs to another thread that has stopped taking messages. A call that
+// waits for that thread (ShowWindow, a plain SetWindowPos, sending for the title) would freeze
+// the dialog until the program answers, which may be never. The dialog's own thread is busy
+// running this very check and is never counted.
+bool IsNotResponding(const WindowManager& windows, WindowHandle window);
+
+// PlaceWindow through the asynchronous forms of its calls, which the window's thread carries
+// out in order once it takes messages again; true when the window was visible before.
+bool PlaceWithoutWaiting(WindowManager& windows, WindowHandle window, const Rect& rect,
+                         unsigned showCommand);
+// Places the window without waiting for it when it does not respond; true when it had to. The
+// caller then does not activate it: its program could not draw it in front.
+bool PlaceIfNotResponding(WindowManager& windows, WindowHandle window, const Rect& rect,
+                          unsigned showCommand);
 
 // Places windows during one operation. Where the system refuses to set a window's placement (Wine
 // does for windows of other processes) the window is restored, moved and then shown as asked
@@ -42,6 +61,8 @@ class WindowPlacer {
     // Minimises the window, with the normal rectangle where the system takes the placement; the
     // fallback does not move it, so a later Place has to. True when it was visible before.
     bool Minimize(WindowHandle window, const Rect& rect);
+    // The free function of the same name, for a caller that holds a placer.
+    bool PlaceIfNotResponding(WindowHandle window, const Rect& rect, unsigned showCommand);
 
   private:
     bool SetNormalPosition(WindowHandle window, const Rect& rect, unsigned showCommand);
@@ -52,7 +73,8 @@ class WindowPlacer {
     std::unordered_set<WindowHandle> refused_;
 };
 
-// One window placed on its own: WindowPlacer::Place.
+// One window placed on its own: without waiting when it does not respond, otherwise
+// WindowPlacer::Place.
 bool PlaceWindow(WindowManager& windows, WindowHandle window, const Rect& rect,
                  unsigned showCommand);
 
@@ -73,9 +95,9 @@ WindowResults MaximizeAll(WindowManager& windows, const WindowSnapshot& snapshot
 Rect TileSlot(int slot, std::int32_t left, std::int32_t top, std::int32_t width,
               std::int32_t height);
 // Minimises every window of the snapshot and shows each one but the own dialog in its tile slot
-// of the monitor, in the snapshot's order.
-void TileAll(WindowManager& windows, const WindowSnapshot& snapshot, const Rect& monitor,
-             const std::wstring& ownTitle);
+// of the monitor, in the snapshot's order. Returns the windows that did not respond.
+WindowResults TileAll(WindowManager& windows, const WindowSnapshot& snapshot, const Rect& monitor,
+                      const std::wstring& ownTitle);
 
 // How often Apply reads the stacking back and puts the windows found too low back once more.
 inline constexpr int kStackingRepairs = 2;
@@ -85,13 +107,15 @@ inline constexpr int kStackingRepairs = 2;
 WindowResults ApplySnapshot(WindowManager& windows, const WindowSnapshot& snapshot,
                             WindowHandle keepMinimized);
 
-// TOPMOST on and off for the recorded window, at its recorded place.
-void SetTopmost(WindowManager& windows, const WindowRecord& record);
-void ResetTopmost(WindowManager& windows, const WindowRecord& record);
+// TOPMOST on and off for the recorded window, at its recorded place; false when the window
+// does not respond and the change was only handed to its thread.
+bool SetTopmost(WindowManager& windows, const WindowRecord& record);
+bool ResetTopmost(WindowManager& windows, const WindowRecord& record);
 
 // Moves every window that lies partly outside the virtual screen to (0, 0), the primary
-// monitor's top-left corner, and activates it; returns the windows it moved, as they were.
-WindowSnapshot MoveIntoView(WindowManager& windows, const WindowSnapshot& snapshot,
-                            const Rect& virtualScreen);
+// monitor's top-left corner, and activates it; one outcome per window it moved, with the record
+// as it was.
+WindowResults MoveIntoView(WindowManager& windows, const WindowSnapshot& snapshot,
+                           const Rect& virtualScreen);
 
 }  // namespace tilora

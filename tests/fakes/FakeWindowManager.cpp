@@ -34,6 +34,13 @@ const FakeWindowManager::Window* FakeWindowManager::Find(WindowHandle handle) co
     return found == windows_.end() ? nullptr : &found->second;
 }
 
+bool FakeWindowManager::Blocks(const char* call, WindowHandle window) const {
+    const Window* w = Find(window);
+    if (w == nullptr || !w->hung) return false;
+    journal_.Add(std::string("Blocked ") + call + " " + Name(window));
+    return true;
+}
+
 std::string FakeWindowManager::Name(WindowHandle handle) const {
     const Window* w = Find(handle);
     return w == nullptr ? "?" : std::string(w->title.begin(), w->title.end());
@@ -51,6 +58,8 @@ bool FakeWindowManager::SetWindowPlacement(WindowHandle window, const Placement&
     journal_.Add("SetWindowPlacement " + Name(window));
     const auto found = windows_.find(window);
     if (found == windows_.end() || found->second.refusesPlacement) return false;
+    if ((placement.flags & kWpfAsyncWindowPlacement) == 0 && Blocks("SetWindowPlacement", window))
+        return false;
     Window& target = found->second;
     // Like Wine, the placement cannot take back a pending restore to maximised.
     const unsigned keptFlags = target.placement.flags & kWpfRestoreToMaximized;
@@ -63,8 +72,12 @@ bool FakeWindowManager::SetWindowPlacement(WindowHandle window, const Placement&
 bool FakeWindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
     Count(Method::ShowWindow);
     journal_.Add("ShowWindow " + Name(window) + " " + std::to_string(showCommand));
+    if (Find(window) == nullptr || Blocks("ShowWindow", window)) return false;
+    return Show(window, showCommand);
+}
+
+bool FakeWindowManager::Show(WindowHandle window, unsigned showCommand) {
     const auto found = windows_.find(window);
-    if (found == windows_.end()) return false;
     if (found->second.closesWhenShown) {
         CloseWindow(window);
         return false;
@@ -116,6 +129,15 @@ bool FakeWindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
     return wasVisible;
 }
 
+bool FakeWindowManager::ShowWindowAsync(WindowHandle window, unsigned showCommand) {
+    Count(Method::Other);
+    journal_.Add("ShowWindowAsync " + Name(window) + " " + std::to_string(showCommand));
+    if (Find(window) == nullptr) return false;
+    // The fake carries the request out at once, as the window's thread will once it answers.
+    Show(window, showCommand);
+    return true;
+}
+
 bool FakeWindowManager::SetForegroundWindow(WindowHandle window) {
     Count(Method::SetForegroundWindow);
     journal_.Add("SetForegroundWindow " + Name(window));
@@ -146,15 +168,37 @@ std::vector<WindowHandle> FakeWindowManager::EnumDesktopWindows() const {
 
 int FakeWindowManager::WindowTextLength(WindowHandle window) const {
     Count(Method::WindowTextLength);
+    if (Blocks("WindowTextLength", window)) return 0;
     const Window* w = Find(window);
     return w == nullptr ? 0 : static_cast<int>(w->title.size());
 }
 
 std::wstring FakeWindowManager::WindowText(WindowHandle window, int capacity) const {
     Count(Method::WindowText);
+    if (Blocks("WindowText", window)) return std::wstring();
     const Window* w = Find(window);
     if (w == nullptr || w->titleReadsEmpty || capacity <= 1) return std::wstring();
     return w->title.substr(0, static_cast<std::size_t>(capacity - 1));
+}
+
+std::wstring FakeWindowManager::InternalWindowText(WindowHandle window, int capacity) const {
+    Count(Method::InternalWindowText);
+    const Window* w = Find(window);
+    if (w == nullptr || capacity <= 1) return std::wstring();
+    return w->title.substr(0, static_cast<std::size_t>(capacity - 1));
+}
+
+bool FakeWindowManager::IsHungAppWindow(WindowHandle window) const {
+    Count(Method::IsHungAppWindow);
+    const Window* w = Find(window);
+    return w != nullptr && w->hung;
+}
+
+std::optional<unsigned> FakeWindowManager::GetWindowThreadId(WindowHandle window) const {
+    Count(Method::Other);
+    const Window* w = Find(window);
+    if (w == nullptr) return std::nullopt;
+    return w->threadId;
 }
 
 bool FakeWindowManager::IsWindowVisible(WindowHandle window) const {
@@ -183,6 +227,7 @@ WindowHandle FakeWindowManager::GetLastActivePopup(WindowHandle window) const {
 
 std::optional<unsigned> FakeWindowManager::GetTitleBarState(WindowHandle window) const {
     Count(Method::GetTitleBarState);
+    if (Blocks("GetTitleBarState", window)) return std::nullopt;
     const Window* w = Find(window);
     if (w == nullptr) return std::nullopt;
     return w->titleBarState;
@@ -300,6 +345,7 @@ bool FakeWindowManager::SetWindowPos(WindowHandle window, WindowHandle insertAft
     setWindowPosCalls_.push_back({window, insertAfter, x, y, cx, cy, flags});
     const auto found = windows_.find(window);
     if (found == windows_.end()) return false;
+    if ((flags & kSwpAsyncWindowPos) == 0 && Blocks("SetWindowPos", window)) return false;
     Window& target = found->second;
     // Like Windows, a minimised or maximised window keeps its normal rectangle.
     const bool normal = target.placement.showCmd == kSwShowNormal;

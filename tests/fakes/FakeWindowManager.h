@@ -41,6 +41,10 @@ class FakeWindowManager : public WindowManager {
         // program under Wine does: the window then rises to the top once another window has come
         // to the front.
         bool repaintsLate = false;
+        // Its program has stopped taking messages: a call that waits for it would never return,
+        // so the fake notes such a call in the journal as "Blocked ...".
+        bool hung = false;
+        unsigned threadId = 2000;
     };
     struct Process {
         std::wstring baseName;
@@ -71,6 +75,8 @@ class FakeWindowManager : public WindowManager {
         GetTitleBarState,
         GetExtendedStyle,
         IsWindowCloaked,
+        IsHungAppWindow,
+        InternalWindowText,
         GetWindowPlacement,
         GetWindowProcessId,
         OpenProcess,
@@ -86,6 +92,10 @@ class FakeWindowManager : public WindowManager {
         Other,
     };
 
+    // The thread the program's own code runs on; give a window this threadId to make it the
+    // program's own.
+    static constexpr unsigned kOwnThread = 1;
+
     explicit FakeWindowManager(CallJournal& journal) : journal_(journal) {}
 
     // The platform calls answered since the desktop was made or last reset. On a real system
@@ -97,6 +107,13 @@ class FakeWindowManager : public WindowManager {
     std::vector<WindowHandle> EnumDesktopWindows() const override;
     int WindowTextLength(WindowHandle window) const override;
     std::wstring WindowText(WindowHandle window, int capacity) const override;
+    std::wstring InternalWindowText(WindowHandle window, int capacity) const override;
+    bool IsHungAppWindow(WindowHandle window) const override;
+    std::optional<unsigned> GetWindowThreadId(WindowHandle window) const override;
+    unsigned GetCurrentThreadId() const override {
+        Count(Method::Other);
+        return kOwnThread;
+    }
     bool IsWindowVisible(WindowHandle window) const override;
     WindowHandle GetRootOwner(WindowHandle window) const override;
     WindowHandle GetLastActivePopup(WindowHandle window) const override;
@@ -116,6 +133,7 @@ class FakeWindowManager : public WindowManager {
 
     bool SetWindowPlacement(WindowHandle window, const Placement& placement) override;
     bool ShowWindow(WindowHandle window, unsigned showCommand) override;
+    bool ShowWindowAsync(WindowHandle window, unsigned showCommand) override;
     bool SetForegroundWindow(WindowHandle window) override;
     WindowHandle GetForegroundWindow() const override {
         Count(Method::Other);
@@ -178,6 +196,10 @@ class FakeWindowManager : public WindowManager {
   private:
     const Window& window_(WindowHandle handle) const { return windows_.at(handle); }
     const Window* Find(WindowHandle handle) const;
+    // ShowWindow's effect on the window, which exists; true when it was visible before.
+    bool Show(WindowHandle window, unsigned showCommand);
+    // Notes a call that would wait for the window's program; true when that program is hung.
+    bool Blocks(const char* call, WindowHandle window) const;
     std::string Name(WindowHandle handle) const;
     // To the top of its band: a window that is not topmost stays below the topmost ones.
     void RaiseToTop(WindowHandle handle);

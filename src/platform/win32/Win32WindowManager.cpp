@@ -78,6 +78,27 @@ std::wstring Win32WindowManager::WindowText(WindowHandle window, int capacity) c
     return std::wstring(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
 }
 
+std::wstring Win32WindowManager::InternalWindowText(WindowHandle window, int capacity) const {
+    if (capacity <= 0) return std::wstring();
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(capacity), L'\0');
+    const int copied = ::InternalGetWindowText(ToHwnd(window), buffer.data(), capacity);
+    return std::wstring(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+}
+
+bool Win32WindowManager::IsHungAppWindow(WindowHandle window) const {
+    return ::IsHungAppWindow(ToHwnd(window)) != FALSE;
+}
+
+std::optional<unsigned> Win32WindowManager::GetWindowThreadId(WindowHandle window) const {
+    const DWORD thread = ::GetWindowThreadProcessId(ToHwnd(window), nullptr);
+    if (thread == 0) return std::nullopt;
+    return static_cast<unsigned>(thread);
+}
+
+unsigned Win32WindowManager::GetCurrentThreadId() const {
+    return static_cast<unsigned>(::GetCurrentThreadId());
+}
+
 bool Win32WindowManager::IsWindowVisible(WindowHandle window) const {
     return ::IsWindowVisible(ToHwnd(window)) != FALSE;
 }
@@ -205,6 +226,10 @@ bool Win32WindowManager::SetWindowPlacement(WindowHandle window, const Placement
 
 bool Win32WindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
     return ::ShowWindow(ToHwnd(window), static_cast<int>(showCommand)) != FALSE;
+}
+
+bool Win32WindowManager::ShowWindowAsync(WindowHandle window, unsigned showCommand) {
+    return ::ShowWindowAsync(ToHwnd(window), static_cast<int>(showCommand)) != FALSE;
 }
 
 bool Win32WindowManager::SetForegroundWindow(WindowHandle window) {

@@ -19,6 +19,10 @@ class Win32WindowManager : public WindowManager {
     std::vector<WindowHandle> EnumDesktopWindows() const override;
     int WindowTextLength(WindowHandle window) const override;
     std::wstring WindowText(WindowHandle window, int capacity) const override;
+    std::wstring InternalWindowText(WindowHandle window, int capacity) const override;
+    bool IsHungAppWindow(WindowHandle window) const override;
+    std::optional<unsigned> GetWindowThreadId(WindowHandle window) const override;
+    unsigned GetCurrentThreadId() const override;
     bool IsWindowVisible(WindowHandle window) const override;
     WindowHandle GetRootOwner(WindowHandle window) const override;
     WindowHandle GetLastActivePopup(WindowHandle window) const override;
@@ -42,6 +46,7 @@ class Win32WindowManager : public WindowManager {
 
     bool SetWindowPlacement(WindowHandle window, const Placement& placement) override;
     bool ShowWindow(WindowHandle window, unsigned showCommand) override;
+    bool ShowWindowAsync(WindowHandle window, unsigned showCommand) override;
     bool SetForegroundWindow(WindowHandle window) override;
     WindowHandle GetForegroundWindow() const override;
     Point GetCursorPos() const override;

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "StartedDialogTest.h"
@@ -208,6 +210,42 @@ TEST_F(SizeTest, ATypedSizePutsTheWindowAtTheOriginOrIsRefusedWithItsReason) {
         EXPECT_EQ(Lines(), c.lines) << c.typed;
         EXPECT_EQ(fake.windows.NormalRect(editor), c.rect) << c.typed;
         EXPECT_EQ(fake.journal.Contains("SetForegroundWindow Editor"), c.lines.empty()) << c.typed;
+    }
+}
+
+TEST_F(SizeTest, AWindowThatDoesNotRespondIsSizedWithoutWaitingAndNotActivated) {
+    fake.windows.window(editor).hung = true;
+    const std::wstring notResponding =
+        L" ! Window name: Editor [width x height: 800 x 600;  Process path: "
+        L"C:\\windows\\notepad.exe] does not respond: the change was handed to its program "
+        L"without waiting for it, and the window was not brought to the foreground.";
+    struct Case {
+        const char* name;
+        std::function<void()> run;
+        Rect expected;
+    };
+    const Case cases[] = {
+        {"paste", [&] { Click(IDC_BN_PASTESIZE); }, {100, 50, 200, 150}},
+        {"typed size",
+         [&] {
+             fake.controls.SetText(IDC_ED_USERINPUT, L"640x480");
+             commands.ApplyUserSize();
+         },
+         {0, 0, 640, 480}},
+    };
+    fake.controls.UserConfirms(true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.windows.window(editor).placement.normalPosition = {100, 50, 900, 650};
+        ClearRecords();
+        c.run();
+        EXPECT_EQ(fake.windows.NormalRect(editor), c.expected);
+        const auto lines = Lines();
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), notResponding), 1);
+        for (const std::string& call : fake.journal.calls()) {
+            EXPECT_NE(call.rfind("Blocked", 0), 0u) << call;
+            EXPECT_NE(call, "SetForegroundWindow Editor");
+        }
     }
 }
 

@@ -123,6 +123,14 @@ TEST(ShownInLog, ReplacesWhatWouldCutOrReorderTheLineAndKeepsEveryOtherCharacter
         {"lone low surrogate", L"x\xDE00y", L"x" + fffd + L"y"},
         {"two high surrogates, then a low one", L"\xD83D\xD83D\xDE00", fffd + L"\xD83D\xDE00"},
         {"replacement character itself", fffd, fffd},
+        {"as long as the log shows", std::wstring(kLogLineCapacity, L'7'),
+         std::wstring(kLogLineCapacity, L'7')},
+        {"one character longer", std::wstring(kLogLineCapacity + 1, L'7'),
+         std::wstring(kLogLineCapacity, L'7') + kLineCutMark},
+        {"10 MB", std::wstring(5000000, L'7'), std::wstring(kLogLineCapacity, L'7') + kLineCutMark},
+        {"a pair across the end stays whole",
+         std::wstring(kLogLineCapacity - 1, L'7') + L"\xD83D\xDE00" + L"7",
+         std::wstring(kLogLineCapacity - 1, L'7') + L"\xD83D\xDE00" + kLineCutMark},
     };
     for (const Case& c : cases) EXPECT_EQ(ShownInLog(c.text), c.shown) << c.what;
 }

@@ -541,5 +541,115 @@ TEST_F(WindowOperationsTest, TopmostNeedsALastActiveWindowThatIsStillOpen) {
     EXPECT_EQ(fake.windows.setWindowPosCalls().size(), calls);
 }
 
+// A window whose program has stopped taking messages, beside one that answers; both lie partly
+// left of the screen, so that Move Into View moves them too.
+class NotRespondingTest : public WindowOperationsTest {
+  protected:
+    WindowHandle editor = kNoWindow;
+    WindowHandle frozen = kNoWindow;
+    const std::wstring frozenLine =
+        L" ! Window name: Frozen [width x height: 300 x 200;  Process path: "
+        L"C:\\Windows\\Notepad.exe] does not respond: the change was handed to its program "
+        L"without waiting for it, and the window was not brought to the foreground.";
+
+    void SetUp() override {
+        WindowOperationsTest::SetUp();
+        editor = Add(L"Editor", {-50, 0, 750, 600});
+        frozen = Add(L"Frozen", {-50, 0, 250, 200}, 2);
+        fake.windows.window(frozen).hung = true;
+        model.CaptureWindows();
+        model.SetLastActiveWindow(frozen);
+        fake.journal.Clear();
+    }
+    int JournalCount(const std::string& prefix) const {
+        const auto& calls = fake.journal.calls();
+        return static_cast<int>(std::count_if(calls.begin(), calls.end(), [&](const auto& call) {
+            return call.rfind(prefix, 0) == 0;
+        }));
+    }
+    bool AnySetWindowPos(WindowHandle window, bool async) const {
+        const auto& calls = fake.windows.setWindowPosCalls();
+        return std::any_of(calls.begin(), calls.end(), [&](const auto& call) {
+            return call.window == window && ((call.flags & kSwpAsyncWindowPos) != 0) == async;
+        });
+    }
+};
+
+struct NotRespondingCase {
+    const char* name;
+    void (Operations::*run)();
+    bool placesWindows;  // false: only SetWindowPos on the last active window
+};
+
+TEST_F(NotRespondingTest, EveryOperationHandsTheChangeOverWithoutWaitingAndSaysSo) {
+    const NotRespondingCase cases[] = {
+        // Tile All last: it changes the rectangles the others rely on.
+        {"Minimize All", &Operations::MinimizeAll, true},
+        {"Maximize All", &Operations::MaximizeAll, true},
+        {"Move Into View", &Operations::MoveIntoView, true},
+        {"Set Topmost", &Operations::SetTopmost, false},
+        {"Reset Topmost", &Operations::ResetTopmost, false},
+        {"Tile All", &Operations::TileAll, true},
+    };
+    for (const NotRespondingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.journal.Clear();
+        fake.controls.ListClear(IDC_LB_INFO);
+        (operations.*c.run)();
+        EXPECT_EQ(JournalCount("Blocked"), 0);
+        EXPECT_EQ(JournalCount("SetForegroundWindow Frozen"), 0);
+        const auto lines = Lines();
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), frozenLine), 1);
+        if (c.placesWindows) {
+            EXPECT_GE(JournalCount("ShowWindowAsync Frozen"), 1);
+            EXPECT_EQ(JournalCount("ShowWindowAsync Editor"), 0);
+            EXPECT_GE(JournalCount("ShowWindow Editor"), 1);
+        } else {
+            EXPECT_TRUE(AnySetWindowPos(frozen, true));
+            EXPECT_FALSE(AnySetWindowPos(frozen, false));
+        }
+    }
+}
+
+TEST_F(NotRespondingTest, ApplyPutsAWindowThatDoesNotRespondIntoItsRecordedStateUnactivated) {
+    for (unsigned show : {kSwShowNormal, kSwShowMinimized, kSwShowMaximized}) {
+        SCOPED_TRACE(show);
+        fake.journal.Clear();
+        fake.controls.ListClear(IDC_LB_INFO);
+        WindowSnapshot snapshot = model.currentSnapshot();
+        for (WindowRecord& record : snapshot) {
+            record.rcNormalPosition = {10, 20, 310, 220};
+            record.showCmd = show;
+        }
+        operations.ApplySnapshot(snapshot, false);
+        EXPECT_EQ(fake.windows.NormalRect(frozen), (Rect{10, 20, 310, 220}));
+        EXPECT_EQ(fake.windows.ShowState(frozen), show);
+        EXPECT_EQ(fake.windows.NormalRect(editor), (Rect{10, 20, 310, 220}));
+        EXPECT_EQ(fake.windows.ShowState(editor), show);
+        EXPECT_EQ(JournalCount("Blocked"), 0);
+        EXPECT_EQ(JournalCount("SetForegroundWindow Frozen"), 0);
+        EXPECT_EQ(Lines(), std::vector<std::wstring>{frozenLine});
+    }
+}
+
+TEST_F(NotRespondingTest, WhereThePlacementIsRefusedTheWindowIsMovedWithoutWaitingToo) {
+    fake.windows.window(frozen).refusesPlacement = true;
+    fake.windows.ShowWindowAsync(frozen, kSwShowMaximized);
+    EXPECT_TRUE(operations.PlaceWindow(frozen, {200, 150, 900, 650}, kSwShowMinimized));
+    EXPECT_EQ(fake.windows.NormalRect(frozen), (Rect{200, 150, 900, 650}));
+    EXPECT_EQ(fake.windows.ShowState(frozen), kSwShowMinimized);
+    EXPECT_TRUE(AnySetWindowPos(frozen, true));
+    EXPECT_FALSE(AnySetWindowPos(frozen, false));
+    EXPECT_EQ(JournalCount("Blocked"), 0);
+}
+
+TEST_F(NotRespondingTest, OnlyAnotherThreadCountsAsNotResponding) {
+    EXPECT_TRUE(IsNotResponding(fake.windows, frozen));
+    EXPECT_FALSE(IsNotResponding(fake.windows, editor));
+    // The dialog's own thread is the one asking, so it is busy, not hung.
+    fake.windows.window(frozen).threadId = testing::FakeWindowManager::kOwnThread;
+    EXPECT_FALSE(IsNotResponding(fake.windows, frozen));
+}
+
 }  // namespace
 }  // namespace tilora

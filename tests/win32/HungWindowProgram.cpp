@@ -1,0 +1,47 @@
+// A program with one top-level window that stops answering on request, as a program that hangs
+// does: HungWindow.exe <title>. Posting kStopAnswering to its window makes its only thread sleep
+// for good, so it never takes a message again; the test that started it ends the process.
+#include <windows.h>
+
+#include <string>
+
+#include "HungWindow.h"
+
+namespace {
+
+LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == tilora::win32::testing::kStopAnswering) {
+        for (;;) ::Sleep(INFINITE);
+    }
+    if (message == WM_DESTROY) {
+        ::PostQuitMessage(0);
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int) {
+    const std::wstring title = commandLine != nullptr && *commandLine != L'\0'
+                                   ? commandLine
+                                   : std::wstring(tilora::win32::testing::kHungWindowTitle);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = L"TiloraHungWindow";
+    if (::RegisterClassW(&windowClass) == 0) return 1;
+    const HWND window =
+        ::CreateWindowExW(0, windowClass.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, 200,
+                          150, 400, 300, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) return 1;
+    ::ShowWindow(window, SW_SHOWNORMAL);
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return 0;
+}
