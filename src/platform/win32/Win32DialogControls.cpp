@@ -313,13 +313,13 @@ TooltipHandle Win32DialogControls::CreateTooltip(WindowHandle ownerWindow, int c
     const HWND owner = ToHwnd(ownerWindow);
     const HWND control = ::GetDlgItem(owner, controlId);
     if (control == nullptr) return 0;
-    if (tooltip_ == nullptr || !::IsWindow(tooltip_) || tooltipOwner_ != owner) {
-        tooltip_ = ::CreateWindowExW(
+    if (!tooltip_ || !::IsWindow(tooltip_.Get()) || tooltipOwner_ != owner) {
+        tooltip_.Reset(::CreateWindowExW(
             0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_BALLOON, CW_USEDEFAULT,
-            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance_, nullptr);
-        if (tooltip_ == nullptr) return 0;
+            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, nullptr));
+        if (!tooltip_) return 0;
         tooltipOwner_ = owner;
-        ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidthPx);
+        ::SendMessageW(tooltip_.Get(), TTM_SETMAXTIPWIDTH, 0, kTooltipWidthPx);
     }
 
     TTTOOLINFOW tool{};
@@ -328,19 +328,19 @@ TooltipHandle Win32DialogControls::CreateTooltip(WindowHandle ownerWindow, int c
     tool.hwnd = owner;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    if (::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE) {
+    if (::SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE) {
         return 0;
     }
     return FromHwnd(control);
 }
 
 void Win32DialogControls::DestroyTooltip(TooltipHandle tooltip) {
-    if (tooltip == 0 || tooltip_ == nullptr || !::IsWindow(tooltip_)) return;
+    if (tooltip == 0 || !tooltip_ || !::IsWindow(tooltip_.Get())) return;
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.hwnd = tooltipOwner_;
     tool.uId = reinterpret_cast<UINT_PTR>(ToHwnd(tooltip));
-    ::SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageW(tooltip_.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace tilora::win32

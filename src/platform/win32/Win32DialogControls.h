@@ -86,8 +86,10 @@ class Win32DialogControls : public DialogControls {
     HINSTANCE instance_;
     HWND dialog_ = nullptr;
     HDC paintDc_ = nullptr;
-    // Owned by the dialog, which destroys it with itself.
-    HWND tooltip_ = nullptr;
+    // A top-level window of its own rather than one owned by the dialog: Wine slots a window
+    // that owns a topmost pop-up in below that pop-up when asked to make it topmost, and the
+    // dialog then never becomes topmost.
+    UniqueWindow tooltip_;
     HWND tooltipOwner_ = nullptr;
     std::map<int, ButtonColours> buttonColours_;
     UniqueIcon bigIcon_;

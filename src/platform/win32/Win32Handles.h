@@ -63,6 +63,12 @@ struct IconTraits {
 };
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 
+struct WindowTraits {
+    static HWND Invalid() { return nullptr; }
+    static void Close(HWND window) { ::DestroyWindow(window); }
+};
+using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
+
 struct BrushTraits {
     static HBRUSH Invalid() { return nullptr; }
     static void Close(HBRUSH brush) { ::DeleteObject(brush); }
