@@ -16,15 +16,9 @@ using win32::testing::DesktopProgram;
 // colour is there.
 constexpr auto kColourTimeout = std::chrono::seconds(10);
 
-// The colour most pixels inside the window's frame have on the screen now: the face of a
-// colour button, whatever its caption and focus mark cover.
-COLORREF DominantColour(HWND window) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left - 4;
-    const int height = rect.bottom - rect.top - 4;
-    if (width <= 0 || height <= 0) return CLR_INVALID;
-
+// The pixels of a screen area as it shows now, row by row.
+std::vector<COLORREF> ScreenPixels(int left, int top, int width, int height) {
+    if (width <= 0 || height <= 0) return {};
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -37,29 +31,46 @@ COLORREF DominantColour(HWND window) {
     const HDC memory = ::CreateCompatibleDC(screen);
     const HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ previous = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, rect.left + 2, rect.top + 2, SRCCOPY);
+    ::BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
     ::GdiFlush();
 
-    std::map<std::uint32_t, int> counts;
+    std::vector<COLORREF> colours;
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    for (int i = 0; pixels != nullptr && i < width * height; ++i) ++counts[pixels[i] & 0xFFFFFF];
+    for (int i = 0; pixels != nullptr && i < width * height; ++i) {
+        // The DIB holds blue, green, red from the lowest byte up.
+        colours.push_back(RGB((pixels[i] >> 16) & 0xFF, (pixels[i] >> 8) & 0xFF, pixels[i] & 0xFF));
+    }
 
     ::SelectObject(memory, previous);
     ::DeleteObject(bitmap);
     ::DeleteDC(memory);
     ::ReleaseDC(nullptr, screen);
+    return colours;
+}
 
-    std::uint32_t dominant = 0;
+// The colour most pixels inside the window's frame have on the screen now: the face of a
+// colour button, whatever its caption and focus mark cover.
+COLORREF DominantColour(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    std::map<COLORREF, int> counts;
+    for (COLORREF colour : ScreenPixels(rect.left + 2, rect.top + 2, rect.right - rect.left - 4,
+                                        rect.bottom - rect.top - 4)) {
+        ++counts[colour];
+    }
+    COLORREF dominant = CLR_INVALID;
     int most = 0;
-    for (const auto& [pixel, count] : counts) {
+    for (const auto& [colour, count] : counts) {
         if (count > most) {
             most = count;
-            dominant = pixel;
+            dominant = colour;
         }
     }
-    if (most == 0) return CLR_INVALID;
-    // The DIB holds blue, green, red from the lowest byte up.
-    return RGB((dominant >> 16) & 0xFF, (dominant >> 8) & 0xFF, dominant & 0xFF);
+    return dominant;
+}
+
+int Brightness(COLORREF colour) {
+    return GetRValue(colour) + GetGValue(colour) + GetBValue(colour);
 }
 
 POINT Centre(HWND window) {
@@ -170,6 +181,25 @@ TEST_F(Chrome, APointerRestingOnAButtonShowsItsTooltip) {
         WaitFor(shown, std::chrono::seconds(2));
     }
     EXPECT_TRUE(search.shown);
+}
+
+TEST_F(Chrome, APressedColourButtonIsDrawnSunken) {
+    const HWND button = Button(IDC_BN_PASTESIZE);
+    ASSERT_TRUE(ShowsColour(IDC_BN_PASTESIZE, RGB(255, 255, 255)));
+    RECT rect{};
+    ::GetWindowRect(button, &rect);
+    // The frame's top-left corner: light while the button is up, shadowed while it is down.
+    auto corner = [&] { return ScreenPixels(rect.left, rect.top, 1, 1).at(0); };
+    const COLORREF up = corner();
+    ::SendMessageW(button, BM_SETSTATE, TRUE, 0);
+    EXPECT_TRUE(WaitFor([&] { return Brightness(corner()) < Brightness(up); }))
+        << std::hex << up << " " << corner();
+    ::SendMessageW(button, BM_SETSTATE, FALSE, 0);
+    EXPECT_TRUE(WaitFor([&] { return corner() == up; })) << std::hex << up << " " << corner();
+    // Only the look changed: nothing was pressed.
+    for (const std::wstring& line : NewLogLines()) {
+        EXPECT_EQ(line.find(L"was pressed"), std::wstring::npos) << line;
+    }
 }
 
 TEST_F(Chrome, SpaceAndEnterPressTheFocusedColourButton) {
