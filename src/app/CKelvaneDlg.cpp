@@ -34,6 +34,7 @@ CKelvaneDlg::CKelvaneDlg(CommandContext& context)
     using enum PendingArrangement;
     clickRoutes_ = {
         {IDC_BN_LANGUAGE, Kept, [this] { OnLanguageButton(); }},
+        {IDC_CK_TOP, Kept, [this] { chrome_.OnTopClicked(firstPaintDone_); }},
         {IDC_CK_STOP, Kept, [this] { ctx_.log.OnStopClicked(); }},
         {IDC_CK_CLEAR, Kept, [this] { ctx_.log.OnClearClicked(); }},
         {IDC_BN_APPLY, Cancelled, [this] { arrangements_.Apply(); }},
@@ -134,6 +135,8 @@ void CKelvaneDlg::RunFirstPaint() {
     if (!topmost) flags |= kSwpNoZOrder;
     windows.SetWindowPos(own, topmost ? kHwndTopmost : kHwndTop, start.x, start.y, 0, 0, flags);
 
+    chrome_.BuildButtonTable();
+
     // Labels the dialog and fills the three combo boxes.
     ApplyLanguage();
 
@@ -143,6 +146,7 @@ void CKelvaneDlg::RunFirstPaint() {
 
 void CKelvaneDlg::OnTimer() {
     InfoLog::Batch batch(ctx_.log);
+    chrome_.HoverTick();
     timerWork_.CountTick();
     timerWork_.FollowForegroundWindow();
     timerWork_.ReportMousePosition();
@@ -218,6 +222,22 @@ void CKelvaneDlg::OnUserInputSetFocus() {
     ctx_.controls.EditSelectAll(IDC_ED_USERINPUT);
     ctx_.controls.EditScrollCaret(IDC_ED_USERINPUT);
     ctx_.controls.EditClearSelection(IDC_ED_USERINPUT);
+}
+
+void CKelvaneDlg::OnMove() {
+    if (firstPaintDone_) chrome_.RefreshButtonRects();
+}
+
+void CKelvaneDlg::OnMouseMove() {
+    chrome_.OnMouseMove();
+}
+
+void CKelvaneDlg::OnMouseLeave() {
+    chrome_.OnMouseLeave();
+}
+
+void CKelvaneDlg::OnSystemColoursChanged() {
+    if (firstPaintDone_) chrome_.OnSystemColoursChanged();
 }
 
 void CKelvaneDlg::OnLanguageButton() {

@@ -48,6 +48,13 @@ class CKelvaneDlg {
     void OnButtonClicked(int controlId);
     void OnCommandBoxSelectionChange();
     void OnUserInputSetFocus();
+    // The dialog window moved.
+    void OnMove();
+    // The mouse over the dialog's own client area, and leaving it.
+    void OnMouseMove();
+    void OnMouseLeave();
+    // The system colours, the theme or the high-contrast setting changed.
+    void OnSystemColoursChanged();
 
   private:
     // Whether a click drops Execute's waiting arrangement before its action runs.

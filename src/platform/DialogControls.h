@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/PlatformTypes.h"
@@ -9,6 +10,16 @@ namespace tilora {
 
 // A tooltip window; 0 is none.
 using TooltipHandle = std::int64_t;
+
+// What a colour button is painted with.
+struct ButtonColours {
+    Rgb face;
+    Rgb text;
+    friend bool operator==(const ButtonColours&, const ButtonColours&) = default;
+};
+
+// The system colours the colour buttons use in a high-contrast theme.
+enum class SystemColour { ButtonFace, ButtonText, Highlight, HighlightText };
 
 // The controls of the main dialog, addressed by control ID, and the dialog window itself.
 class DialogControls {
@@ -67,6 +78,17 @@ class DialogControls {
     virtual void EditSelectAll(int controlId) = 0;
     virtual void EditScrollCaret(int controlId) = 0;
     virtual void EditClearSelection(int controlId) = 0;
+
+    // Colour buttons: the colours a button is painted with from now on; it is repainted at once.
+    virtual void SetButtonColours(int controlId, const ButtonColours& colours) = 0;
+    // GetWindowRect of the control, in screen pixels; nothing when the dialog has no such control.
+    virtual std::optional<Rect> ControlScreenRect(int controlId) const = 0;
+    // SPI_GETHIGHCONTRAST: whether the user has turned on a high-contrast theme.
+    virtual bool HighContrast() const = 0;
+    // GetSysColor.
+    virtual Rgb SystemColourOf(SystemColour colour) const = 0;
+    // TrackMouseEvent(TME_LEAVE): one WM_MOUSELEAVE when the mouse leaves the window's client area.
+    virtual void TrackMouseLeave(WindowHandle window) = 0;
 
     // Tooltips: a balloon tooltip owned by ownerWindow for the control; 0 when it cannot be made.
     virtual TooltipHandle CreateTooltip(WindowHandle ownerWindow, int controlId,

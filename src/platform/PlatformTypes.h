@@ -55,6 +55,14 @@ struct Size {
     friend bool operator==(const Size&, const Size&) = default;
 };
 
+// A colour as red, green and blue.
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
 struct LocalDateTime {
     int year = 0;
     int month = 0;

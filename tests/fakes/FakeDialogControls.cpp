@@ -125,6 +125,49 @@ void FakeDialogControls::EditClearSelection(int controlId) {
     if (editSelectedAll_.erase(controlId) != 0) texts_[controlId].clear();
 }
 
+void FakeDialogControls::SetButtonColours(int controlId, const ButtonColours& colours) {
+    buttonColours_[controlId] = colours;
+    ++buttonRepaints_[controlId];
+}
+
+std::optional<Rect> FakeDialogControls::ControlScreenRect(int controlId) const {
+    const auto found = controlRects_.find(controlId);
+    if (found == controlRects_.end()) return std::nullopt;
+    return found->second;
+}
+
+Rgb FakeDialogControls::SystemColourOf(SystemColour colour) const {
+    // A black-on-white high-contrast theme with a blue highlight: four different colours.
+    switch (colour) {
+        case SystemColour::ButtonFace:
+            return {255, 255, 255};
+        case SystemColour::ButtonText:
+            return {0, 0, 0};
+        case SystemColour::Highlight:
+            return {0, 0, 128};
+        case SystemColour::HighlightText:
+            return {255, 255, 254};
+    }
+    return {};
+}
+
+void FakeDialogControls::MoveControls(int dx, int dy) {
+    for (auto& [controlId, rect] : controlRects_) {
+        rect = {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
+    }
+}
+
+std::optional<ButtonColours> FakeDialogControls::ButtonColoursOf(int controlId) const {
+    const auto found = buttonColours_.find(controlId);
+    if (found == buttonColours_.end()) return std::nullopt;
+    return found->second;
+}
+
+int FakeDialogControls::ButtonRepaints(int controlId) const {
+    const auto found = buttonRepaints_.find(controlId);
+    return found == buttonRepaints_.end() ? 0 : found->second;
+}
+
 TooltipHandle FakeDialogControls::CreateTooltip(WindowHandle ownerWindow, int controlId,
                                                 const std::wstring& text) {
     const TooltipHandle handle = nextTooltip_++;

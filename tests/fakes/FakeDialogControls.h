@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -71,6 +72,12 @@ class FakeDialogControls : public DialogControls {
     void EditScrollCaret(int) override {}
     void EditClearSelection(int controlId) override;
 
+    void SetButtonColours(int controlId, const ButtonColours& colours) override;
+    std::optional<Rect> ControlScreenRect(int controlId) const override;
+    bool HighContrast() const override { return highContrast_; }
+    Rgb SystemColourOf(SystemColour colour) const override;
+    void TrackMouseLeave(WindowHandle window) override { mouseLeaveRequests_.push_back(window); }
+
     TooltipHandle CreateTooltip(WindowHandle ownerWindow, int controlId,
                                 const std::wstring& text) override;
     void DestroyTooltip(TooltipHandle tooltip) override { tooltips_.erase(tooltip); }
@@ -79,6 +86,17 @@ class FakeDialogControls : public DialogControls {
     void UserSetsCheck(int controlId, bool checked) { SetChecked(controlId, checked); }
     void UserTypes(int controlId, const std::wstring& text);
     void SetMinimized(bool minimized) { minimized_ = minimized; }
+    // The user turns a high-contrast theme on or off; the system colours of such a theme are
+    // SystemColourOf's.
+    void SetHighContrast(bool on) { highContrast_ = on; }
+
+    // Laying out the dialog: where a control is on the screen. Without a rectangle the control
+    // does not exist.
+    void PlaceControl(int controlId, const Rect& screenRect) {
+        controlRects_[controlId] = screenRect;
+    }
+    // Moves every control by the offset, as moving the dialog does.
+    void MoveControls(int dx, int dy);
     // How the user answers every confirmation box from now on: OK, or Cancel when false.
     void UserConfirms(bool ok) { confirmAnswer_ = ok; }
 
@@ -100,6 +118,10 @@ class FakeDialogControls : public DialogControls {
     // Texts of the tooltips that exist for the control.
     std::vector<std::wstring> TooltipTexts(int controlId) const;
     std::size_t TooltipCount() const { return tooltips_.size(); }
+    // The colours a button is painted with now, and how often it was repainted.
+    std::optional<ButtonColours> ButtonColoursOf(int controlId) const;
+    int ButtonRepaints(int controlId) const;
+    const std::vector<WindowHandle>& mouseLeaveRequests() const { return mouseLeaveRequests_; }
     const std::vector<Point>& drawnIcons() const { return drawnIcons_; }
     int defaultPaints() const { return defaultPaints_; }
     const std::map<unsigned, unsigned>& runningTimers() const { return runningTimers_; }
@@ -140,6 +162,11 @@ class FakeDialogControls : public DialogControls {
     std::map<int, Combo> combos_;
     std::set<int> editSelectedAll_;
     std::map<TooltipHandle, Tooltip> tooltips_;
+    bool highContrast_ = false;
+    std::map<int, Rect> controlRects_;
+    std::map<int, ButtonColours> buttonColours_;
+    std::map<int, int> buttonRepaints_;
+    std::vector<WindowHandle> mouseLeaveRequests_;
     TooltipHandle nextTooltip_ = 0x5000;
 };
 

@@ -50,6 +50,11 @@ class NullDialogControls : public DialogControls {
     void EditSelectAll(int) override {}
     void EditScrollCaret(int) override {}
     void EditClearSelection(int) override {}
+    void SetButtonColours(int, const ButtonColours&) override {}
+    std::optional<Rect> ControlScreenRect(int) const override { return std::nullopt; }
+    bool HighContrast() const override { return false; }
+    Rgb SystemColourOf(SystemColour) const override { return {}; }
+    void TrackMouseLeave(WindowHandle) override {}
     TooltipHandle CreateTooltip(WindowHandle, int, const std::wstring&) override { return 0; }
     void DestroyTooltip(TooltipHandle) override {}
 

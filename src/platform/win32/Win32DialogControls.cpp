@@ -16,6 +16,29 @@ HICON LoadIconOfSize(HINSTANCE instance, int iconId, int widthMetric, int height
                                            ::GetSystemMetrics(heightMetric), 0));
 }
 
+COLORREF ToColorref(const Rgb& colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+Rgb FromColorref(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+bool IsOwnerDrawnButton(HWND control) {
+    wchar_t className[16] = {};
+    ::GetClassNameW(control, className, 16);
+    return ::lstrcmpiW(className, L"Button") == 0 &&
+           (::GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+}
+
+std::wstring WindowTextOf(HWND window) {
+    const int length = ::GetWindowTextLengthW(window);
+    if (length <= 0) return std::wstring();
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+    const int copied = ::GetWindowTextW(window, buffer.data(), length + 1);
+    return std::wstring(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+}
+
 }  // namespace
 
 Win32DialogControls::Win32DialogControls(HINSTANCE instance, int iconId)
@@ -87,12 +110,7 @@ void Win32DialogControls::SetText(int controlId, const std::wstring& text) {
 }
 
 std::wstring Win32DialogControls::Text(int controlId) const {
-    const HWND control = ::GetDlgItem(dialog_, controlId);
-    const int length = ::GetWindowTextLengthW(control);
-    if (length <= 0) return std::wstring();
-    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
-    const int copied = ::GetWindowTextW(control, buffer.data(), length + 1);
-    return std::wstring(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return WindowTextOf(::GetDlgItem(dialog_, controlId));
 }
 
 bool Win32DialogControls::IsChecked(int controlId) const {
@@ -194,18 +212,114 @@ void Win32DialogControls::EditClearSelection(int controlId) {
     Send(controlId, WM_CLEAR);
 }
 
+void Win32DialogControls::SetButtonColours(int controlId, const ButtonColours& colours) {
+    buttonColours_[controlId] = colours;
+    const HWND button = ::GetDlgItem(dialog_, controlId);
+    if (button != nullptr) ::InvalidateRect(button, nullptr, TRUE);
+}
+
+std::optional<Rect> Win32DialogControls::ControlScreenRect(int controlId) const {
+    const HWND control = ::GetDlgItem(dialog_, controlId);
+    RECT rect{};
+    if (control == nullptr || ::GetWindowRect(control, &rect) == FALSE) return std::nullopt;
+    return Rect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+bool Win32DialogControls::HighContrast() const {
+    HIGHCONTRASTW highContrast{};
+    highContrast.cbSize = sizeof(highContrast);
+    if (::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(highContrast), &highContrast, 0) ==
+        FALSE) {
+        return false;
+    }
+    return (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+Rgb Win32DialogControls::SystemColourOf(SystemColour colour) const {
+    switch (colour) {
+        case SystemColour::ButtonFace:
+            return FromColorref(::GetSysColor(COLOR_BTNFACE));
+        case SystemColour::ButtonText:
+            return FromColorref(::GetSysColor(COLOR_BTNTEXT));
+        case SystemColour::Highlight:
+            return FromColorref(::GetSysColor(COLOR_HIGHLIGHT));
+        case SystemColour::HighlightText:
+            return FromColorref(::GetSysColor(COLOR_HIGHLIGHTTEXT));
+    }
+    return {};
+}
+
+void Win32DialogControls::TrackMouseLeave(WindowHandle window) {
+    TRACKMOUSEEVENT request{};
+    request.cbSize = sizeof(request);
+    request.dwFlags = TME_LEAVE;
+    request.hwndTrack = ToHwnd(window);
+    request.dwHoverTime = 0;
+    ::TrackMouseEvent(&request);
+}
+
+bool Win32DialogControls::DrawButton(const DRAWITEMSTRUCT& item) const {
+    if (item.CtlType != ODT_BUTTON) return false;
+    const auto found = buttonColours_.find(static_cast<int>(item.CtlID));
+    const ButtonColours colours = found != buttonColours_.end()
+                                      ? found->second
+                                      : ButtonColours{FromColorref(::GetSysColor(COLOR_BTNFACE)),
+                                                      FromColorref(::GetSysColor(COLOR_BTNTEXT))};
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const HDC dc = item.hDC;
+    SavedDcState savedState(dc);
+
+    RECT face = item.rcItem;
+    const UniqueBrush brush(::CreateSolidBrush(ToColorref(colours.face)));
+    if (brush) {
+        ::FillRect(dc, &face, brush.Get());
+    } else {
+        ::FillRect(dc, &face, ::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    ::DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    // The caption is the window text, which is also the name screen readers announce.
+    RECT textRect = item.rcItem;
+    ::InflateRect(&textRect, -::GetSystemMetrics(SM_CXEDGE), -::GetSystemMetrics(SM_CYEDGE));
+    if (pressed) ::OffsetRect(&textRect, 1, 1);
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+    if (font != nullptr) ::SelectObject(dc, font);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, (item.itemState & ODS_DISABLED) != 0 ? ::GetSysColor(COLOR_GRAYTEXT)
+                                                            : ToColorref(colours.text));
+    std::wstring caption = WindowTextOf(item.hwndItem);
+    UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    if ((item.itemState & ODS_NOACCEL) != 0) format |= DT_HIDEPREFIX;
+    ::DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &textRect, format);
+
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        RECT focus = item.rcItem;
+        ::InflateRect(&focus, -3, -3);
+        ::SetTextColor(dc, RGB(0, 0, 0));
+        ::SetBkColor(dc, RGB(255, 255, 255));
+        ::DrawFocusRect(dc, &focus);
+    }
+    return true;
+}
+
+int Win32DialogControls::FocusedOwnerDrawnButton() const {
+    const HWND focus = ::GetFocus();
+    if (focus == nullptr || ::GetParent(focus) != dialog_ || !IsOwnerDrawnButton(focus)) return 0;
+    return ::GetDlgCtrlID(focus);
+}
+
 TooltipHandle Win32DialogControls::CreateTooltip(WindowHandle ownerWindow, int controlId,
                                                  const std::wstring& text) {
     const HWND owner = ToHwnd(ownerWindow);
     const HWND control = ::GetDlgItem(owner, controlId);
     if (control == nullptr) return 0;
-    if (tooltip_ == nullptr || !::IsWindow(tooltip_) || tooltipOwner_ != owner) {
-        tooltip_ = ::CreateWindowExW(
+    if (!tooltip_ || !::IsWindow(tooltip_.Get()) || tooltipOwner_ != owner) {
+        tooltip_.Reset(::CreateWindowExW(
             0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_BALLOON, CW_USEDEFAULT,
-            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance_, nullptr);
-        if (tooltip_ == nullptr) return 0;
+            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, nullptr));
+        if (!tooltip_) return 0;
         tooltipOwner_ = owner;
-        ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidthPx);
+        ::SendMessageW(tooltip_.Get(), TTM_SETMAXTIPWIDTH, 0, kTooltipWidthPx);
     }
 
     TTTOOLINFOW tool{};
@@ -214,19 +328,19 @@ TooltipHandle Win32DialogControls::CreateTooltip(WindowHandle ownerWindow, int c
     tool.hwnd = owner;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    if (::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE) {
+    if (::SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE) {
         return 0;
     }
     return FromHwnd(control);
 }
 
 void Win32DialogControls::DestroyTooltip(TooltipHandle tooltip) {
-    if (tooltip == 0 || tooltip_ == nullptr || !::IsWindow(tooltip_)) return;
+    if (tooltip == 0 || !tooltip_ || !::IsWindow(tooltip_.Get())) return;
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.hwnd = tooltipOwner_;
     tool.uId = reinterpret_cast<UINT_PTR>(ToHwnd(tooltip));
-    ::SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageW(tooltip_.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace tilora::win32

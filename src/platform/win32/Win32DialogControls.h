@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <map>
+
 #include "platform/DialogControls.h"
 #include "platform/win32/Win32Handles.h"
 
@@ -59,6 +61,19 @@ class Win32DialogControls : public DialogControls {
     void EditScrollCaret(int controlId) override;
     void EditClearSelection(int controlId) override;
 
+    void SetButtonColours(int controlId, const ButtonColours& colours) override;
+    std::optional<Rect> ControlScreenRect(int controlId) const override;
+    bool HighContrast() const override;
+    Rgb SystemColourOf(SystemColour colour) const override;
+    void TrackMouseLeave(WindowHandle window) override;
+
+    // Paints an owner-drawn button of the dialog (WM_DRAWITEM); false for any other item.
+    bool DrawButton(const DRAWITEMSTRUCT& item) const;
+    // The owner-drawn button that has the keyboard focus, as the default button the dialog
+    // presses on Enter (DM_GETDEFID); 0 when the focus is elsewhere. A system push button becomes
+    // the default button when it gets the focus; an owner-drawn one does not by itself.
+    int FocusedOwnerDrawnButton() const;
+
     // Every control's tip is a tool of one tooltip control, so the dialog adds one hidden
     // top-level window rather than one per control; a tip's handle is its control's window.
     TooltipHandle CreateTooltip(WindowHandle ownerWindow, int controlId,
@@ -71,9 +86,12 @@ class Win32DialogControls : public DialogControls {
     HINSTANCE instance_;
     HWND dialog_ = nullptr;
     HDC paintDc_ = nullptr;
-    // Owned by the dialog, which destroys it with itself.
-    HWND tooltip_ = nullptr;
+    // A top-level window of its own rather than one owned by the dialog: Wine slots a window
+    // that owns a topmost pop-up in below that pop-up when asked to make it topmost, and the
+    // dialog then never becomes topmost.
+    UniqueWindow tooltip_;
     HWND tooltipOwner_ = nullptr;
+    std::map<int, ButtonColours> buttonColours_;
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
 };

@@ -63,6 +63,34 @@ struct IconTraits {
 };
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 
+struct WindowTraits {
+    static HWND Invalid() { return nullptr; }
+    static void Close(HWND window) { ::DestroyWindow(window); }
+};
+using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
+
+struct BrushTraits {
+    static HBRUSH Invalid() { return nullptr; }
+    static void Close(HBRUSH brush) { ::DeleteObject(brush); }
+};
+using UniqueBrush = UniqueHandle<HBRUSH, BrushTraits>;
+
+// Keeps a device context's selected objects, colours and modes for the scope, and restores them,
+// so that nothing painted through it stays selected into a DC it does not own.
+class SavedDcState {
+  public:
+    explicit SavedDcState(HDC dc) : dc_(dc), saved_(::SaveDC(dc)) {}
+    ~SavedDcState() {
+        if (saved_ != 0) ::RestoreDC(dc_, saved_);
+    }
+    SavedDcState(const SavedDcState&) = delete;
+    SavedDcState& operator=(const SavedDcState&) = delete;
+
+  private:
+    HDC dc_;
+    int saved_;
+};
+
 struct KernelHandleTraits {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE handle) { ::CloseHandle(handle); }

@@ -67,6 +67,31 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         case WM_COMMAND:
             OnCommand(host->dialog, wParam, lParam);
             return TRUE;
+        case WM_DRAWITEM:
+            return host->controls.DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))
+                       ? TRUE
+                       : FALSE;
+        case DM_GETDEFID: {
+            // Enter presses the colour button that has the focus, as it would a system button.
+            const int focused = host->controls.FocusedOwnerDrawnButton();
+            if (focused == 0) return FALSE;
+            ::SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, MAKELONG(focused, DC_HASDEFID));
+            return TRUE;
+        }
+        case WM_MOVE:
+            host->dialog.OnMove();
+            return FALSE;
+        case WM_MOUSEMOVE:
+            host->dialog.OnMouseMove();
+            return FALSE;
+        case WM_MOUSELEAVE:
+            host->dialog.OnMouseLeave();
+            return FALSE;
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+        case WM_SETTINGCHANGE:
+            host->dialog.OnSystemColoursChanged();
+            return FALSE;
         case WM_ENDSESSION:
             // Logoff and shutdown end the dialog without a cancel command.
             if (wParam != FALSE) host->dialog.OnEndSession();
