@@ -1,6 +1,10 @@
 // The command box of the real Tilora.exe: each entry chosen as a user chooses it.
 #include <filesystem>
 #include <fstream>
+#include <set>
+
+#include <windows.h>
+#include <tlhelp32.h>
 
 #include "DesktopPrograms.h"
 #include "TiloraTest.h"
@@ -22,21 +26,39 @@ bool StartsWith(const std::wstring& text, const std::wstring& start) {
     return text.rfind(start, 0) == 0;
 }
 
-// Closes the windows the exports opened (notepad showing the exported file), so that no later
-// scenario finds them on the desktop.
-BOOL CALLBACK CloseExportWindow(HWND window, LPARAM) {
-    wchar_t title[256] = {};
-    ::GetWindowTextW(window, title, 256);
-    const std::wstring text(title);
-    for (const wchar_t* prefix : {L"AllWindowsProperties_", L"ListboxContent_"}) {
-        if (text.find(prefix) != std::wstring::npos) ::PostMessageW(window, WM_CLOSE, 0, 0);
+// The ids of the running notepad processes.
+std::set<DWORD> NotepadProcesses() {
+    std::set<DWORD> found;
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return found;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more;
+         more = ::Process32NextW(snapshot, &entry)) {
+        if (_wcsicmp(entry.szExeFile, L"notepad.exe") == 0) found.insert(entry.th32ProcessID);
     }
-    return TRUE;
+    ::CloseHandle(snapshot);
+    return found;
+}
+
+// Ends the notepads the exports opened and waits until they are gone, so that no later scenario
+// finds their windows on the desktop. They are found by process, not by title: a notepad still
+// loading its document is titled "Untitled - Notepad".
+void EndNotepadsStartedSince(const std::set<DWORD>& before) {
+    for (DWORD id : NotepadProcesses()) {
+        if (before.contains(id)) continue;
+        const HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+        if (process == nullptr) continue;
+        ::TerminateProcess(process, 0);
+        ::WaitForSingleObject(process, 5000);
+        ::CloseHandle(process);
+    }
 }
 
 class CommandBox : public TiloraTest {
   protected:
-    void TearDown() override { ::EnumWindows(CloseExportWindow, 0); }
+    const std::set<DWORD> notepadsBefore = NotepadProcesses();
+    void TearDown() override { EndNotepadsStartedSince(notepadsBefore); }
 
     // Chooses the entry and returns the lines it wrote once the last one expected is there.
     std::vector<std::wstring> Choose(int entry, std::size_t expectedLines) {
