@@ -164,7 +164,8 @@ class BadInput : public ::testing::Test {
         const auto lines = tilora.LogLines();
         const std::size_t found = CountStartingWith(lines, before, sample.problem);
         std::wstring brought;
-        for (std::size_t i = std::min(before, lines.size()); i < lines.size() && i < before + 40; ++i)
+        for (std::size_t i = std::min(before, lines.size()); i < lines.size() && i < before + 40;
+             ++i)
             brought += lines[i] + L"\n";
         if (exactly) {
             EXPECT_EQ(found, sample.problems) << ::testing::PrintToString(brought);

@@ -141,38 +141,19 @@ TEST_F(Chrome, ThePointerOnApplyTurnsItRedAndAwayRestoresItsFace) {
         << std::hex << DominantColour(Button(IDC_BN_APPLY));
 }
 
-struct TooltipSearch {
-    DWORD processId;
-    bool shown;
-};
-
-BOOL CALLBACK FindShownTooltip(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<TooltipSearch*>(parameter);
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(window, &processId);
-    wchar_t className[32] = {};
-    ::GetClassNameW(window, className, 32);
-    if (processId == search->processId && ::IsWindowVisible(window) &&
-        std::wstring(className) == L"tooltips_class32") {
-        search->shown = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 TEST_F(Chrome, APointerRestingOnAButtonShowsItsTooltip) {
     DWORD processId = 0;
     ::GetWindowThreadProcessId(tilora.dialog(), &processId);
-    TooltipSearch search{processId, false};
     const POINT apply = Centre(Button(IDC_BN_APPLY));
     auto shown = [&] {
-        ::EnumWindows(FindShownTooltip, reinterpret_cast<LPARAM>(&search));
-        return search.shown;
+        return VisibleWindowOfProcess(processId, [](HWND window) {
+                   return ClassOf(window) == L"tooltips_class32";
+               }) != nullptr;
     };
     // The tooltip appears once the pointer has rested on the button for a moment; the way onto
     // it is taken again until it does.
     const auto deadline = std::chrono::steady_clock::now() + kColourTimeout;
-    while (!search.shown && std::chrono::steady_clock::now() < deadline) {
+    while (!shown() && std::chrono::steady_clock::now() < deadline) {
         MouseTo(Background());
         ::Sleep(100);
         MouseTo({apply.x - 1, apply.y});
@@ -180,7 +161,7 @@ TEST_F(Chrome, APointerRestingOnAButtonShowsItsTooltip) {
         MouseTo(apply);
         WaitFor(shown, std::chrono::seconds(2));
     }
-    EXPECT_TRUE(search.shown);
+    EXPECT_TRUE(shown());
 }
 
 TEST_F(Chrome, APressedColourButtonIsDrawnSunken) {

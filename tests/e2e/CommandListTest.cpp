@@ -1,9 +1,9 @@
 // The command box of the real Tilora.exe: each entry chosen as a user chooses it.
+#include <windows.h>
+
 #include <filesystem>
 #include <fstream>
 #include <set>
-
-#include <windows.h>
 #include <tlhelp32.h>
 
 #include "DesktopPrograms.h"

@@ -4,6 +4,7 @@
 // A GUI program without a window: a console window would come to the front, and Tilora would
 // take it for the user's last active window.
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <string>
@@ -17,9 +18,9 @@ int Record(const std::wstring& recordFile, const std::wstring& document) {
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
     DWORD written = 0;
-    const BOOL ok = ::WriteFile(file, document.data(),
-                                static_cast<DWORD>(document.size() * sizeof(wchar_t)), &written,
-                                nullptr);
+    const BOOL ok =
+        ::WriteFile(file, document.data(), static_cast<DWORD>(document.size() * sizeof(wchar_t)),
+                    &written, nullptr);
     ::CloseHandle(file);
     if (!ok) return 1;
     return ::MoveFileExW(partial.c_str(), recordFile.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 1;

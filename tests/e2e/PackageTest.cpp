@@ -1,9 +1,8 @@
 // The release zip, unpacked into an empty folder: Tilora.exe starts from there, and Open Help
 // finds both manuals where the program looks for them.
 //   tilora_package_tests.exe FOLDER      (FOLDER holds the unpacked zip and nothing else)
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "PdfHandler.h"
@@ -42,11 +41,11 @@ TEST_F(Package, OpenHelpFindsBothManualsAndTheExamplesAreListed) {
 
     // Only the press lines: the shell reported success both times.
     const auto lines = tilora.LogLines();
-    EXPECT_EQ(std::vector<std::wstring>(lines.begin() + static_cast<std::ptrdiff_t>(before),
-                                        lines.end()),
-              (std::vector<std::wstring>{L"The button 'Open Help' was pressed.",
-                                         L"The button 'Eng/Ger' was pressed.",
-                                         L"Der Button 'Öffne Hilfe' wurde gedrückt."}));
+    EXPECT_EQ(
+        std::vector<std::wstring>(lines.begin() + static_cast<std::ptrdiff_t>(before), lines.end()),
+        (std::vector<std::wstring>{L"The button 'Open Help' was pressed.",
+                                   L"The button 'Eng/Ger' was pressed.",
+                                   L"Der Button 'Öffne Hilfe' wurde gedrückt."}));
 }
 
 TEST_F(Package, TheExampleScriptStartsNotepadAndPlacesItWithoutAWarning) {

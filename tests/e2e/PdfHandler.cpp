@@ -42,8 +42,7 @@ PdfHandler::PdfHandler(std::filesystem::path recordFile) : recordFile_(std::move
     previousPdfClass_ = DefaultValue(L".pdf");
     if (previousPdfClass_ == kProgId) previousPdfClass_.reset();  // left by a run that crashed
     const std::wstring recorder = (ProgramFolder() / L"tilora_open_recorder.exe").wstring();
-    const std::wstring command =
-        L"\"" + recorder + L"\" \"" + recordFile_.wstring() + L"\" \"%1\"";
+    const std::wstring command = L"\"" + recorder + L"\" \"" + recordFile_.wstring() + L"\" \"%1\"";
     registered_ = SetDefaultValue(std::wstring(kProgId) + L"\\shell\\open\\command", command) &&
                   SetDefaultValue(L".pdf", kProgId);
 }
@@ -60,8 +59,7 @@ PdfHandler::~PdfHandler() {
 }
 
 std::optional<std::wstring> PdfHandler::WaitForOpenedDocument() const {
-    if (!WaitFor([&] { return std::filesystem::exists(recordFile_); },
-                 std::chrono::seconds(20))) {
+    if (!WaitFor([&] { return std::filesystem::exists(recordFile_); }, std::chrono::seconds(20))) {
         return std::nullopt;
     }
     std::ifstream in(recordFile_, std::ios::binary);

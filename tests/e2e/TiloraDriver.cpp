@@ -9,47 +9,8 @@ namespace {
 
 constexpr UINT kSendTimeoutMs = 5000;
 
-struct DialogSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindDialogOfProcess(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<DialogSearch*>(parameter);
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(window, &processId);
-    if (processId != search->processId || !::IsWindowVisible(window)) return TRUE;
-    wchar_t title[64] = {};
-    ::GetWindowTextW(window, title, 64);
-    if (std::wstring(title) != kDialogTitle) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-struct BoxSearch {
-    DWORD processId;
-    HWND dialog;
-    HWND found;
-};
-
-BOOL CALLBACK FindBoxOfProcess(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<BoxSearch*>(parameter);
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(window, &processId);
-    if (processId != search->processId || window == search->dialog || !::IsWindowVisible(window)) {
-        return TRUE;
-    }
-    wchar_t className[16] = {};
-    ::GetClassNameW(window, className, 16);
-    if (std::wstring(className) != L"#32770") return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 BOOL CALLBACK CollectStatics(HWND window, LPARAM parameter) {
-    wchar_t className[16] = {};
-    ::GetClassNameW(window, className, 16);
-    if (std::wstring(className) == L"Static") {
+    if (ClassOf(window) == L"Static") {
         reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
     }
     return TRUE;
@@ -62,6 +23,32 @@ LRESULT SendTimed(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 
 }
 
 }  // namespace
+
+std::wstring ClassOf(HWND window) {
+    wchar_t className[32] = {};
+    ::GetClassNameW(window, className, 32);
+    return className;
+}
+
+HWND VisibleWindowOfProcess(DWORD processId, const std::function<bool(HWND)>& matches) {
+    struct Search {
+        DWORD processId;
+        const std::function<bool(HWND)>& matches;
+        HWND found;
+    } search{processId, matches, nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* state = reinterpret_cast<Search*>(parameter);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner != state->processId || !::IsWindowVisible(window) || !state->matches(window))
+                return TRUE;
+            state->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 std::filesystem::path ProgramFolder() {
     std::vector<wchar_t> buffer(32768);
@@ -112,12 +99,14 @@ TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
                                    nullptr, folder.wstring().c_str(), &startup, &process_) != FALSE;
     }
     if (!started) return;
-    DialogSearch search{process_.dwProcessId, nullptr};
     WaitFor([&] {
-        ::EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+        dialog_ = VisibleWindowOfProcess(process_.dwProcessId, [](HWND window) {
+            wchar_t title[64] = {};
+            ::GetWindowTextW(window, title, 64);
+            return std::wstring(title) == kDialogTitle;
+        });
+        return dialog_ != nullptr;
     });
-    dialog_ = search.found;
     // The first paint labels the dialog; wait until the command list is filled.
     WaitFor([&] { return dialog_ != nullptr && ComboCount(1010) > 0; });
 }
@@ -208,12 +197,14 @@ std::vector<std::wstring> TiloraProcess::LogLines() const {
 }
 
 HWND TiloraProcess::WaitForMessageBox() const {
-    BoxSearch search{process_.dwProcessId, dialog_, nullptr};
+    HWND box = nullptr;
     WaitFor([&] {
-        ::EnumWindows(FindBoxOfProcess, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+        box = VisibleWindowOfProcess(process_.dwProcessId, [&](HWND window) {
+            return window != dialog_ && ClassOf(window) == L"#32770";
+        });
+        return box != nullptr;
     });
-    return search.found;
+    return box;
 }
 
 std::wstring TiloraProcess::MessageBoxText(HWND box) const {

@@ -17,6 +17,11 @@ inline constexpr wchar_t kDialogTitle[] = L"Tilora v1.09 (b)";
 bool WaitFor(const std::function<bool()>& condition,
              std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
+// The window's class name.
+std::wstring ClassOf(HWND window);
+// The first visible top-level window of the process that matches; null when there is none.
+HWND VisibleWindowOfProcess(DWORD processId, const std::function<bool(HWND)>& matches);
+
 // The folder of the running test program, where the build puts Tilora.exe and its helpers.
 std::filesystem::path ProgramFolder();
 
