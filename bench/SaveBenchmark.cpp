@@ -6,10 +6,10 @@
 #include <filesystem>
 
 #include "FakePlatform.h"
-#include "app/resource.h"
 #include "commands/ArrangementCommands.h"
 #include "commands/CommandContext.h"
 #include "files/ArrangementFormat.h"
+#include "platform/ControlIds.h"
 
 namespace tilora {
 namespace {

@@ -1,40 +1,129 @@
 #!/usr/bin/env python3
-"""Fails when a source file of the core includes a folder above its own layer.
+"""Fails when a source file includes a folder above its own layer.
 
 The layers, lowest first: platform, text, files, settings and windows (side by side), commands,
-app. A folder includes only folders below it; commands may also use the control IDs. The Win32
-layer (src/platform/win32) sits apart and may include anything.
+app. A folder includes only folders below it. Includes are resolved as the compiler finds them:
+"layer/x.h", "../layer/x.h" and <layer/x.h> alike.
+
+Below commands/ nothing reads a control or knows a control ID: those layers may not reach
+platform/DialogControls.h or platform/ControlIds.h, not even through another header.
+
+The Win32 layer (src/platform/win32) translates for the core: it may include the core's headers,
+but only the program's entry, main.cpp, may include app/.
+
+    check-layers.py             checks src/
+    check-layers.py --self-test checks the rules against a made-up tree
 """
 import pathlib
 import re
 import sys
+import tempfile
 
 RANKS = {"platform": 0, "text": 1, "files": 2, "settings": 3, "windows": 3, "commands": 4, "app": 5}
-# The control IDs live with the dialog's resource script, and the handlers address controls by them.
-ALLOWED = {("commands", "app/resource.h")}
-INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+CONTROL_HEADERS = ("platform/DialogControls.h", "platform/ControlIds.h")
+WIN32 = ("platform", "win32")
+ENTRY = "platform/win32/main.cpp"
+INCLUDE = re.compile(r'^\s*#\s*include\s*(?:"([^"]+)"|<([^>]+)>)')
+SOURCES = (".h", ".cpp", ".rc")
+
+
+def own_includes(src, path):
+    """The project files the file includes, as paths relative to src, with their line numbers."""
+    for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+        match = INCLUDE.match(line)
+        if not match:
+            continue
+        quoted, angled = match.groups()
+        candidates = [src / angled] if angled else [path.parent / quoted, src / quoted]
+        for candidate in candidates:
+            resolved = candidate.resolve()
+            if resolved.is_file() and src in resolved.parents:
+                yield number, resolved.relative_to(src).as_posix()
+                break
+
+
+def layer_of(relative):
+    parts = relative.split("/")
+    if parts[:2] == list(WIN32):
+        return "win32"
+    return parts[0] if parts[0] in RANKS else None
 
 
 def violations(src):
-    for path in sorted(src.rglob("*")):
-        if path.suffix not in (".h", ".cpp") or "win32" in path.relative_to(src).parts:
+    src = src.resolve()
+    files = sorted(p for p in src.rglob("*") if p.suffix in SOURCES and p.is_file())
+    graph = {p.relative_to(src).as_posix(): list(own_includes(src, p)) for p in files}
+
+    def reaches(start, target, seen):
+        for _, included in graph.get(start, []):
+            if included == target:
+                return True
+            if included not in seen:
+                seen.add(included)
+                if reaches(included, target, seen):
+                    return True
+        return False
+
+    for relative, includes in graph.items():
+        layer = layer_of(relative)
+        if layer is None:
             continue
-        layer = path.relative_to(src).parts[0]
-        if layer not in RANKS:
-            continue
-        for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
-            match = INCLUDE.match(line)
-            if not match:
+        for number, target in includes:
+            to = layer_of(target)
+            where = f"src/{relative}:{number}"
+            if layer == "win32":
+                if to == "app" and relative != ENTRY:
+                    yield f"{where}: only {ENTRY} may include app/, not {target}"
                 continue
-            target = match.group(1)
-            to = target.split("/")[0]
-            if to not in RANKS or to == layer or (layer, target) in ALLOWED:
+            if to is None or to == "win32":
+                if to == "win32":
+                    yield f"{where}: the core includes the Win32 layer's {target}"
                 continue
-            if RANKS[to] >= RANKS[layer]:
-                yield f"{path.relative_to(src.parent)}:{number}: {layer}/ includes {target}"
+            if to != layer and RANKS[to] >= RANKS[layer]:
+                yield f"{where}: {layer}/ includes {target}"
+            elif RANKS[layer] < RANKS["commands"] and layer != "platform":
+                for control in CONTROL_HEADERS:
+                    if target == control or reaches(target, control, {target}):
+                        yield f"{where}: {layer}/ reaches {control} through {target}"
+
+
+def self_test():
+    cases = {
+        "windows/Good.cpp": ('#include "platform/WindowManager.h"\n', 0),
+        "windows/Up.cpp": ('#include "../commands/InfoLog.h"\n', 1),
+        "windows/Angled.cpp": ("#include <commands/InfoLog.h>\n#include <vector>\n", 1),
+        "files/Controls.cpp": ('#include "platform/Bundle.h"\n', 1),
+        "commands/Ids.cpp": ('#include "platform/ControlIds.h"\n', 0),
+        "platform/win32/Shell.cpp": ('#include "app/Dialog.h"\n', 1),
+        "platform/win32/main.cpp": ('#include "app/Dialog.h"\n', 0),
+    }
+    headers = {
+        "platform/WindowManager.h": "",
+        "platform/ControlIds.h": "",
+        "platform/DialogControls.h": "",
+        "platform/Bundle.h": '#include "DialogControls.h"\n',
+        "commands/InfoLog.h": "",
+        "app/Dialog.h": "",
+    }
+    with tempfile.TemporaryDirectory() as folder:
+        src = pathlib.Path(folder) / "src"
+        for name, text in list(headers.items()) + [(n, t) for n, (t, _) in cases.items()]:
+            (src / name).parent.mkdir(parents=True, exist_ok=True)
+            (src / name).write_text(text, encoding="utf-8")
+        found = list(violations(src))
+    failed = 0
+    for name, (_, expected) in cases.items():
+        count = sum(1 for line in found if line.startswith(f"src/{name}:"))
+        if count != expected:
+            print(f"self-test: {name} gave {count} finding(s), expected {expected}")
+            failed += 1
+    print("layers self-test: " + ("failed" if failed else "every rule holds"))
+    return 1 if failed else 0
 
 
 def main():
+    if sys.argv[1:] == ["--self-test"]:
+        return self_test()
     src = pathlib.Path(__file__).resolve().parent.parent / "src"
     found = list(violations(src))
     for line in found:

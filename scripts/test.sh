@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 # No include may run upward across the layers of the core.
+python3 scripts/check-layers.py --self-test
 python3 scripts/check-layers.py
 
 jobs=$(nproc)

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "TiloraDriver.h"
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "DesktopPrograms.h"
 #include "TimingCore.h"
 #include "TimingFigures.h"
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 #include "platform/win32/Win32WindowManager.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include "app/ControlTables.h"
 #include "app/StartPosition.h"
-#include "app/resource.h"
 #include "commands/ComboBoxes.h"
 #include "files/FileAccess.h"
 #include "files/FileLists.h"
+#include "platform/ControlIds.h"
 
 namespace tilora {
 namespace {

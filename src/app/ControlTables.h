@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora {
 

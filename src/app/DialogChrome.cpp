@@ -1,6 +1,6 @@
 #include "app/DialogChrome.h"
 
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora {
 namespace {

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/resource.h"
 #include "commands/ComboBoxes.h"
 #include "commands/WindowCommands.h"
 #include "files/ArrangementFormat.h"
@@ -11,6 +10,7 @@
 #include "files/TextFile.h"
 #include "files/TextHelpers.h"
 #include "files/TimeStamp.h"
+#include "platform/ControlIds.h"
 #include "windows/ArrangementMatch.h"
 #include "windows/WindowDescriptions.h"
 #include "windows/WindowOperations.h"

@@ -1,7 +1,7 @@
 #include "commands/BulkWindowCommands.h"
 
-#include "app/resource.h"
 #include "commands/WindowCommands.h"
+#include "platform/ControlIds.h"
 #include "windows/WindowDescriptions.h"
 
 namespace tilora {

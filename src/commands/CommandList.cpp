@@ -1,6 +1,5 @@
 #include "commands/CommandList.h"
 
-#include "app/resource.h"
 #include "commands/ArrangementCommands.h"
 #include "commands/ComboBoxes.h"
 #include "commands/HelpAndMonitorButtons.h"
@@ -10,6 +9,7 @@
 #include "files/FileLists.h"
 #include "files/TextFile.h"
 #include "files/TimeStamp.h"
+#include "platform/ControlIds.h"
 #include "windows/WindowDescriptions.h"
 #include "windows/WindowOperations.h"
 

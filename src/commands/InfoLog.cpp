@@ -1,7 +1,7 @@
 #include "commands/InfoLog.h"
 
-#include "app/resource.h"
 #include "files/TextHelpers.h"
+#include "platform/ControlIds.h"
 
 namespace tilora {
 

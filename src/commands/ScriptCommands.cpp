@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/resource.h"
 #include "commands/ComboBoxes.h"
 #include "files/PathText.h"
 #include "files/TextFile.h"
 #include "files/TextHelpers.h"
+#include "platform/ControlIds.h"
 #include "windows/ArrangementMatch.h"
 
 namespace tilora {

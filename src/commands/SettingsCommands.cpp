@@ -1,8 +1,8 @@
 #include "commands/SettingsCommands.h"
 
-#include "app/resource.h"
 #include "files/FileAccess.h"
 #include "files/TextHelpers.h"
+#include "platform/ControlIds.h"
 #include "settings/SettingsFile.h"
 
 namespace tilora {

@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "app/resource.h"
 #include "commands/WindowCommands.h"
 #include "files/TextHelpers.h"
 #include "files/UserSize.h"
+#include "platform/ControlIds.h"
 #include "windows/WindowOperations.h"
 
 namespace tilora {

@@ -1,10 +1,10 @@
 #include "commands/TimerWork.h"
 
-#include "app/resource.h"
 #include "commands/HelpAndMonitorButtons.h"
 #include "files/TextFile.h"
 #include "files/TextHelpers.h"
 #include "files/TimeStamp.h"
+#include "platform/ControlIds.h"
 #include "windows/WindowDescriptions.h"
 
 namespace tilora {

@@ -1,7 +1,7 @@
 // What the dialog's buttons, check boxes, labels and user-input field read in each language.
 #pragma once
 
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora::expected {
 

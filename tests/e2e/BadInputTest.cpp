@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "TiloraDriver.h"
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora::e2e {
 namespace {

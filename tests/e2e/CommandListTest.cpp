@@ -8,7 +8,7 @@
 
 #include "DesktopPrograms.h"
 #include "TiloraTest.h"
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora::e2e {
 namespace {

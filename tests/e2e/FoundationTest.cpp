@@ -3,7 +3,7 @@
 
 #include "DialogCaptions.h"
 #include "TiloraTest.h"
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora::e2e {
 namespace {

@@ -1,7 +1,7 @@
 // Show MonRes and Open Help through the real Tilora.exe.
 #include "PdfHandler.h"
 #include "TiloraTest.h"
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora::e2e {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "PdfHandler.h"
 #include "TiloraDriver.h"
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora::e2e {
 namespace {

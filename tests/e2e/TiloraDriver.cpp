@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora::e2e {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "DesktopPrograms.h"
 #include "TiloraTest.h"
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora::e2e {
 namespace {

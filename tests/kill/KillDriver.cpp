@@ -24,7 +24,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace {
 

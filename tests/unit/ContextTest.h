@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "app/resource.h"
 #include "commands/CommandContext.h"
+#include "platform/ControlIds.h"
 
 namespace tilora::testing {
 

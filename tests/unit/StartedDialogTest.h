@@ -6,7 +6,7 @@
 
 #include "FakePlatform.h"
 #include "app/CKelvaneDlg.h"
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora::testing {
 

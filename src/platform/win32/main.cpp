@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "app/CKelvaneDlg.h"
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32DialogControls.h"
 #include "platform/win32/Win32Shell.h"

@@ -7,9 +7,9 @@
 #include "StartedDialogTest.h"
 #include "app/CKelvaneDlg.h"
 #include "app/ControlTables.h"
-#include "app/resource.h"
 #include "files/FileAccess.h"
 #include "files/PathText.h"
+#include "platform/ControlIds.h"
 
 namespace tilora {
 namespace {

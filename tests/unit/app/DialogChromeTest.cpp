@@ -7,7 +7,7 @@
 #include "StartedDialogTest.h"
 #include "app/ButtonTable.h"
 #include "app/ControlTables.h"
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora {
 namespace {

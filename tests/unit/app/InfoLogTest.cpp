@@ -2,9 +2,9 @@
 #include <optional>
 
 #include "FakePlatform.h"
-#include "app/resource.h"
 #include "commands/ComboBoxes.h"
 #include "commands/InfoLog.h"
+#include "platform/ControlIds.h"
 
 namespace tilora {
 namespace {

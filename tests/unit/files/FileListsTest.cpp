@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "app/resource.h"
 #include "commands/ComboBoxes.h"
 #include "files/FileLists.h"
 #include "files/PathText.h"
+#include "platform/ControlIds.h"
 
 namespace tilora {
 namespace {

@@ -4,11 +4,11 @@
 #include <iterator>
 
 #include "FakePlatform.h"
-#include "app/resource.h"
 #include "commands/SettingsCommands.h"
 #include "files/FileAccess.h"
 #include "files/PathText.h"
 #include "files/TextHelpers.h"
+#include "platform/ControlIds.h"
 
 namespace tilora {
 namespace {

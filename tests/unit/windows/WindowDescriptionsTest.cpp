@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "app/resource.h"
 #include "commands/WindowCommands.h"
+#include "platform/ControlIds.h"
 #include "windows/WindowDescriptions.h"
 
 namespace tilora {

@@ -1,4 +1,4 @@
-// Resource and control IDs, shared by Tilora.rc and the code.
+// Resource and control IDs, shared by the resource script Tilora.rc and the code.
 #pragma once
 
 #define IDD_TILORA_DIALOG 102
