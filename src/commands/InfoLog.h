@@ -45,9 +45,6 @@ class InfoLog {
     // Unchecks 'Lösche' once its two seconds have passed; run on every timer tick.
     void ClearCheckTick();
 
-    bool outputStopped() const { return outputStopped_; }
-    std::uint64_t clearUncheckAt() const { return clearUncheckAt_; }
-
   private:
     void EndBatch();
     void MakeRoom();

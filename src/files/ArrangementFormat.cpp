@@ -61,13 +61,4 @@ std::wstring FormatArrangement(const WindowSnapshot& snapshot, std::wstring_view
     return text;
 }
 
-std::vector<std::wstring> ArrangementTitles(const std::vector<std::wstring>& lines) {
-    std::vector<std::wstring> titles;
-    for (const std::wstring& line : lines) {
-        std::wstring title = ExtractValue(line, L"winName:", L";");
-        if (!title.empty()) titles.push_back(std::move(title));
-    }
-    return titles;
-}
-
 }  // namespace tilora

@@ -42,7 +42,4 @@ std::wstring FormatArrangementLine(const WindowRecord& record, std::wstring_view
 // The text of an arrangement file: one line per record, in the snapshot's order.
 std::wstring FormatArrangement(const WindowSnapshot& snapshot, std::wstring_view trailer);
 
-// The titles the lines of an arrangement file name, in file order.
-std::vector<std::wstring> ArrangementTitles(const std::vector<std::wstring>& lines);
-
 }  // namespace tilora

@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 72> kEnglishMessages = {
+const std::array<const wchar_t*, 66> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -29,7 +29,6 @@ const std::array<const wchar_t*, 72> kEnglishMessages = {
     L"Height",
     L"Number of identified Monitors: ",
     L"Virtual Desktop",
-    L"The enumeration process has failed (Windows enumeration loops = 0 !).",
     L" could NOT be minimized.",
     L" was minimized.",
     L"Process path: ",
@@ -43,10 +42,6 @@ const std::array<const wchar_t*, 72> kEnglishMessages = {
     L"combobox.",
     L"The attempt to open the file was not successful. The following Windows error (decimal value) "
     L"has occurred : ",
-    L" ! The window name '",
-    L"' was not found. Please start the corresponding process/file(s) manually.",
-    L" ! The window '",
-    L"' is not contained in the stored windows list. The window size is set to minimized.",
     L"New last active Window: ",
     L" ! The last active window was not found in the window arrangement at start and could "
     L"therefore not be restored.",
@@ -62,7 +57,6 @@ const std::array<const wchar_t*, 72> kEnglishMessages = {
     L"; Process-ID: ",
     L"width x height: ",
     L" was maximized.",
-    L"The following window size was copied: ",
     L"The last active window has been restored to its initial size.",
     L" ! The last active window could not be restored to its initial size.",
     L" is now the TOPMOST window.",
@@ -111,7 +105,7 @@ const std::array<const wchar_t*, 72> kEnglishMessages = {
     L"window was not brought to the foreground.",
 };
 
-const std::array<const wchar_t*, 72> kGermanMessages = {
+const std::array<const wchar_t*, 66> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -129,7 +123,6 @@ const std::array<const wchar_t*, 72> kGermanMessages = {
     L"Höhe",
     L"Anzahl identifizierter Monitore: ",
     L"Virtuelle Desktop",
-    L"Der Enummerierungsprozess ist fehlgeschlagen (Anzahl der Enummerierungsschleifen = 0 !).",
     L" konnte nicht minimiert werden.",
     L" wurde minimiert.",
     L"Prozesspfad: ",
@@ -143,11 +136,6 @@ const std::array<const wchar_t*, 72> kGermanMessages = {
     L"ausgewählt und ausgeführt.",
     L"Der Versuch, die Datei zu öffen war nicht erfolgreich. Der folgende Windows Fehlercode "
     L"(Dezimalwert) ist aufgetreten: ",
-    L" ! Der Fenstername '",
-    L"' wurde nicht gefunden. Bitte starten Sie den zugehörigen Prozess/Datei(en) von Hand.",
-    L" ! Das Fenster '",
-    L"' ist nicht in der gespeicherten Fensterliste enthalten. Die Fenstergröße wird auf minimiert "
-    L"gesetzt.",
     L"Neues letztes aktives Fenster: ",
     L" ! Das zuletzt aktive Fenster wurde in der Startanordnung der Fenster nicht gefunden und "
     L"konnte daher nicht wiederhergestellt werden.",
@@ -164,7 +152,6 @@ const std::array<const wchar_t*, 72> kGermanMessages = {
     L"; Prozess-ID: ",
     L"Breite x Höhe: ",
     L" wurde maximiert.",
-    L"Die folgende Fenstergröße wurde kopiert: ",
     L"Das zuletzt aktive Fenster wurde in seiner Startgröße wieder hergestellt.",
     L" ! Das zuletzt aktive Fenster konnte nicht in seiner Startgröße wieder hergestellt werden.",
     L" ist nun das TOPMOST Fenster.",

@@ -62,7 +62,6 @@ class WindowModel {
     // The arrangement Start Arrang. returns to. The bulk operations renew it from their capture
     // unless Tile All holds it; Save SD renews and releases it; Start Arrang. releases it.
     const WindowSnapshot& restorePoint() const { return restorePoint_; }
-    bool restorePointHeld() const { return restorePointHeld_; }
     // The first capture of the run becomes the restore point and the start snapshot.
     void TakeStartSnapshot();
     void TakeRestorePoint();
@@ -86,8 +85,6 @@ class WindowModel {
     bool IsLastActiveWindow(WindowHandle window) const;
 
     const std::wstring& ownTitle() const { return ownTitle_; }
-    // True until a capture has seen a window other than the own dialog.
-    bool firstForeignPending() const { return firstForeignPending_; }
 
   private:
     // When the process was created; nothing when it cannot be opened or read.

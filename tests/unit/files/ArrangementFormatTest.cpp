@@ -107,11 +107,5 @@ TEST(ArrangementFormat, AWrittenLineReadsBackAsTheRecord) {
     }
 }
 
-TEST(ArrangementTitles, OneTitlePerNamingLineInFileOrder) {
-    EXPECT_EQ(
-        ArrangementTitles({L"winName: b;", L"", L"# winName: c;", L"winName: a;", L"winName: b;"}),
-        (std::vector<std::wstring>{L"b", L"a", L"b"}));
-}
-
 }  // namespace
 }  // namespace tilora

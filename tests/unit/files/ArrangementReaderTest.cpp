@@ -268,8 +268,10 @@ TEST_F(ApplyTest, StartArrangReturnsToTheRestorePointAndReleasesIt) {
     dialog.OnButtonClicked(IDC_BN_STARTARRANG);
     EXPECT_EQ(fake.windows.ShowState(editor), kSwShowNormal);
     EXPECT_EQ(fake.windows.NormalRect(editor), (Rect{10, 20, 310, 420}));
-    EXPECT_FALSE(context.model.restorePointHeld());
     EXPECT_EQ(fake.controls.Lines(IDC_LB_INFO).back(), L"The button 'Start Arrang.' was pressed.");
+    fake.windows.SetWindowPos(editor, kHwndTop, 50, 60, 300, 400, 0);
+    dialog.OnButtonClicked(IDC_BN_MINIMIZEALL);  // released: the next bulk button renews it
+    EXPECT_EQ(context.model.restorePoint(), context.model.currentSnapshot());
 }
 
 }  // namespace

@@ -154,9 +154,12 @@ TEST_F(SaveTest, SaveSessionDefaultTwiceInOneSecondWritesOneFileAndRenewsTheRest
     EXPECT_EQ(context.session.sessionDefaultPath, first);
     EXPECT_EQ(first, context.paths.arrangementsDir + L"SessionDefault_2024-03-07_09.05.03.txt");
     EXPECT_TRUE(std::filesystem::is_regular_file(ToPath(first)));
-    EXPECT_FALSE(model.restorePointHeld());
     EXPECT_EQ(model.restorePoint(), model.currentSnapshot());
     EXPECT_EQ(model.restorePoint().size(), 2u);
+    fake.windows.AddWindow(L"Later", {0, 0, 10, 10});
+    model.CaptureWindows();
+    model.RenewRestorePointUnlessHeld();  // released: follows the next capture
+    EXPECT_EQ(model.restorePoint().size(), 3u);
     EXPECT_EQ(fake.controls.Lines(IDC_LB_INFO),
               (std::vector<std::wstring>{L"The button 'Save SD' was pressed.",
                                          L"The button 'Save SD' was pressed."}));

@@ -59,13 +59,14 @@ TEST(MessageCatalogue, TextsAreStoredExactly) {
         {TextFamily::Messages, 3, L"SaveAs_yyyy-mm-dd_hh.mm.ss.txt",
          L"SaveAs_JJJJ-MM-TT_hh.mm.ss.txt"},
         {TextFamily::Messages, 5, L"' was pressed.", L"' wurde gedrückt."},
-        {TextFamily::Messages, 35,
+        {TextFamily::Messages, static_cast<int>(Msg::NoHandleYet),
          L" ! No handle received yet. Please klick the desired window and repeat the command.",
          L" ! Es wurde kein Handle des zuletzt aktiven Fensters empfangen. Bitte klicken Sie das "
          L"erwünschte Fenster an und wiederholen Sie den Befehl."},
-        {TextFamily::Messages, 53, L"; ltrb = left/top/right/bottom coordinates",
+        {TextFamily::Messages, static_cast<int>(Msg::ArrangementTrailer),
+         L"; ltrb = left/top/right/bottom coordinates",
          L"; ltrb = links/oben/rechts/unten Koordinaten"},
-        {TextFamily::Messages, 59,
+        {TextFamily::Messages, static_cast<int>(Msg::InvalidCharacters),
          L" ! Faulty user input detected. The following invalid characters were identified: ",
          L" ! Fehlerhafte Benutzereingabe. Es wurden die folgenden, unzulässigen Zeichen "
          L"ermittelt: "},
