@@ -3,6 +3,8 @@
 #include <memory>
 #include <random>
 
+#include "app/CommandTable.h"
+
 namespace tilora {
 namespace {
 
@@ -30,7 +32,7 @@ ButtonTable BuildButtonTable(const RandomDraw& draw) {
     ButtonTable table{};
     for (int index = 1; index <= kButtonCount; ++index) {
         ButtonEntry& entry = table[static_cast<std::size_t>(index)];
-        entry.controlId = kButtonControlIds[static_cast<std::size_t>(index)];
+        entry.controlId = ButtonControlId(index);
         entry.faceColour = index < static_cast<int>(kFixedFaces.size())
                                ? kFixedFaces[static_cast<std::size_t>(index)]
                                : kRandomFacePalette[draw() % kRandomFacePalette.size()];

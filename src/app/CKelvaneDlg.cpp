@@ -26,32 +26,9 @@ CKelvaneDlg::CKelvaneDlg(CommandContext& context)
       bulk_(context),
       helpAndMonitor_(context),
       sizes_(context),
-      commandList_(context, sizes_),
-      timerWork_(context) {
-    // Every button of this table writes its "button pressed" line before its action runs; the
-    // check boxes write none. Each button that moves, shows or saves windows first drops an
-    // arrangement Execute is still waiting for, which would otherwise undo it.
-    using enum PendingArrangement;
-    clickRoutes_ = {
-        {IDC_BN_LANGUAGE, Kept, [this] { OnLanguageButton(); }},
-        {IDC_CK_TOP, Kept, [this] { chrome_.OnTopClicked(firstPaintDone_); }},
-        {IDC_CK_STOP, Kept, [this] { ctx_.log.OnStopClicked(); }},
-        {IDC_CK_CLEAR, Kept, [this] { ctx_.log.OnClearClicked(); }},
-        {IDC_BN_APPLY, Cancelled, [this] { arrangements_.Apply(); }},
-        {IDC_BN_APPLYSD, Cancelled, [this] { arrangements_.ApplySessionDefault(); }},
-        {IDC_BN_STARTARRANG, Cancelled, [this] { arrangements_.StartArrangement(); }},
-        {IDC_BN_EXECUTE, Cancelled, [this] { scripts_.Execute(); }},
-        {IDC_BN_MINIMIZEALL, Cancelled, [this] { bulk_.MinimizeAll(); }},
-        {IDC_BN_MAXIMIZEALL, Cancelled, [this] { bulk_.MaximizeAll(); }},
-        {IDC_BN_TILEALL, Cancelled, [this] { bulk_.TileAll(); }},
-        {IDC_BN_COPYSIZE, Kept, [this] { sizes_.CopySize(); }},
-        {IDC_BN_PASTESIZE, Cancelled, [this] { sizes_.PasteSize(); }},
-        {IDC_BN_SAVEAS, Cancelled, [this] { arrangements_.SaveAs(); }},
-        {IDC_BN_SAVESD, Cancelled, [this] { arrangements_.SaveSessionDefault(); }},
-        {IDC_BN_OPENHELP, Kept, [this] { helpAndMonitor_.OpenHelp(); }},
-        {IDC_BN_SHOWMONRES, Kept, [this] { helpAndMonitor_.ShowMonRes(); }},
-    };
-}
+      windowCommands_(context),
+      commandList_(context),
+      timerWork_(context) {}
 
 void CKelvaneDlg::OnInitDialog() {
     InfoLog::Batch batch(ctx_.log);
@@ -159,6 +136,8 @@ void CKelvaneDlg::OnTimer() {
 
 void CKelvaneDlg::OnOk() {
     // Enter never ends the dialog: only the closing sequence does, so settings are never lost.
+    // The open list of the command box takes Enter itself.
+    if (ctx_.controls.FocusedControl() == IDC_CB_COMMAND) DispatchSelectedCommand();
 }
 
 void CKelvaneDlg::OnCancel() {
@@ -202,19 +181,25 @@ SettingsWriteOutcome CKelvaneDlg::StoreSettingsNow() {
 
 void CKelvaneDlg::OnButtonClicked(int controlId) {
     InfoLog::Batch batch(ctx_.log);
-    for (const ClickRoute& route : clickRoutes_) {
-        if (route.controlId != controlId) continue;
-        const int button = ButtonIndexOf(controlId);
-        if (button != 0) ctx_.Log(ctx_.catalogue.ButtonPressedLine(button));
-        if (route.pending == PendingArrangement::Cancelled) CancelPendingArrangement(ctx_);
-        route.action();
-        return;
-    }
+    if (const CommandRow* row = FindControlRow(controlId)) Run(*row);
 }
 
-void CKelvaneDlg::OnCommandBoxSelectionChange() {
+void CKelvaneDlg::OnCommandBox(ComboNotification notification) {
+    if (commandList_.Chosen(notification)) DispatchSelectedCommand();
+}
+
+void CKelvaneDlg::DispatchSelectedCommand() {
     InfoLog::Batch batch(ctx_.log);
-    commandList_.OnSelectionChange();
+    const std::wstring text = commandList_.SelectedText();
+    if (!commandList_.EchoChoice(text)) return;
+    // A header names no command: its echo is all it writes.
+    if (const CommandRow* row = FindCommandRow(ctx_.catalogue, text)) Run(*row);
+}
+
+void CKelvaneDlg::Run(const CommandRow& row) {
+    if (row.trigger == Trigger::Button) ctx_.Log(ctx_.catalogue.ButtonPressedLine(row.textEntry));
+    if (row.acts == Acts::OnWindows) CancelPendingArrangement(ctx_);
+    if (row.handler != nullptr) row.handler(*this);
 }
 
 void CKelvaneDlg::OnUserInputSetFocus() {
@@ -260,13 +245,11 @@ void CKelvaneDlg::ApplyLanguage() {
 void CKelvaneDlg::LabelDialog() {
     const MessageCatalogue& catalogue = ctx_.catalogue;
     DialogControls& controls = ctx_.controls;
-    for (int index = 1; index <= kButtonCount; ++index) {
-        controls.SetText(kButtonControlIds[index],
-                         catalogue.Current(TextFamily::ButtonCaptions, index));
-    }
-    for (std::size_t entry = 0; entry < kCheckBoxCaptionControls.size(); ++entry) {
-        controls.SetText(kCheckBoxCaptionControls[entry],
-                         catalogue.Current(TextFamily::CheckBoxCaptions, static_cast<int>(entry)));
+    for (const CommandRow& row : CommandRows()) {
+        if (row.trigger == Trigger::Command) continue;
+        const TextFamily family = row.trigger == Trigger::Button ? TextFamily::ButtonCaptions
+                                                                 : TextFamily::CheckBoxCaptions;
+        controls.SetText(row.id, catalogue.Current(family, row.textEntry));
     }
     for (std::size_t entry = 0; entry < kLabelControls.size(); ++entry) {
         controls.SetText(kLabelControls[entry],

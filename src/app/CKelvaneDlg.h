@@ -1,9 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <string>
-#include <vector>
 
+#include "app/CommandTable.h"
 #include "app/DialogChrome.h"
 #include "commands/ArrangementCommands.h"
 #include "commands/BulkWindowCommands.h"
@@ -14,6 +13,7 @@
 #include "commands/SettingsCommands.h"
 #include "commands/SizeCommands.h"
 #include "commands/TimerWork.h"
+#include "commands/WindowCommands.h"
 
 namespace tilora {
 
@@ -40,13 +40,14 @@ class CKelvaneDlg {
     void OnInitDialog();
     void OnPaint();
     void OnTimer();
+    // Enter, when no button has the focus: on the command box it runs the selected entry.
     void OnOk();
     void OnCancel();
     // Windows ends the session: the dialog is ended without a cancel command.
     void OnEndSession();
     // A click on one of the fourteen buttons or five check boxes.
     void OnButtonClicked(int controlId);
-    void OnCommandBoxSelectionChange();
+    void OnCommandBox(ComboNotification notification);
     void OnUserInputSetFocus();
     // The dialog window moved.
     void OnMove();
@@ -57,14 +58,13 @@ class CKelvaneDlg {
     void OnSystemColoursChanged();
 
   private:
-    // Whether a click drops Execute's waiting arrangement before its action runs.
-    enum class PendingArrangement { Kept, Cancelled };
-    struct ClickRoute {
-        int controlId;
-        PendingArrangement pending;
-        std::function<void()> action;
-    };
+    // The rows' handlers reach the dialog's handlers through it.
+    friend std::span<const CommandRow> CommandRows();
 
+    // The "button pressed" line of a button, dropping a waiting arrangement, then the handler.
+    void Run(const CommandRow& row);
+    // Runs the command box's selected entry, after its echo.
+    void DispatchSelectedCommand();
     void RunFirstPaint();
     SettingsWriteOutcome StoreSettingsNow();
     void LoadSystemLibraries();
@@ -85,9 +85,9 @@ class CKelvaneDlg {
     BulkWindowCommands bulk_;
     HelpAndMonitorButtons helpAndMonitor_;
     SizeCommands sizes_;
+    WindowCommands windowCommands_;
     CommandList commandList_;
     TimerWork timerWork_;
-    std::vector<ClickRoute> clickRoutes_;
     bool firstPaintDone_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "app/DialogChrome.h"
 
+#include "app/CommandTable.h"
 #include "platform/ControlIds.h"
 
 namespace tilora {
@@ -114,7 +115,7 @@ void DialogChrome::RecreateButtonTooltips() {
         if (buttonTooltipWindows_[index] != 0)
             ctx_.controls.DestroyTooltip(buttonTooltipWindows_[index]);
         buttonTooltipWindows_[index] = CreateTooltip(
-            kButtonControlIds[index], ctx_.catalogue.Current(TextFamily::ButtonTooltips, index));
+            ButtonControlId(index), ctx_.catalogue.Current(TextFamily::ButtonTooltips, index));
     }
 }
 

@@ -1,11 +1,8 @@
 #include "commands/CommandList.h"
 
-#include "commands/ArrangementCommands.h"
 #include "commands/ComboBoxes.h"
-#include "commands/HelpAndMonitorButtons.h"
 #include "commands/ScriptCommands.h"
 #include "commands/WindowCommands.h"
-#include "files/FileAccess.h"
 #include "files/FileLists.h"
 #include "files/TextFile.h"
 #include "files/TimeStamp.h"
@@ -22,85 +19,44 @@ constexpr wchar_t kDeletedNameIndent[] = L"   ";
 
 }  // namespace
 
-CommandList::CommandList(CommandContext& context, SizeCommands& sizes)
-    : ctx_(context), sizes_(sizes), windowCommands_(context) {
-    const AppPaths& paths = ctx_.paths;
-    FileLists& lists = ctx_.fileLists;
-    // Command n runs commands_[n]; entry 0 is unused.
-    commands_ = {
-        nullptr,
-        [this] { ReportMonitors(ctx_); },
-        [this] {
-            ctx_.model.CaptureWindows();
-            windowCommands_.ListAllWindows();
-        },
-        [this] { ShowLastActiveWindow(); },
-        [this] { sizes_.CopySize(); },
-        [this] { sizes_.PasteSizeToAll(); },
-        [this] { RestoreStartRectangle(); },
-        [this] { windowCommands_.SetTopmost(); },
-        [this] { windowCommands_.ResetTopmost(); },
-        [this] { windowCommands_.MoveIntoView(); },
-        [this, &paths] { Open(paths.baseDir); },
-        [this, &paths] { Open(paths.appStartScriptsDir); },
-        [this, &paths] { Open(paths.arrangementsDir); },
-        [this, &paths] { Open(paths.exportsDir); },
-        [this, &paths] { Open(paths.helpDir); },
-        [this, &paths] { Open(paths.licenseDir); },
-        [this, &paths] { Open(paths.settingsDir); },
-        [this, &paths, &lists] {
-            lists.ListScriptFiles(paths.appStartScriptsDir);
-            FillCombo(ctx_.controls, IDC_CB_SCRIPT, lists.scriptFiles);
-        },
-        [this, &paths, &lists] {
-            lists.ListArrangementFiles(paths.arrangementsDir);
-            FillCombo(ctx_.controls, IDC_CB_ARRANGEMENT, lists.arrangementFiles);
-        },
-        [this, &paths] { Open(paths.settingsFilePath); },
-        [this, &paths] { OpenSelected(IDC_CB_SCRIPT, paths.appStartScriptsDir); },
-        [this, &paths] { OpenSelected(IDC_CB_ARRANGEMENT, paths.arrangementsDir); },
-        [this] { ExportAllWindows(); },
-        [this] { ExportLastActiveWindow(); },
-        [this] { ExportLog(); },
-        [this, &paths] {
-            std::vector<std::wstring> names;
-            DeleteMatching(paths.exportsDir, names, kSaveAutoPart);
-        },
-        // The arrangement box keeps showing the old names until it is filled again.
-        [this, &paths, &lists] {
-            DeleteMatching(paths.arrangementsDir, lists.arrangementFiles, kSaveAsPart);
-        },
-        [this] { sizes_.ApplyUserSize(); },
-        [this] { RestoreStandardSize(); },
-    };
+bool CommandList::Chosen(ComboNotification notification) {
+    switch (notification) {
+        case ComboNotification::DroppedDown:
+            listOpen_ = true;
+            accepted_ = false;
+            return false;
+        case ComboNotification::SelectionEndOk:
+            if (listOpen_) accepted_ = true;
+            return false;
+        case ComboNotification::SelectionEndCancel:
+            accepted_ = false;
+            return false;
+        case ComboNotification::ClosedUp: {
+            const bool chosen = listOpen_ && accepted_;
+            listOpen_ = false;
+            accepted_ = false;
+            return chosen;
+        }
+        case ComboNotification::SelectionChanged:
+            break;
+    }
+    return false;
 }
 
-void CommandList::OnSelectionChange() {
+std::wstring CommandList::SelectedText() const {
     const int index = ctx_.controls.ComboSelection(IDC_CB_COMMAND);
-    DispatchCommand(ComboItemText(ctx_.controls, IDC_CB_COMMAND, index));
+    return ComboItemText(ctx_.controls, IDC_CB_COMMAND, index);
 }
 
-void CommandList::DispatchCommand(const std::wstring& text) {
+bool CommandList::EchoChoice(const std::wstring& text) {
     if (text.empty()) {
         ctx_.controls.ComboSelect(IDC_CB_COMMAND, 0);
-        return;
+        return false;
     }
     if (text == MessageCatalogue::CommandSeparator()) {
         ctx_.Log(ctx_.Text(Msg::SeparatorSelected));
-        return;
+        return false;
     }
-    EchoSelection(text);
-    for (int command = 1; command <= kCommandCount; ++command) {
-        if (text == ctx_.catalogue.Current(TextFamily::CommandTexts, CommandEntry(command))) {
-            // A later action of the user wins over an arrangement Execute is still waiting for.
-            if (CommandActsOnWindows(command)) CancelPendingArrangement(ctx_);
-            commands_[static_cast<std::size_t>(command)]();
-            return;
-        }
-    }
-}
-
-void CommandList::EchoSelection(const std::wstring& text) {
     const std::wstring& separator = MessageCatalogue::SeparatorLine();
     const int lines = ctx_.controls.ListCount(IDC_LB_INFO);
     if (lines == 0 || ctx_.controls.ListLine(IDC_LB_INFO, lines - 1) != separator) {
@@ -108,6 +64,7 @@ void CommandList::EchoSelection(const std::wstring& text) {
     }
     ctx_.Log(text + ctx_.Text(Msg::SelectedFromCommandBox));
     ctx_.Log(separator);
+    return true;
 }
 
 void CommandList::Open(const std::wstring& path) {
@@ -196,19 +153,36 @@ void CommandList::ExportLog() {
     ExportAndOpen(3, text);
 }
 
-void CommandList::DeleteMatching(const std::wstring& folder, std::vector<std::wstring>& names,
-                                 const std::wstring& part) {
+void CommandList::DeleteAutomaticSaves() {
+    DeleteMatching(ctx_.paths.exportsDir, kSaveAutoPart, Msg::ExportsDeleted);
+}
+
+void CommandList::DeleteSavedArrangements() {
+    DeleteMatching(ctx_.paths.arrangementsDir, kSaveAsPart, Msg::ArrangementsDeleted);
+}
+
+void CommandList::DeleteMatching(const std::wstring& folder, const std::wstring& part,
+                                 Msg deletedHeading) {
+    std::vector<std::wstring> names;
     ListFiles(folder, kArrangementPattern, names);
+    // Into the Recycle Bin, so that the user can bring a file back; one that cannot go there
+    // stays, and the user is told why.
     std::vector<std::wstring> deleted;
     for (const std::wstring& name : names) {
         if (name.find(part) == std::wstring::npos) continue;
-        if (DeleteFileAt(folder + name)) deleted.push_back(name);
+        const std::uint32_t error = ctx_.shell.MoveToRecycleBin(folder + name);
+        if (error == 0) {
+            deleted.push_back(name);
+        } else {
+            ctx_.Log(ctx_.Text(Msg::NotRecycled) + folder + name +
+                     ctx_.Text(Msg::WindowsErrorFollows) + std::to_wstring(error));
+        }
     }
     if (deleted.empty()) {
         ctx_.Log(ctx_.Text(Msg::NoFilesToClear));
         return;
     }
-    ctx_.Log(ctx_.Text(Msg::ExportsDeleted));
+    ctx_.Log(ctx_.Text(deletedHeading));
     for (const std::wstring& name : deleted) ctx_.Log(kDeletedNameIndent + name);
 }
 

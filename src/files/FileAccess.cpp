@@ -222,12 +222,4 @@ int MoveFileReplacing(const std::wstring& from, const std::wstring& to) {
     return error ? WindowsErrorOfErrno(error.value(), ToPath(to)) : 0;
 }
 
-bool DeleteFileAt(const std::wstring& path) {
-    std::error_code error;
-    const std::filesystem::path target = ToPath(path);
-    // Folders are never deleted here, whatever their name.
-    if (!std::filesystem::is_regular_file(target, error)) return false;
-    return std::filesystem::remove(target, error);
-}
-
 }  // namespace tilora

@@ -48,8 +48,6 @@ int ReplaceFileContents(const std::wstring& path, std::string_view bytes);
 // Gives the file the new name in the same folder, replacing a file of that name. Needs no right
 // to read the file. Returns 0, or the Windows error code with both files as they were.
 int MoveFileReplacing(const std::wstring& from, const std::wstring& to);
-// Deletes the file; true when it is gone now because of this call.
-bool DeleteFileAt(const std::wstring& path);
 // The temporary file through which ReplaceFileContents writes path.
 std::wstring ReplacementPathFor(const std::wstring& path);
 // Whether a file name is one ReplacementPathFor makes: a name followed by ".~tmp".

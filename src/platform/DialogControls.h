@@ -18,6 +18,16 @@ struct ButtonColours {
     friend bool operator==(const ButtonColours&, const ButtonColours&) = default;
 };
 
+// What a combo box tells the dialog about the user's choice (CBN_SELCHANGE, CBN_SELENDOK,
+// CBN_SELENDCANCEL, CBN_DROPDOWN, CBN_CLOSEUP).
+enum class ComboNotification {
+    SelectionChanged,
+    SelectionEndOk,
+    SelectionEndCancel,
+    DroppedDown,
+    ClosedUp
+};
+
 // The system colours the colour buttons use in a high-contrast theme.
 enum class SystemColour { ButtonFace, ButtonText, Highlight, HighlightText };
 
@@ -44,6 +54,10 @@ class DialogControls {
     // A modal box with an OK button, owned by the dialog, for a report the user must not miss
     // because the dialog is about to disappear.
     virtual void ShowInformationBox(const std::wstring& caption, const std::wstring& text) = 0;
+
+    // The control that has the keyboard focus, a combo box also while its edit field has it; 0
+    // when the focus is on no control of the dialog.
+    virtual int FocusedControl() const = 0;
 
     // Any control's text (buttons, check boxes, labels, edit field).
     virtual void SetText(int controlId, const std::wstring& text) = 0;

@@ -29,6 +29,10 @@ class Shell {
     // ShellExecuteW with no owner and the default verb; empty texts are passed as null.
     virtual ShellExecuteResult Execute(const std::wstring& file, const std::wstring& parameters,
                                        const std::wstring& directory, int showCommand) = 0;
+    // Moves the one file to the Recycle Bin without asking (SHFileOperationW, FO_DELETE with
+    // undo); where the file would be destroyed instead, Windows asks first. 0 once it is there,
+    // otherwise the code Windows gave, ERROR_CANCELLED when the user declined.
+    virtual std::uint32_t MoveToRecycleBin(const std::wstring& path) = 0;
 };
 
 }  // namespace tilora

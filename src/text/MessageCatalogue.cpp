@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 66> kEnglishMessages = {
+const std::array<const wchar_t*, 68> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -103,9 +103,12 @@ const std::array<const wchar_t*, 66> kEnglishMessages = {
     // A window whose program does not answer.
     L" does not respond: the change was handed to its program without waiting for it, and the "
     L"window was not brought to the foreground.",
+    // Commands 25 and 26, which move files to the Recycle Bin.
+    L" ! The following file could not be moved to the Recycle Bin and stays where it is: ",
+    L"The following files in the _Arrangements folder were deleted: ",
 };
 
-const std::array<const wchar_t*, 66> kGermanMessages = {
+const std::array<const wchar_t*, 68> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -200,6 +203,10 @@ const std::array<const wchar_t*, 66> kGermanMessages = {
     // A window whose program does not answer.
     L" reagiert nicht: die Änderung wurde seinem Programm übergeben, ohne darauf zu warten, und "
     L"das Fenster wurde nicht in den Vordergrund geholt.",
+    // Commands 25 and 26, which move files to the Recycle Bin.
+    L" ! Die folgende Datei konnte nicht in den Papierkorb verschoben werden und bleibt, wo sie "
+    L"ist: ",
+    L"Die folgenden Dateien im _Arrangements Verzeichnis wurden gelöscht: ",
 };
 
 const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {
@@ -401,7 +408,7 @@ static_assert(kEnglishCheckBoxCaptions.size() == kGermanCheckBoxCaptions.size())
 static_assert(kEnglishLabelCaptions.size() == kGermanLabelCaptions.size());
 static_assert(kEnglishButtonTooltips.size() == kGermanButtonTooltips.size());
 static_assert(kEnglishCheckBoxTooltips.size() == kGermanCheckBoxTooltips.size());
-static_assert(static_cast<std::size_t>(Msg::NotResponding) == kEnglishMessages.size() - 1);
+static_assert(static_cast<std::size_t>(Msg::ArrangementsDeleted) == kEnglishMessages.size() - 1);
 
 struct FamilyTables {
     std::span<const wchar_t* const> english;

@@ -88,6 +88,8 @@ enum class Msg : int {
     SettingsFileKept = 63,
     LeftOverFileRemoved = 64,
     NotResponding = 65,
+    NotRecycled = 66,
+    ArrangementsDeleted = 67,
 };
 
 // Every text the user sees, in English and German, with a current copy of each family in the

@@ -43,6 +43,7 @@ class FakeDialogControls : public DialogControls {
     bool ConfirmOkCancel(const std::wstring& text, const std::wstring& caption) override;
     void ShowInformationBox(const std::wstring& caption, const std::wstring& text) override;
 
+    int FocusedControl() const override { return focusedControl_; }
     void SetText(int controlId, const std::wstring& text) override { texts_[controlId] = text; }
     std::wstring Text(int controlId) const override;
 
@@ -85,6 +86,8 @@ class FakeDialogControls : public DialogControls {
     // Playing the user.
     void UserSetsCheck(int controlId, bool checked) { SetChecked(controlId, checked); }
     void UserTypes(int controlId, const std::wstring& text);
+    // The user moves the keyboard focus onto the control (0: off the dialog's controls).
+    void UserFocuses(int controlId) { focusedControl_ = controlId; }
     void SetMinimized(bool minimized) { minimized_ = minimized; }
     // The user turns a high-contrast theme on or off; the system colours of such a theme are
     // SystemColourOf's.
@@ -149,6 +152,7 @@ class FakeDialogControls : public DialogControls {
     int endResult_ = 0;
     bool confirmAnswer_ = true;
     std::vector<ConfirmationBox> confirmations_;
+    int focusedControl_ = 0;
     std::map<int, std::wstring> texts_;
     std::set<int> checked_;
     std::map<int, std::vector<std::wstring>> lists_;

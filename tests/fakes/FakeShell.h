@@ -1,10 +1,12 @@
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "files/PathText.h"
 #include "platform/Shell.h"
 
 namespace tilora::testing {
@@ -28,7 +30,20 @@ class FakeShell : public Shell {
         return {2, 2};
     }
 
+    // The file leaves its folder unless a refusal is scripted for it.
+    std::uint32_t MoveToRecycleBin(const std::wstring& path) override {
+        if (const auto refused = refusals_.find(path); refused != refusals_.end())
+            return refused->second;
+        std::error_code error;
+        if (!std::filesystem::remove(ToPath(path), error)) return 2;
+        recycled_.push_back(path);
+        return 0;
+    }
+
     void AddPath(const std::wstring& path) { existing_.insert(path); }
+    // Moving the file to the Recycle Bin fails with the code.
+    void RefusesToRecycle(const std::wstring& path, std::uint32_t code) { refusals_[path] = code; }
+    const std::vector<std::wstring>& recycled() const { return recycled_; }
     // The shell fails for this file with the given result and last error.
     void Fails(const std::wstring& file, ShellExecuteResult result) { failures_[file] = result; }
     const std::vector<Call>& calls() const { return calls_; }
@@ -37,6 +52,8 @@ class FakeShell : public Shell {
     std::set<std::wstring> existing_;
     std::map<std::wstring, ShellExecuteResult> failures_;
     std::vector<Call> calls_;
+    std::map<std::wstring, std::uint32_t> refusals_;
+    std::vector<std::wstring> recycled_;
 };
 
 }  // namespace tilora::testing

@@ -26,6 +26,21 @@ class StartedDialogTest : public ::testing::Test {
         fake.controls.ListClear(IDC_LB_INFO);
     }
     std::vector<std::wstring> Lines() const { return fake.controls.Lines(IDC_LB_INFO); }
+    // The user opens the command box and clicks the entry, and the box tells it as Windows does.
+    void ChooseCommandEntry(int entry) {
+        dialog.OnCommandBox(ComboNotification::DroppedDown);
+        fake.controls.ComboSelect(IDC_CB_COMMAND, entry);
+        dialog.OnCommandBox(ComboNotification::SelectionEndOk);
+        dialog.OnCommandBox(ComboNotification::ClosedUp);
+        dialog.OnCommandBox(ComboNotification::SelectionChanged);
+    }
+    // The command box's entry that holds the command of that number.
+    static int CommandEntry(int command) {
+        for (const CommandRow& row : CommandRows()) {
+            if (row.trigger == Trigger::Command && row.id == command) return row.textEntry;
+        }
+        return -1;
+    }
 };
 
 }  // namespace tilora::testing

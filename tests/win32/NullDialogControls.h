@@ -23,6 +23,7 @@ class NullDialogControls : public DialogControls {
     void EndDialog(int) override {}
     bool ConfirmOkCancel(const std::wstring&, const std::wstring&) override { return false; }
     void ShowInformationBox(const std::wstring&, const std::wstring&) override {}
+    int FocusedControl() const override { return 0; }
     void SetText(int, const std::wstring&) override {}
     std::wstring Text(int) const override { return {}; }
     bool IsChecked(int) const override { return false; }

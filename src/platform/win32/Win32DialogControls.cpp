@@ -302,6 +302,15 @@ bool Win32DialogControls::DrawButton(const DRAWITEMSTRUCT& item) const {
     return true;
 }
 
+int Win32DialogControls::FocusedControl() const {
+    // The edit field of a drop-down combo box is a child of the box with an ID of its own (1001,
+    // which the dialog gives another control too): the box is the dialog's control.
+    HWND focus = ::GetFocus();
+    if (focus == nullptr || !::IsChild(dialog_, focus)) return 0;
+    while (::GetAncestor(focus, GA_PARENT) != dialog_) focus = ::GetAncestor(focus, GA_PARENT);
+    return ::GetDlgCtrlID(focus);
+}
+
 int Win32DialogControls::FocusedOwnerDrawnButton() const {
     const HWND focus = ::GetFocus();
     if (focus == nullptr || ::GetParent(focus) != dialog_ || !IsOwnerDrawnButton(focus)) return 0;

@@ -34,6 +34,7 @@ class Win32DialogControls : public DialogControls {
     bool ConfirmOkCancel(const std::wstring& text, const std::wstring& caption) override;
     void ShowInformationBox(const std::wstring& caption, const std::wstring& text) override;
 
+    int FocusedControl() const override;
     void SetText(int controlId, const std::wstring& text) override;
     std::wstring Text(int controlId) const override;
 

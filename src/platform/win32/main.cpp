@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "app/CKelvaneDlg.h"
 #include "platform/ControlIds.h"
 #include "platform/win32/Win32Clock.h"
@@ -23,6 +25,24 @@ DialogHost* HostOf(HWND hwnd) {
     return reinterpret_cast<DialogHost*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
 }
 
+// The combo box notifications the command box's choice is made of.
+std::optional<ComboNotification> ComboNotificationOf(int code) {
+    switch (code) {
+        case CBN_SELCHANGE:
+            return ComboNotification::SelectionChanged;
+        case CBN_SELENDOK:
+            return ComboNotification::SelectionEndOk;
+        case CBN_SELENDCANCEL:
+            return ComboNotification::SelectionEndCancel;
+        case CBN_DROPDOWN:
+            return ComboNotification::DroppedDown;
+        case CBN_CLOSEUP:
+            return ComboNotification::ClosedUp;
+        default:
+            return std::nullopt;
+    }
+}
+
 void OnCommand(CKelvaneDlg& dialog, WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
@@ -30,8 +50,8 @@ void OnCommand(CKelvaneDlg& dialog, WPARAM wParam, LPARAM lParam) {
         dialog.OnCancel();
     } else if (id == IDOK) {
         dialog.OnOk();
-    } else if (id == IDC_CB_COMMAND && code == CBN_SELCHANGE) {
-        dialog.OnCommandBoxSelectionChange();
+    } else if (id == IDC_CB_COMMAND) {
+        if (const auto notification = ComboNotificationOf(code)) dialog.OnCommandBox(*notification);
     } else if (id == IDC_ED_USERINPUT && code == EN_SETFOCUS) {
         dialog.OnUserInputSetFocus();
     } else if (code == BN_CLICKED && lParam != 0) {

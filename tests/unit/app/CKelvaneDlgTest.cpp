@@ -294,8 +294,7 @@ TEST_F(DialogTest, EveryNotificationWritesItsLinesWithoutPaintingTheLogInBetween
     Click(IDC_BN_SHOWMONRES);
     ClickCheckBox(IDC_CK_MOUSE, true);
     dialog.OnTimer();
-    fake.controls.ComboSelect(IDC_CB_COMMAND, 2);
-    dialog.OnCommandBoxSelectionChange();
+    ChooseCommandEntry(2);
     EXPECT_GT(Lines().size(), 5u);
     EXPECT_EQ(fake.controls.AppendsWhileRedrawing(IDC_LB_INFO), 0);
     EXPECT_TRUE(fake.controls.Redrawing(IDC_LB_INFO));

@@ -38,7 +38,7 @@ TEST(ButtonTable, ButtonsNineToFourteenTakeThePaletteColourOfEachDraw) {
     }
     for (int index = 1; index <= kButtonCount; ++index) {
         const ButtonEntry& entry = table[static_cast<std::size_t>(index)];
-        EXPECT_EQ(entry.controlId, kButtonControlIds[static_cast<std::size_t>(index)]);
+        EXPECT_EQ(entry.controlId, ButtonControlId(index));
         EXPECT_EQ(entry.hoverColour, kRed);
         EXPECT_FALSE(entry.screenRect.has_value());
     }
@@ -87,8 +87,7 @@ class ChromeTest : public testing::StartedDialogTest {
   protected:
     void SetUp() override {
         for (int index = 1; index <= kButtonCount; ++index) {
-            fake.controls.PlaceControl(kButtonControlIds[static_cast<std::size_t>(index)],
-                                       ButtonRect(index));
+            fake.controls.PlaceControl(ButtonControlId(index), ButtonRect(index));
         }
         Start();
     }
@@ -97,9 +96,7 @@ class ChromeTest : public testing::StartedDialogTest {
         return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     }
     Rgb Face(int index) const {
-        return fake.controls.ButtonColoursOf(kButtonControlIds[static_cast<std::size_t>(index)])
-            .value_or(ButtonColours{})
-            .face;
+        return fake.controls.ButtonColoursOf(ButtonControlId(index)).value_or(ButtonColours{}).face;
     }
     // Indexes of the buttons shown in red.
     std::vector<int> Red() const {
@@ -118,7 +115,7 @@ TEST_F(ChromeTest, ButtonsOneToEightShowTheirFacesAndTheOthersPaletteColours) {
     const Rgb faces[] = {{255, 239, 213}, {240, 255, 240}, {230, 230, 250}, {255, 239, 213},
                          {230, 230, 250}, {240, 255, 240}, {255, 255, 0},   {255, 255, 255}};
     for (int index = 1; index <= 8; ++index) {
-        EXPECT_EQ(fake.controls.ButtonColoursOf(kButtonControlIds[static_cast<std::size_t>(index)]),
+        EXPECT_EQ(fake.controls.ButtonColoursOf(ButtonControlId(index)),
                   (ButtonColours{faces[index - 1], kBlack}))
             << index;
     }
@@ -138,15 +135,13 @@ TEST_F(ChromeTest, TheColoursOfButtonsNineToFourteenComeWithTheSecondOfTheStart)
         otherDialog.OnPaint();
         std::vector<std::optional<ButtonColours>> faces;
         for (int index = 9; index <= kButtonCount; ++index) {
-            faces.push_back(
-                other.controls.ButtonColoursOf(kButtonControlIds[static_cast<std::size_t>(index)]));
+            faces.push_back(other.controls.ButtonColoursOf(ButtonControlId(index)));
         }
         return faces;
     };
     std::vector<std::optional<ButtonColours>> faces;
     for (int index = 9; index <= kButtonCount; ++index) {
-        faces.push_back(
-            fake.controls.ButtonColoursOf(kButtonControlIds[static_cast<std::size_t>(index)]));
+        faces.push_back(fake.controls.ButtonColoursOf(ButtonControlId(index)));
     }
     EXPECT_EQ(facesAfterStartAt(3), faces);
     EXPECT_NE(facesAfterStartAt(4), faces);
@@ -222,9 +217,7 @@ TEST_F(ChromeTest, AHighContrastThemeUsesTheSystemColoursAndAChangeRepaints) {
     const ButtonColours hovered{fake.controls.SystemColourOf(SystemColour::Highlight),
                                 fake.controls.SystemColourOf(SystemColour::HighlightText)};
     for (int index = 1; index <= kButtonCount; ++index) {
-        EXPECT_EQ(fake.controls.ButtonColoursOf(kButtonControlIds[static_cast<std::size_t>(index)]),
-                  normal)
-            << index;
+        EXPECT_EQ(fake.controls.ButtonColoursOf(ButtonControlId(index)), normal) << index;
     }
     MouseTo(Centre(ButtonRect(7)));
     dialog.OnMouseLeave();

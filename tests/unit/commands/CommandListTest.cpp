@@ -24,8 +24,7 @@ class CommandListTest : public testing::StartedDialogTest {
     // Chooses the entry of the command box, as the user does, and returns the log's new lines.
     LogLines Choose(int entry) {
         const std::size_t before = Lines().size();
-        fake.controls.ComboSelect(IDC_CB_COMMAND, entry);
-        dialog.OnCommandBoxSelectionChange();
+        ChooseCommandEntry(entry);
         const auto all = Lines();
         return LogLines(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
     }
@@ -67,6 +66,59 @@ TEST_F(CommandListTest, TheFourStepsOfTheDispatcher) {
     const LogLines monitors = Command(1);
     EXPECT_EQ(monitors.front(), Echo(1));
     EXPECT_EQ(Command(12).front(), kSeparator);  // command 1 wrote lines of its own
+}
+
+TEST_F(CommandListTest, OnlyAnEntryAcceptedInTheOpenListOrEnterOnTheBoxRunsIt) {
+    // What the box tells for each gesture, as measured under Wine; Windows may send
+    // CBN_SELCHANGE before CBN_CLOSEUP.
+    using enum ComboNotification;
+    struct Gesture {
+        const char* name;
+        std::vector<ComboNotification> notifications;
+        bool runs;
+    };
+    const Gesture gestures[] = {
+        {"arrow key, Page Up/Down or wheel on the closed box",
+         {SelectionEndOk, SelectionChanged},
+         false},
+        {"focus leaves the closed box", {SelectionEndCancel}, false},
+        {"click on an entry of the open list",
+         {DroppedDown, SelectionEndOk, ClosedUp, SelectionChanged},
+         true},
+        {"click, told in the other order",
+         {DroppedDown, SelectionChanged, SelectionEndOk, ClosedUp},
+         true},
+        {"arrows and Enter in the open list",
+         {DroppedDown, SelectionChanged, SelectionChanged, SelectionEndOk, ClosedUp},
+         true},
+        {"arrows and Escape in the open list",
+         {DroppedDown, SelectionChanged, SelectionEndCancel, ClosedUp},
+         false},
+        {"click elsewhere, or on the arrow, with the list open",
+         {DroppedDown, SelectionEndCancel, ClosedUp, SelectionEndCancel},
+         false},
+        {"a closed-box step after the list closed unchosen",
+         {DroppedDown, SelectionEndCancel, ClosedUp, SelectionEndOk, SelectionChanged},
+         false},
+    };
+    const std::wstring saved = context.paths.exportsDir + L"SaveAuto_1.txt";
+    for (const Gesture& gesture : gestures) {
+        Touch(saved);
+        fake.controls.ListClear(IDC_LB_INFO);
+        fake.controls.ComboSelect(IDC_CB_COMMAND, CommandEntry(25));
+        for (const ComboNotification notification : gesture.notifications)
+            dialog.OnCommandBox(notification);
+        EXPECT_EQ(Lines().empty(), !gesture.runs) << gesture.name;
+        EXPECT_EQ(Exists(saved), !gesture.runs) << gesture.name;
+    }
+
+    // Enter on the closed box reaches the dialog as its OK command.
+    for (const bool onTheBox : {false, true}) {
+        Touch(saved);
+        fake.controls.UserFocuses(onTheBox ? IDC_CB_COMMAND : IDC_ED_USERINPUT);
+        dialog.OnOk();
+        EXPECT_EQ(Exists(saved), !onTheBox);
+    }
 }
 
 TEST_F(CommandListTest, EveryCommandIsFoundByItsTextInEitherLanguage) {
@@ -209,36 +261,49 @@ TEST_F(CommandListTest, ExportsWriteTheirFileAndOpenIt) {
     EXPECT_EQ(all.size(), 2u);  // the dialog and the editor
 }
 
-TEST_F(CommandListTest, DeletingGeneratedFilesMatchesTheirNamesCaseSensitively) {
+TEST_F(CommandListTest, DeletingGeneratedFilesMovesThemToTheRecycleBin) {
     const std::wstring exports = context.paths.exportsDir;
     for (const wchar_t* name : {L"SaveAuto_2024-01-01_10.00.00.txt", L"Copy of SaveAuto_x.txt",
-                                L"saveauto_x.txt", L"SaveAuto_notes.csv"}) {
+                                L"saveauto_x.txt", L"SaveAuto_notes.csv", L"SaveAuto_open.txt"}) {
         Touch(exports + name);
     }
+    fake.shell.RefusesToRecycle(exports + L"SaveAuto_open.txt", 32);
     LogLines lines = AfterEcho(25);
-    std::sort(lines.begin() + 1, lines.end());
+    std::sort(lines.begin() + 2, lines.end());
     EXPECT_EQ(lines,
-              (LogLines{L"The following files in the _Exports folder were deleted: ",
+              (LogLines{L" ! The following file could not be moved to the Recycle Bin and "
+                        L"stays where it is: " +
+                            exports +
+                            L"SaveAuto_open.txt. The following Windows error (decimal "
+                            L"value) has occurred: 32",
+                        L"The following files in the _Exports folder were deleted: ",
                         L"   Copy of SaveAuto_x.txt", L"   SaveAuto_2024-01-01_10.00.00.txt"}));
-    EXPECT_TRUE(Exists(exports + L"saveauto_x.txt"));
-    EXPECT_TRUE(Exists(exports + L"SaveAuto_notes.csv"));
+    EXPECT_EQ(fake.shell.recycled().size(), 2u);
+    for (const wchar_t* kept : {L"saveauto_x.txt", L"SaveAuto_notes.csv", L"SaveAuto_open.txt"})
+        EXPECT_TRUE(Exists(exports + kept)) << kept;
+    std::filesystem::remove(ToPath(exports + L"SaveAuto_open.txt"));
     EXPECT_EQ(AfterEcho(25), LogLines{L"No files to be cleared were found."});
 
+    // The arrangement box no longer offers what went to the Recycle Bin.
     const std::wstring arrangements = context.paths.arrangementsDir;
     Touch(arrangements + L"SaveAs_1.txt");
     Touch(arrangements + L"Work.txt");
-    dialog.OnButtonClicked(IDC_BN_LANGUAGE);  // refills the boxes in German
-    dialog.OnButtonClicked(IDC_BN_LANGUAGE);
-    fake.controls.ComboReset(IDC_CB_ARRANGEMENT);
-    fake.controls.ComboAdd(IDC_CB_ARRANGEMENT, L"shown before");
-    EXPECT_EQ(AfterEcho(26), (LogLines{L"The following files in the _Exports folder were deleted: ",
-                                       L"   SaveAs_1.txt"}));
-    EXPECT_FALSE(Exists(arrangements + L"SaveAs_1.txt"));
-    EXPECT_TRUE(Exists(arrangements + L"Work.txt"));
-    EXPECT_EQ(fake.controls.ComboItems(IDC_CB_ARRANGEMENT), LogLines{L"shown before"});
-
-    AfterEcho(18);  // only a refill shows the folder as it is
+    AfterEcho(18);
+    EXPECT_EQ(AfterEcho(26),
+              (LogLines{L"The following files in the _Arrangements folder were deleted: ",
+                        L"   SaveAs_1.txt"}));
+    EXPECT_EQ(fake.shell.recycled().back(), arrangements + L"SaveAs_1.txt");
     EXPECT_EQ(fake.controls.ComboItems(IDC_CB_ARRANGEMENT), LogLines{L"Work.txt"});
+}
+
+TEST_F(CommandListTest, WithStopCheckedCommandsRunButWriteNoLine) {
+    const WindowHandle lost = fake.windows.AddWindow(L"Lost", {-700, 100, -100, 500});
+    Touch(context.paths.exportsDir + L"SaveAuto_1.txt");
+    fake.controls.UserSetsCheck(IDC_CK_STOP, true);
+    dialog.OnButtonClicked(IDC_CK_STOP);
+    for (const int command : {9, 25}) EXPECT_EQ(Command(command), LogLines{}) << command;
+    EXPECT_EQ(fake.windows.NormalRect(lost), (Rect{0, 0, 600, 400}));
+    EXPECT_EQ(fake.shell.recycled().size(), 1u);
 }
 
 TEST_F(CommandListTest, TheSizeCommandsWorkWithoutAButtonLine) {

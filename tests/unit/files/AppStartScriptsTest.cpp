@@ -298,8 +298,7 @@ TEST_F(PendingArrangementTest, CommandsThatActOnWindowsCancelTheWait) {
     for (const Case& c : cases) {
         context.session.CancelPendingArrangement();
         Execute();
-        fake.controls.ComboSelect(IDC_CB_COMMAND, CommandEntry(c.command));
-        dialog.OnCommandBoxSelectionChange();
+        ChooseCommandEntry(CommandEntry(c.command));
         const auto lines = Lines();
         EXPECT_EQ(std::count(lines.begin(), lines.end(), cancelled), c.cancels ? 1 : 0)
             << c.command;
