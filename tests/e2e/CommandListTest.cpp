@@ -119,10 +119,10 @@ TEST_F(CommandBox, TheLastActiveWindowIsDescribedMadeTopmostAndReleased) {
     EXPECT_TRUE(StartsWith(described[3], L"Window name: " + title + L"; Dimension: "))
         << described[3];
 
-    EXPECT_EQ(Choose(7, 3).back(), title + L" is now the TOPMOST window.");
+    EXPECT_EQ(Choose(7, 4).back(), title + L" is now the TOPMOST window.");
     EXPECT_TRUE(WaitFor(
         [&] { return (::GetWindowLongW(notepad.window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
-    EXPECT_EQ(Choose(8, 3).back(), title + L" is no longer the TOPMOST window.");
+    EXPECT_EQ(Choose(8, 4).back(), title + L" is no longer the TOPMOST window.");
     EXPECT_TRUE(WaitFor(
         [&] { return (::GetWindowLongW(notepad.window(), GWL_EXSTYLE) & WS_EX_TOPMOST) == 0; }));
 }
@@ -165,6 +165,56 @@ TEST_F(CommandBox, ExportsAndDeletionsWorkOnTheFolders) {
     }));
     EXPECT_TRUE(Exports(L"SaveAuto_").empty());
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "_Exports" / "Copy of SaveAuto_x.txt"));
+    // They went to the desktop's trash, from where the user can bring them back.
+    EXPECT_TRUE(std::filesystem::exists(tilora.TrashFiles() / L"Copy of SaveAuto_x.txt"));
+}
+
+TEST_F(CommandBox, ArrowKeysOnTheClosedBoxOnlyMoveAndEnterRunsTheEntryReached) {
+    // What commands 25 and 26 would move to the Recycle Bin.
+    const std::filesystem::path saved = folder.path() / "_Arrangements" / "SaveAs_x.txt";
+    std::ofstream(saved) << "x";
+    const auto automatic = Exports(L"SaveAuto_");
+    ASSERT_EQ(automatic.size(), 1u);
+
+    ASSERT_TRUE(tilora.FocusCommandBox());
+    tilora.SelectCommandEntry(24 + kLastGroupOffset);
+    const std::size_t before = tilora.LogLines().size();
+    for (int step = 0; step < 4; ++step) PressKey(VK_DOWN);  // over 25, 26 and 27 to 28
+    const int reached = 28 + kLastGroupOffset;
+    ASSERT_TRUE(WaitFor([&] { return tilora.ComboSelection(IDC_CB_COMMAND) == reached; }));
+    EXPECT_EQ(tilora.LogLines().size(), before);
+    EXPECT_EQ(Exports(L"SaveAuto_"), automatic);
+    EXPECT_TRUE(std::filesystem::exists(saved));
+
+    PressKey(VK_RETURN);
+    const std::wstring entry = tilora.ComboItem(IDC_CB_COMMAND, reached);
+    EXPECT_TRUE(WaitFor([&] {
+        const auto lines = tilora.LogLines();
+        return std::any_of(lines.begin() + static_cast<std::ptrdiff_t>(before), lines.end(),
+                           [&](const std::wstring& line) { return StartsWith(line, entry); });
+    }));
+}
+
+TEST_F(CommandBox, AClickOnAnEntryOfTheOpenListRunsItAndEscapeRunsNothing) {
+    const std::filesystem::path saved = folder.path() / "_Arrangements" / "SaveAs_x.txt";
+    std::ofstream(saved) << "x";
+    ASSERT_TRUE(tilora.FocusCommandBox());
+    const int entry = 26 + kLastGroupOffset;
+    tilora.SelectCommandEntry(entry);
+    const std::size_t before = tilora.LogLines().size();
+    // Escape on the closed box would close the dialog: the list must be open.
+    ASSERT_TRUE(tilora.OpenCommandList());
+    PressKey(VK_UP);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return !tilora.CommandListOpen(); }));
+    EXPECT_EQ(tilora.LogLines().size(), before);
+    EXPECT_TRUE(std::filesystem::exists(saved));
+
+    tilora.SelectCommandEntry(entry - 2);
+    ASSERT_TRUE(tilora.ClickCommandListEntry(entry));
+    EXPECT_TRUE(
+        WaitFor([&] { return std::filesystem::exists(tilora.TrashFiles() / L"SaveAs_x.txt"); }));
+    EXPECT_FALSE(std::filesystem::exists(saved));
 }
 
 }  // namespace

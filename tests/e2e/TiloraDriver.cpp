@@ -22,6 +22,28 @@ LRESULT SendTimed(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 
     return static_cast<LRESULT>(result);
 }
 
+// The folder as the Unix side of Wine names it; empty where that is unknown.
+std::wstring UnixPathOf(const std::filesystem::path& path) {
+    using UnixFileName = char* (*)(const wchar_t*);
+    const auto function = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
+        ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char* unix = function != nullptr ? function(path.wstring().c_str()) : nullptr;
+    if (unix == nullptr) return std::wstring();
+    std::wstring wide(
+        static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, 0, unix, -1, nullptr, 0)), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, unix, -1, wide.data(), static_cast<int>(wide.size()));
+    ::HeapFree(::GetProcessHeap(), 0, unix);
+    wide.resize(wide.size() - 1);  // the terminating NUL
+    return wide;
+}
+
+void SendMouseButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof(input));
+}
+
 }  // namespace
 
 std::wstring ClassOf(HWND window) {
@@ -66,6 +88,16 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     return true;
 }
 
+void PressKey(WORD key) {
+    INPUT inputs[2]{};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+    }
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, inputs, sizeof(INPUT));
+}
+
 ScratchFolder::ScratchFolder(const std::wstring& name) {
     static int counter = 0;
     path_ = std::filesystem::temp_directory_path() /
@@ -86,6 +118,12 @@ TiloraProcess::TiloraProcess(const std::filesystem::path& folder)
 
 TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
                              const std::filesystem::path& exePath) {
+    trashHome_ = folder / L"_TrashHome";
+    std::error_code error;
+    std::filesystem::create_directories(trashHome_, error);
+    // Tilora.exe inherits it.
+    const std::wstring unixTrashHome = UnixPathOf(trashHome_);
+    if (!unixTrashHome.empty()) ::SetEnvironmentVariableW(L"XDG_DATA_HOME", unixTrashHome.c_str());
     const std::wstring exe = exePath.wstring();
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
@@ -143,9 +181,59 @@ void TiloraProcess::Click(int controlId) const {
 
 void TiloraProcess::ChooseCommandEntry(int entry) const {
     const HWND combo = Control(IDC_CB_COMMAND);
-    SendTimed(combo, CB_SETCURSEL, static_cast<WPARAM>(entry));
-    SendTimed(dialog_, WM_COMMAND, MAKEWPARAM(IDC_CB_COMMAND, CBN_SELCHANGE),
-              reinterpret_cast<LPARAM>(combo));
+    // A minimised dialog takes no keys: the user restores it first.
+    if (::IsIconic(dialog_)) {
+        ::ShowWindow(dialog_, SW_RESTORE);
+        WaitFor([&] { return !::IsIconic(dialog_); });
+    }
+    SelectCommandEntry(entry);
+    SendTimed(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo), TRUE);
+    // The keys go to the box's edit field, which has the focus; the dialog's message loop turns
+    // Enter into the dialog's OK command.
+    const HWND edit = ::FindWindowExW(combo, nullptr, L"Edit", nullptr);
+    ::PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    ::PostMessageW(edit, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC01C0001u));
+}
+
+void TiloraProcess::SelectCommandEntry(int entry) const {
+    SendTimed(Control(IDC_CB_COMMAND), CB_SETCURSEL, static_cast<WPARAM>(entry));
+}
+
+bool TiloraProcess::FocusCommandBox() const {
+    const bool inFront = WaitFor([&] {
+        ::SetForegroundWindow(dialog_);
+        return ::GetForegroundWindow() == dialog_;
+    });
+    SendTimed(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(IDC_CB_COMMAND)), TRUE);
+    return inFront;
+}
+
+bool TiloraProcess::CommandListOpen() const {
+    return SendTimed(Control(IDC_CB_COMMAND), CB_GETDROPPEDSTATE) != FALSE;
+}
+
+bool TiloraProcess::OpenCommandList() const {
+    SendTimed(Control(IDC_CB_COMMAND), CB_SHOWDROPDOWN, TRUE);
+    return WaitFor([&] { return CommandListOpen(); });
+}
+
+bool TiloraProcess::ClickCommandListEntry(int entry) const {
+    if (!OpenCommandList()) return false;
+    const HWND list = VisibleWindowOfProcess(
+        process_.dwProcessId, [](HWND window) { return ClassOf(window) == L"ComboLBox"; });
+    if (list == nullptr) return false;
+    SendTimed(list, LB_SETTOPINDEX, static_cast<WPARAM>(entry));
+    RECT item{};
+    if (SendTimed(list, LB_GETITEMRECT, static_cast<WPARAM>(entry),
+                  reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+        return false;
+    }
+    POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ::MapWindowPoints(list, nullptr, &centre, 1);
+    ::SetCursorPos(centre.x, centre.y);
+    SendMouseButton(MOUSEEVENTF_LEFTDOWN);
+    SendMouseButton(MOUSEEVENTF_LEFTUP);
+    return true;
 }
 
 void TiloraProcess::PostClick(int controlId) const {

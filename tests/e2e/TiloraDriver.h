@@ -22,6 +22,9 @@ std::wstring ClassOf(HWND window);
 // The first visible top-level window of the process that matches; null when there is none.
 HWND VisibleWindowOfProcess(DWORD processId, const std::function<bool(HWND)>& matches);
 
+// A key pressed and released on the real keyboard (SendInput): it goes to the foreground window.
+void PressKey(WORD key);
+
 // The folder of the running test program, where the build puts Tilora.exe and its helpers.
 std::filesystem::path ProgramFolder();
 
@@ -59,8 +62,23 @@ class TiloraProcess {
     void Click(int controlId) const;
     // A click that does not wait for its handler, for actions that may open a box of their own.
     void PostClick(int controlId) const;
-    // Chooses the entry of the command box as a user does: the selection, then its notification.
+    // Chooses the entry of the command box as a keyboard user does: the dialog restored when it is
+    // minimised, the entry selected, the focus on the box and Enter, through the dialog's own
+    // message loop. Returns before the command has run: wait for what it does.
     void ChooseCommandEntry(int entry) const;
+    // Selects the entry of the command box as the program would, without telling the dialog.
+    void SelectCommandEntry(int entry) const;
+    // Brings the dialog to the front with the focus on the command box, for real keys; false when
+    // it did not come to the front in time.
+    bool FocusCommandBox() const;
+    // Opens the command box's list; false when it did not open.
+    bool OpenCommandList() const;
+    bool CommandListOpen() const;
+    // Opens the command box's list and clicks the entry with the real mouse; false when the list
+    // or the entry could not be found on the screen.
+    bool ClickCommandListEntry(int entry) const;
+    // Where the desktop's trash keeps the files this Tilora.exe moved to the Recycle Bin.
+    std::filesystem::path TrashFiles() const { return trashHome_ / L"Trash" / L"files"; }
     void PressEscape() const;
     void CloseBox() const;
     std::wstring WindowText(HWND window) const;
@@ -86,6 +104,9 @@ class TiloraProcess {
   private:
     HWND Control(int controlId) const;
 
+    // A trash of its own for each Tilora.exe (Wine keeps it below XDG_DATA_HOME), so that no test
+    // fills the user's.
+    std::filesystem::path trashHome_;
     PROCESS_INFORMATION process_{};
     HWND dialog_ = nullptr;
 };

@@ -52,11 +52,22 @@ class TiloraTest : public ::testing::Test {
             if (::GetForegroundWindow() != window) continue;
             const std::size_t before = lines.size();
             tilora.ChooseCommandEntry(3);
-            lines = tilora.WaitForLogLines(before + 3);
-            if (!lines.empty() &&
-                lines.back().rfind(L"Window name: " + std::wstring(title) + L";", 0) == 0) {
-                return true;
-            }
+            // Its one line after the echo describes the window, or says there is none.
+            std::wstring answer;
+            WaitFor(
+                [&] {
+                    lines = tilora.LogLines();
+                    for (std::size_t i = before; i < lines.size(); ++i) {
+                        if (lines[i].rfind(L"Window name: ", 0) == 0 ||
+                            lines[i].rfind(L" ! ", 0) == 0) {
+                            answer = lines[i];
+                            return true;
+                        }
+                    }
+                    return false;
+                },
+                std::chrono::seconds(3));
+            if (answer.rfind(L"Window name: " + std::wstring(title) + L";", 0) == 0) return true;
         }
         wchar_t front[256] = {};
         ::GetWindowTextW(::GetForegroundWindow(), front, 256);
