@@ -58,8 +58,9 @@ class CKelvaneDlg {
     void OnSystemColoursChanged();
 
   private:
-    // The rows' handlers reach the dialog's handlers through it.
     friend std::span<const CommandRow> CommandRows();
+    // The command table; its rows' handlers reach the dialog's own handlers.
+    static std::span<const CommandRow> TableRows();
 
     // The "button pressed" line of a button, dropping a waiting arrangement, then the handler.
     void Run(const CommandRow& row);

@@ -6,6 +6,10 @@
 namespace tilora {
 
 std::span<const CommandRow> CommandRows() {
+    return CKelvaneDlg::TableRows();
+}
+
+std::span<const CommandRow> CKelvaneDlg::TableRows() {
     using enum Trigger;
     using enum Acts;
     using Dialog = CKelvaneDlg;
