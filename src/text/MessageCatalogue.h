@@ -94,6 +94,8 @@ enum class Msg : int {
     SettingsFileKept = 69,
     LeftOverFileRemoved = 70,
     NotResponding = 71,
+    ChangeRefused = 72,
+    HigherRights = 73,
 };
 
 // Every text the user sees, in English and German, with a current copy of each family in the

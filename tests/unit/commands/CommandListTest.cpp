@@ -172,7 +172,12 @@ TEST_F(CommandListTest, CommandsOnTheLastActiveWindowNeedOneThatIsStillOpen) {
 
     fake.windows.CloseWindow(editor);
     const std::size_t moves = fake.windows.setWindowPosCalls().size();
-    for (int command : {3, 6, 23}) EXPECT_EQ(AfterEcho(command), LogLines{noHandle}) << command;
+    for (int command : {3, 6, 23}) {
+        EXPECT_EQ(AfterEcho(command), LogLines{L" ! The last active window is no longer open. "
+                                               L"Please click the desired window and repeat the "
+                                               L"command."})
+            << command;
+    }
     EXPECT_EQ(fake.windows.setWindowPosCalls().size(), moves);
 }
 

@@ -21,7 +21,7 @@ class Operations {
     explicit Operations(CommandContext& context) : ctx_(context) {}
 
     bool PlaceWindow(WindowHandle window, const Rect& rect, unsigned show) {
-        return tilora::PlaceWindow(ctx_.windows, window, rect, show);
+        return WindowPlacer(ctx_.windows).Place(window, {WorkspaceRect(rect), show}).wasVisible;
     }
     void MinimizeAll() { dialog_.OnButtonClicked(IDC_BN_MINIMIZEALL); }
     void MaximizeAll() { dialog_.OnButtonClicked(IDC_BN_MAXIMIZEALL); }
