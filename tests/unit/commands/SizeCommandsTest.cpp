@@ -65,6 +65,15 @@ TEST_F(SizeTest, CopySizeTakesTheOuterRectangleAndOnlyTheButtonWritesItsLine) {
     EXPECT_EQ(context.session.sizeCopiedDue, fake.clock.TickCount() + 10000);
 }
 
+TEST_F(SizeTest, CopySizeOfAMinimisedOrMaximisedWindowTakesItsNormalSize) {
+    for (unsigned show : {kSwShowMinimized, kSwShowMaximized}) {
+        fake.windows.ShowWindow(editor, show);
+        commands.CopySize();
+        EXPECT_EQ(context.session.copiedRect.Width(), 800) << show;
+        EXPECT_EQ(context.session.copiedRect.Height(), 600) << show;
+    }
+}
+
 TEST_F(SizeTest, WithoutALastActiveWindowNothingIsCopiedPastedOrAsked) {
     context.model.SetLastActiveWindow(kNoWindow);
     ClearRecords();
