@@ -16,6 +16,9 @@ struct Desk {
     std::vector<Rect> monitors;
     Point taskbar;  // how far each monitor's work area starts from its corner
 };
+void PrintTo(const Desk& desk, std::ostream* out) {
+    *out << desk.name;
+}
 
 class DeskTest : public testing::StartedDialogTest, public ::testing::WithParamInterface<Desk> {
   protected:
