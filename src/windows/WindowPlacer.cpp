@@ -88,10 +88,22 @@ PlacementResult WindowPlacer::PlaceAndShow(WindowHandle window, const Placement&
     // where it was.
     const std::optional<Placement> after = windows_.GetWindowPlacement(window);
     if (!after) return {PlacementOutcome::Gone};
-    if (after->showCmd == kSwShowNormal && after->normalPosition == before.normalPosition) {
+    // Windows itself keeps a window from landing off every monitor: that is no refusal.
+    if (after->showCmd == kSwShowNormal && after->normalPosition == before.normalPosition &&
+        OnAMonitor(rect)) {
         return {PlacementOutcome::Refused};
     }
     return result;
+}
+
+bool WindowPlacer::OnAMonitor(const WorkspaceRect& rect) const {
+    const ScreenRect screen = ToScreen(windows_, rect);
+    const std::optional<MonitorArea> area =
+        windows_.GetMonitorArea(windows_.MonitorFromRect(screen));
+    if (!area) return true;
+    const Rect& m = area->monitor;
+    return screen.left < m.right && screen.right > m.left && screen.top < m.bottom &&
+           screen.bottom > m.top;
 }
 
 PlacementResult WindowPlacer::MinimizeFirst(WindowHandle window, const WorkspaceRect& rect) {

@@ -92,6 +92,8 @@ class WindowPlacer {
     // The rectangle that puts the window's visible frame at the wanted one, by the borders the
     // window has now.
     WorkspaceRect WithBorders(WindowHandle window, const WorkspaceRect& frame) const;
+    // Whether any part of the rectangle lies on the monitor nearest to it.
+    bool OnAMonitor(const WorkspaceRect& rect) const;
     // The scale of the monitor the window is on, asked only where the monitors differ in it.
     std::optional<unsigned> DpiIfMixed(WindowHandle window);
 

@@ -553,6 +553,9 @@ TEST_F(WindowOperationsTest, AWindowThatKeepsItsPlaceWhileTheCallsSucceedCountsA
         EXPECT_EQ(moved.error, 0u);
         EXPECT_EQ(placer.Place(window, {{10, 10, 310, 210}, kSwShowNormal}).outcome,
                   PlacementOutcome::Placed);
+        // Off every monitor, Windows keeps it where it was by itself.
+        EXPECT_EQ(placer.Place(window, {{-900, 10, -600, 210}, kSwShowNormal}).outcome,
+                  PlacementOutcome::Placed);
         fake.windows.CloseWindow(window);
     }
 }
