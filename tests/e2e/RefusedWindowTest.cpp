@@ -1,8 +1,6 @@
 // A window whose program vetoes every move while the calls that ask for it succeed (Wine lets a
 // program do that; it has no programs with higher rights): Apply reports it once, puts the
 // other windows back all the same, and writes no other failure.
-#include <fstream>
-
 #include "DesktopPrograms.h"
 #include "HungWindow.h"
 #include "TiloraTest.h"
@@ -24,13 +22,8 @@ bool Equal(const RECT& a, const RECT& b) {
 
 class RefusedWindow : public TiloraTest {
   protected:
-    std::filesystem::path Document(const wchar_t* name) const {
-        std::ofstream(folder.path() / name) << "text";
-        return folder.path();
-    }
-
     DesktopProgram refusing{HungWindowCommandLine(kRefusingTitle), kRefusingTitle};
-    DesktopProgram notes{L"notepad.exe notes.txt", L"notes", Document(L"notes.txt")};
+    DesktopProgram notes{HungWindowCommandLine(L"Tilora notes"), L"Tilora notes"};
 };
 
 TEST_F(RefusedWindow, ApplyReportsItOnceAndPutsTheOthersBack) {
