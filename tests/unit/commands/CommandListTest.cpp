@@ -181,6 +181,17 @@ TEST_F(CommandListTest, CommandsOnTheLastActiveWindowNeedOneThatIsStillOpen) {
     EXPECT_EQ(fake.windows.setWindowPosCalls().size(), moves);
 }
 
+TEST_F(CommandListTest, CommandSixJudgesByThePlacementNotByTheForeground) {
+    const WindowHandle editor = fake.windows.AddWindow(L"Editor", {100, 50, 900, 650});
+    dialog.OnTimer();
+    Activate(editor);
+    fake.windows.window(editor).refusesForeground = true;
+    fake.windows.SetWindowPos(editor, kHwndTop, 300, 300, 10, 10, 0);
+    EXPECT_EQ(AfterEcho(6),
+              LogLines{L"The last active window has been restored to its initial size."});
+    EXPECT_EQ(fake.windows.NormalRect(editor), (Rect{100, 50, 900, 650}));
+}
+
 TEST_F(CommandListTest, AWindowOpenedAfterStartHasNoStartRectangle) {
     dialog.OnTimer();
     const WindowHandle late = fake.windows.AddWindow(L"Late", {0, 0, 10, 10});
