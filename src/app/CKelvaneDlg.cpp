@@ -6,6 +6,7 @@
 #include "files/FileAccess.h"
 #include "files/FileLists.h"
 #include "platform/ControlIds.h"
+#include "windows/WorkspaceCoordinates.h"
 
 namespace tilora {
 namespace {
@@ -100,7 +101,7 @@ void CKelvaneDlg::RunFirstPaint() {
     const WindowHandle own = windows.FindWindowByTitle(kOwnTitle);
     ctx_.model.SetOwnWindow(own);
 
-    const Rect rect = windows.GetWindowRect(own).value_or(Rect{});
+    const ScreenRect rect = windows.GetWindowRect(own).value_or(ScreenRect{});
     ctx_.monitors.RefreshVirtualScreen();
     const Point start = CheckStartPosition(
         ctx_.settings.startPosition, {rect.Width(), rect.Height()}, ctx_.monitors.virtualScreen());
@@ -164,16 +165,16 @@ void CKelvaneDlg::OnEndSession() {
 SettingsWriteOutcome CKelvaneDlg::StoreSettingsNow() {
     // A minimised dialog's window rectangle is the icon's place far off the screen, and a
     // maximised one's covers the screen: the next start should open where the dialog was shown
-    // normally. Only then is the placement asked, whose rectangle Windows measures from the work
-    // area rather than the screen.
+    // normally. The placement measures that from the work area; the start position is on the
+    // screen.
     const WindowHandle own = ctx_.model.ownWindow();
-    const Rect window = ctx_.windows.GetWindowRect(own).value_or(Rect{});
-    Point position{window.left, window.top};
+    ScreenRect window = ctx_.windows.GetWindowRect(own).value_or(ScreenRect{});
     if (const auto placement = ctx_.windows.GetWindowPlacement(own)) {
         if (placement->showCmd == kSwShowMinimized || placement->showCmd == kSwShowMaximized) {
-            position = {placement->normalPosition.left, placement->normalPosition.top};
+            window = ToScreen(ctx_.windows, placement->normalPosition);
         }
     }
+    const Point position{window.left, window.top};
     const SettingsWriteOutcome stored = StoreSettings(ctx_, position);
     if (stored.error != 0) ctx_.Log(ctx_.catalogue.FileNotWrittenLine(stored.path, stored.error));
     return stored;

@@ -2,6 +2,7 @@
 
 #include "app/CommandTable.h"
 #include "platform/ControlIds.h"
+#include "windows/WorkspaceCoordinates.h"
 
 namespace tilora {
 namespace {
@@ -97,7 +98,7 @@ void DialogChrome::OnTopClicked(bool firstPaintDone) {
     // and the settings store its state.
     const WindowRecord& own = ctx_.model.ownWindowRecord();
     if (own.hwnd != kNoWindow) {
-        const Rect& place = own.rcNormalPosition;
+        const ScreenRect place = ToScreen(ctx_.windows, WorkspaceRect(own.rcNormalPosition));
         ctx_.windows.SetWindowPos(own.hwnd, topmost ? kHwndTopmost : kHwndNoTopmost, place.left,
                                   place.top, place.Width(), place.Height(), kSwpShowWindow);
     }

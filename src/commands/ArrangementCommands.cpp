@@ -137,6 +137,8 @@ void ArrangementCommands::ApplyWindows(const WindowSnapshot& snapshot) {
     for (const WindowResult& result : results) {
         if (result.outcome == WindowOutcome::NotResponding) {
             LogNotResponding(ctx_, result.record);
+        } else if (result.outcome == WindowOutcome::Refused) {
+            LogRefused(ctx_, result.record, result.error);
         } else if (result.outcome == WindowOutcome::NotRestored) {
             ctx_.Log(L" ! " + DescribeWindowShort(result.record, ctx_.catalogue) +
                      ctx_.Text(Msg::CouldNotRestore));

@@ -28,6 +28,7 @@ OutcomeText TextOf(WindowOutcome outcome) {
             return {true, Msg::NotMaximizedExcluded};
         case WindowOutcome::NotResponding:
             return {true, Msg::NotResponding};
+        case WindowOutcome::Refused:  // worded with its code by LogRefused
         case WindowOutcome::NotRestored:
         case WindowOutcome::Restored:
         case WindowOutcome::KeptMinimized:
@@ -46,6 +47,10 @@ void BulkWindowCommands::CaptureAndRenewRestorePoint() {
 
 void BulkWindowCommands::Report(const WindowResults& results) {
     for (const WindowResult& result : results) {
+        if (result.outcome == WindowOutcome::Refused) {
+            LogRefused(ctx_, result.record, result.error);
+            continue;
+        }
         const OutcomeText text = TextOf(result.outcome);
         ctx_.Log((text.refusal ? L" ! " : L"") +
                  DescribeWindowShort(result.record, ctx_.catalogue) + ctx_.Text(text.message));
@@ -72,10 +77,16 @@ void BulkWindowCommands::TileAll() {
     const std::int32_t top = monitors.Value(1, Monitors::Top);
     const Rect monitor{left, top, left + monitors.Value(1, Monitors::Width),
                        top + monitors.Value(1, Monitors::Height)};
-    // Tiling writes no lines, but for the windows that did not respond.
-    const WindowResults notResponding =
+    // Tiling writes no lines, but for the windows that did not respond or refused.
+    const WindowResults unplaced =
         tilora::TileAll(ctx_.windows, ctx_.model.currentSnapshot(), monitor, ctx_.model.ownTitle());
-    for (const WindowResult& result : notResponding) LogNotResponding(ctx_, result.record);
+    for (const WindowResult& result : unplaced) {
+        if (result.outcome == WindowOutcome::Refused) {
+            LogRefused(ctx_, result.record, result.error);
+        } else {
+            LogNotResponding(ctx_, result.record);
+        }
+    }
     ctx_.session.ownWindowRestoreDue = ctx_.clock.TickCount() + kOwnWindowRestoreDelayMs;
     ctx_.model.HoldRestorePoint();
 }
@@ -83,8 +94,8 @@ void BulkWindowCommands::TileAll() {
 void BulkWindowCommands::OwnWindowRestoreTick() {
     if (ctx_.clock.TickCount() <= ctx_.session.ownWindowRestoreDue) return;
     const WindowRecord& own = ctx_.model.ownWindowRecord();
-    PlaceWindow(ctx_.windows, own.hwnd, own.rcNormalPosition, kSwShowNormal);
-    ctx_.windows.SetForegroundWindow(own.hwnd);
+    WindowPlacer(ctx_.windows)
+        .Place(own.hwnd, {WorkspaceRect(own.rcNormalPosition), kSwShowNormal, Stacking::Front});
     ctx_.session.ownWindowRestoreDue = NEVER_DUE;
 }
 

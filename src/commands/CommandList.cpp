@@ -8,7 +8,8 @@
 #include "files/TimeStamp.h"
 #include "platform/ControlIds.h"
 #include "windows/WindowDescriptions.h"
-#include "windows/WindowOperations.h"
+#include "windows/WindowPlacer.h"
+#include "windows/WorkspaceCoordinates.h"
 
 namespace tilora {
 namespace {
@@ -82,13 +83,13 @@ void CommandList::OpenSelected(int comboId, const std::wstring& folder) {
 }
 
 void CommandList::ShowLastActiveWindow() {
-    const WindowRecord* record = LastActiveRecord(ctx_, Msg::NoHandleYet);
+    const WindowRecord* record = LastActiveRecord(ctx_);
     if (record == nullptr) return;
     ctx_.Log(DescribeWindow(*record, ctx_.catalogue));
 }
 
 void CommandList::RestoreStartRectangle() {
-    const WindowRecord* record = LastActiveRecord(ctx_, Msg::NoHandleYet);
+    const WindowRecord* record = LastActiveRecord(ctx_);
     if (record == nullptr) return;
     const WindowSnapshot& start = ctx_.model.startSnapshot();
     const WindowRecord* found = nullptr;
@@ -106,14 +107,12 @@ void CommandList::RestoreStartRectangle() {
         ctx_.Log(ctx_.Text(Msg::LastActiveNotAtStart));
         return;
     }
-    if (PlaceIfNotResponding(ctx_.windows, record->hwnd, found->rcNormalPosition, kSwShowNormal)) {
-        LogNotResponding(ctx_, *record);
-        return;
-    }
-    PlaceWindow(ctx_.windows, record->hwnd, found->rcNormalPosition, kSwShowNormal);
-    ctx_.Log(ctx_.Text(ctx_.windows.SetForegroundWindow(record->hwnd)
-                           ? Msg::LastActiveRestored
-                           : Msg::LastActiveNotRestored));
+    // Whether it came to the front does not matter: it is back at its start rectangle.
+    const PlacementResult placed = WindowPlacer(ctx_.windows)
+                                       .Place(record->hwnd, {WorkspaceRect(found->rcNormalPosition),
+                                                             kSwShowNormal, Stacking::Front});
+    if (ReportUnplaced(ctx_, *record, placed)) return;
+    ctx_.Log(ctx_.Text(Msg::LastActiveRestored));
 }
 
 void CommandList::ExportAndOpen(int prefixEntry, const std::wstring& text) {
@@ -139,7 +138,7 @@ void CommandList::ExportAllWindows() {
 }
 
 void CommandList::ExportLastActiveWindow() {
-    const WindowRecord* record = LastActiveRecord(ctx_, Msg::NoHandleYet);
+    const WindowRecord* record = LastActiveRecord(ctx_);
     if (record == nullptr) return;
     ExportAndOpen(2, DescribeWindow(*record, ctx_.catalogue));
 }
@@ -190,12 +189,14 @@ void CommandList::RestoreStandardSize() {
     ctx_.model.CaptureWindows();
     const WindowRecord* own = ctx_.model.FindRecord(ctx_.model.ownWindow());
     if (own == nullptr) return;
+    // The start position is where the first paint put the dialog on the screen.
     const Point start = ctx_.settings.startPosition;
-    PlaceWindow(ctx_.windows, own->hwnd,
-                {start.x, start.y, start.x + kStandardDialogSize.width,
-                 start.y + kStandardDialogSize.height},
-                kSwShowNormal);
-    ctx_.windows.SetForegroundWindow(own->hwnd);
+    const ScreenRect standard{start.x, start.y, start.x + kStandardDialogSize.width,
+                              start.y + kStandardDialogSize.height};
+    const PlacementResult placed = WindowPlacer(ctx_.windows)
+                                       .Place(own->hwnd, {ToWorkspace(ctx_.windows, standard),
+                                                          kSwShowNormal, Stacking::Front});
+    ReportUnplaced(ctx_, *own, placed);
 }
 
 }  // namespace tilora

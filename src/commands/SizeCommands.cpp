@@ -7,6 +7,7 @@
 #include "files/UserSize.h"
 #include "platform/ControlIds.h"
 #include "windows/WindowOperations.h"
+#include "windows/WindowPlacer.h"
 
 namespace tilora {
 namespace {
@@ -30,11 +31,14 @@ Rect SizedAt(const Rect& from, Size size) {
 
 void SizeCommands::CopySize() {
     const WindowHandle window = ctx_.model.lastActiveWindow();
-    const std::optional<Rect> rect =
-        window == kNoWindow ? std::nullopt : ctx_.windows.GetWindowRect(window);
+    if (window == kNoWindow) {
+        ctx_.Log(ctx_.Text(Msg::NoHandleYet));
+        return;
+    }
+    const std::optional<Rect> rect = CopiedRect(window);
     // Without a rectangle there is nothing to copy: the earlier copy, if any, stays as it was.
     if (!rect) {
-        ctx_.Log(ctx_.Text(Msg::NoHandleYet));
+        ctx_.Log(ctx_.Text(Msg::LastActiveWindowGone));
         return;
     }
     SessionState& session = ctx_.session;
@@ -43,6 +47,17 @@ void SizeCommands::CopySize() {
              FormatInteger(rect->Height()) + L" pixel.");
     session.sizeCopied = true;
     session.sizeCopiedDue = ctx_.clock.TickCount() + kCopyValidMs;
+}
+
+std::optional<Rect> SizeCommands::CopiedRect(WindowHandle window) const {
+    const std::optional<Placement> placement = ctx_.windows.GetWindowPlacement(window);
+    if (!placement) return std::nullopt;
+    // A minimised window's rectangle is its icon and a maximised one's the screen: the size it
+    // is shown at normally is the one worth pasting.
+    if (placement->showCmd == kSwShowMinimized || placement->showCmd == kSwShowMaximized) {
+        return placement->normalPosition;
+    }
+    return ctx_.windows.GetWindowRect(window);
 }
 
 Size SizeCommands::PastedSize() const {
@@ -63,10 +78,11 @@ void SizeCommands::PasteSize() {
     }
     if (!MayPaste()) return;
     // The capture comes after the box: the window may have closed while it was open.
-    const WindowRecord* record = LastActiveRecord(ctx_, Msg::NoHandleYet);
+    const WindowRecord* record = LastActiveRecord(ctx_);
     if (record == nullptr) return;
-    PlaceAndActivate(*record, SizedAt(record->rcNormalPosition, PastedSize()));
-    ctx_.Log(ctx_.Text(Msg::SizePasted) + record->winName + L" [" + record->procPath + L"].");
+    if (PlaceAndActivate(*record, SizedAt(record->rcNormalPosition, PastedSize()))) {
+        ctx_.Log(ctx_.Text(Msg::SizePasted) + record->winName + L" [" + record->procPath + L"].");
+    }
 }
 
 void SizeCommands::PasteSizeToAll() {
@@ -83,14 +99,14 @@ void SizeCommands::PasteSizeToAll() {
         const WindowRecord record = model.currentSnapshot()[index];
         if (record.hwnd == model.lastActiveWindow() || record.hwnd == model.ownWindow()) continue;
         const Rect rect = SizedAt(record.rcNormalPosition, size);
+        if (!PlaceAndActivate(record, rect)) continue;
         model.SetRecordedNormalRect(index, rect);
-        PlaceAndActivate(record, rect);
         ctx_.Log(ctx_.Text(Msg::SizePasted) + record.winName + L" [" + record.procPath + L"].");
     }
 }
 
 void SizeCommands::ApplyUserSize() {
-    const WindowRecord* record = LastActiveRecord(ctx_, Msg::NoHandleYet);
+    const WindowRecord* record = LastActiveRecord(ctx_);
     if (record == nullptr) return;
     const UserSize typed = ParseUserSize(ctx_.controls.Text(IDC_ED_USERINPUT));
     switch (typed.refusal) {
@@ -112,13 +128,11 @@ void SizeCommands::ApplyUserSize() {
     PlaceAndActivate(*record, SizedAt(Rect{}, {typed.width, typed.height}));
 }
 
-void SizeCommands::PlaceAndActivate(const WindowRecord& record, const Rect& rect) {
-    if (PlaceIfNotResponding(ctx_.windows, record.hwnd, rect, kSwShowNormal)) {
-        LogNotResponding(ctx_, record);
-        return;
-    }
-    PlaceWindow(ctx_.windows, record.hwnd, rect, kSwShowNormal);
-    ctx_.windows.SetForegroundWindow(record.hwnd);
+bool SizeCommands::PlaceAndActivate(const WindowRecord& record, const Rect& rect) {
+    const PlacementResult placed =
+        WindowPlacer(ctx_.windows)
+            .Place(record.hwnd, {WorkspaceRect(rect), kSwShowNormal, Stacking::Front});
+    return !ReportUnplaced(ctx_, record, placed);
 }
 
 void SizeCommands::CopiedSizeTick() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "commands/CommandContext.h"
 
@@ -28,9 +29,12 @@ class SizeCommands {
     // Asks before pasting the initial size when nothing was copied lately; false for Cancel.
     bool MayPaste();
     Size PastedSize() const;
-    // Shows the window normal at the rectangle and brings it to the front; one that does not
-    // respond is placed without waiting and reported instead.
-    void PlaceAndActivate(const WindowRecord& record, const Rect& rect);
+    // The rectangle whose size a copy takes: the window's, or the one it is shown at normally
+    // while it is minimised or maximised. Nothing when the window is gone.
+    std::optional<Rect> CopiedRect(WindowHandle window) const;
+    // Shows the window normal at the rectangle and brings it to the front; true when it went
+    // there, otherwise the reason is written.
+    bool PlaceAndActivate(const WindowRecord& record, const Rect& rect);
 
     CommandContext& ctx_;
 };

@@ -43,6 +43,22 @@ struct Rect {
     }
 };
 
+// A rectangle in one coordinate space. Screen coordinates are the virtual screen's pixels, as
+// GetWindowRect, SetWindowPos, the monitors and the cursor use them. A top-level window's
+// placement gives and takes its normal rectangle in workspace coordinates instead: screen
+// coordinates less the offset of the work area of the monitor the window is on from that
+// monitor's corner, which a taskbar docked at its top or left makes. The two do not convert into
+// each other by themselves; windows/WorkspaceCoordinates converts them.
+template <class Space>
+struct RectIn : Rect {
+    RectIn() = default;
+    constexpr RectIn(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b)
+        : Rect{l, t, r, b} {}
+    constexpr explicit RectIn(const Rect& rect) : Rect(rect) {}
+};
+using ScreenRect = RectIn<struct ScreenSpace>;
+using WorkspaceRect = RectIn<struct WorkspaceSpace>;
+
 struct Point {
     std::int32_t x = 0;
     std::int32_t y = 0;
@@ -78,9 +94,24 @@ struct Placement {
     unsigned showCmd = 0;
     Point minPosition;
     Point maxPosition;
-    Rect normalPosition;
+    WorkspaceRect normalPosition;
     friend bool operator==(const Placement&, const Placement&) = default;
 };
+
+// A display monitor; 0 is none.
+using MonitorHandle = std::int64_t;
+
+// A monitor's rectangle and its work area: the rectangle less the taskbar and other docked bars.
+struct MonitorArea {
+    ScreenRect monitor;
+    ScreenRect work;
+};
+
+// The dots per inch of a monitor at 100 %.
+inline constexpr unsigned kDefaultDpi = 96;
+
+// The Windows error code of a call on a window that is gone.
+inline constexpr unsigned kErrorInvalidWindowHandle = 1400;
 
 // An open process; 0 is none.
 using ProcessHandle = std::int64_t;

@@ -44,7 +44,12 @@ class WindowManager {
     // DwmGetWindowAttribute(DWMWA_CLOAKED) is non-zero: the window counts as visible but is not
     // shown, as on another virtual desktop. False where the attribute cannot be read.
     virtual bool IsWindowCloaked(WindowHandle window) const = 0;
+    // GetWindowPlacement: the normal rectangle in workspace coordinates.
     virtual std::optional<Placement> GetWindowPlacement(WindowHandle window) const = 0;
+    // IsWindowArranged (user32, Windows 10 1903 and later, resolved at run time): the window is
+    // snapped to a part of the screen, and its placement still tells the rectangle it had
+    // before. False where the function is absent.
+    virtual bool IsWindowArranged(WindowHandle window) const = 0;
     // GetWindowThreadProcessId; nothing when the window is gone.
     virtual std::optional<unsigned> GetWindowProcessId(WindowHandle window) const = 0;
 
@@ -63,14 +68,25 @@ class WindowManager {
 
     // EnumDisplayMonitors on the screen: each monitor's rectangle, in enumeration order.
     virtual std::vector<Rect> EnumDisplayMonitors() const = 0;
+    // MonitorFromWindow(MONITOR_DEFAULTTONEAREST); a minimised window counts on the monitor of
+    // its normal rectangle.
+    virtual MonitorHandle MonitorFromWindow(WindowHandle window) const = 0;
+    // MonitorFromRect(MONITOR_DEFAULTTONEAREST): the monitor the rectangle overlaps most.
+    virtual MonitorHandle MonitorFromRect(const ScreenRect& rect) const = 0;
+    // GetMonitorInfoW: the monitor's rectangle and work area; nothing when the call fails.
+    virtual std::optional<MonitorArea> GetMonitorArea(MonitorHandle monitor) const = 0;
+    // GetDpiForMonitor(MDT_EFFECTIVE_DPI) (shcore, resolved at run time); nothing where it is
+    // absent or fails.
+    virtual std::optional<unsigned> MonitorDpi(MonitorHandle monitor) const = 0;
     // GetSystemMetrics(SM_CXVIRTUALSCREEN / SM_CYVIRTUALSCREEN).
     virtual Size VirtualScreenSize() const = 0;
     // GetSystemMetrics(SM_XVIRTUALSCREEN / SM_YVIRTUALSCREEN): negative when a monitor lies left
     // of or above the primary one.
     virtual Point VirtualScreenOrigin() const = 0;
 
-    // SetWindowPlacement; false when the system refuses it (Wine does for other processes'
-    // windows).
+    // SetWindowPlacement; false when the system refuses it, with LastError() telling why: 5 for
+    // a window of a program with higher rights, 1400 for a window that is gone, and 0 where Wine
+    // refuses it for every other process's window.
     virtual bool SetWindowPlacement(WindowHandle window, const Placement& placement) = 0;
     // ShowWindow; true when the window was visible before the call.
     virtual bool ShowWindow(WindowHandle window, unsigned showCommand) = 0;
@@ -85,10 +101,17 @@ class WindowManager {
     // FindWindowW without a class name.
     virtual WindowHandle FindWindowByTitle(const std::wstring& title) const = 0;
     // GetWindowRect; nothing when the window does not exist.
-    virtual std::optional<Rect> GetWindowRect(WindowHandle window) const = 0;
-    // SetWindowPos; true on success.
+    virtual std::optional<ScreenRect> GetWindowRect(WindowHandle window) const = 0;
+    // DwmGetWindowAttribute(DWMWA_EXTENDED_FRAME_BOUNDS): the part of the window's rectangle that
+    // is drawn, without the invisible resize borders. Nothing where the attribute cannot be read
+    // (Wine does not give it).
+    virtual std::optional<ScreenRect> ExtendedFrameBounds(WindowHandle window) const = 0;
+    // SetWindowPos, with x and y in screen coordinates; true on success, otherwise LastError()
+    // tells why.
     virtual bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
                               int cy, unsigned flags) = 0;
+    // GetLastError after the latest SetWindowPlacement or SetWindowPos: 0 unless it set a code.
+    virtual unsigned LastError() const = 0;
 };
 
 }  // namespace tilora

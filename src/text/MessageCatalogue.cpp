@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 68> kEnglishMessages = {
+const std::array<const wchar_t*, 69> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -58,7 +58,6 @@ const std::array<const wchar_t*, 68> kEnglishMessages = {
     L"width x height: ",
     L" was maximized.",
     L"The last active window has been restored to its initial size.",
-    L" ! The last active window could not be restored to its initial size.",
     L" is now the TOPMOST window.",
     L" is no longer the TOPMOST window.",
     L" was moved to coordinates top=0/left=0.",
@@ -106,9 +105,14 @@ const std::array<const wchar_t*, 68> kEnglishMessages = {
     // Commands 25 and 26, which move files to the Recycle Bin.
     L" ! The following file could not be moved to the Recycle Bin and stays where it is: ",
     L"The following files in the _Arrangements folder were deleted: ",
+    // A window that refused a change.
+    L" refused the change and stays as it was. Windows error code (decimal value, 0: none "
+    L"given): ",
+    L". The window belongs to a program that runs with higher rights than Tilora (for example as "
+    L"administrator); Tilora can arrange it only when it runs with the same rights.",
 };
 
-const std::array<const wchar_t*, 68> kGermanMessages = {
+const std::array<const wchar_t*, 69> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -156,7 +160,6 @@ const std::array<const wchar_t*, 68> kGermanMessages = {
     L"Breite x Höhe: ",
     L" wurde maximiert.",
     L"Das zuletzt aktive Fenster wurde in seiner Startgröße wieder hergestellt.",
-    L" ! Das zuletzt aktive Fenster konnte nicht in seiner Startgröße wieder hergestellt werden.",
     L" ist nun das TOPMOST Fenster.",
     L" ist kein TOPMOST Fenster mehr.",
     L" wurde zu den Koordinaten oben=0/links=0 bewegt.",
@@ -207,6 +210,12 @@ const std::array<const wchar_t*, 68> kGermanMessages = {
     L" ! Die folgende Datei konnte nicht in den Papierkorb verschoben werden und bleibt, wo sie "
     L"ist: ",
     L"Die folgenden Dateien im _Arrangements Verzeichnis wurden gelöscht: ",
+    // A window that refused a change.
+    L" hat die Änderung abgelehnt und bleibt, wie es war. Windows Fehlercode (Dezimalwert, 0: "
+    L"keiner angegeben): ",
+    L". Das Fenster gehört zu einem Programm, das mit höheren Rechten als Tilora läuft (zum "
+    L"Beispiel als Administrator); Tilora kann es nur anordnen, wenn es mit denselben Rechten "
+    L"läuft.",
 };
 
 const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {
@@ -408,7 +417,7 @@ static_assert(kEnglishCheckBoxCaptions.size() == kGermanCheckBoxCaptions.size())
 static_assert(kEnglishLabelCaptions.size() == kGermanLabelCaptions.size());
 static_assert(kEnglishButtonTooltips.size() == kGermanButtonTooltips.size());
 static_assert(kEnglishCheckBoxTooltips.size() == kGermanCheckBoxTooltips.size());
-static_assert(static_cast<std::size_t>(Msg::ArrangementsDeleted) == kEnglishMessages.size() - 1);
+static_assert(static_cast<std::size_t>(Msg::HigherRights) == kEnglishMessages.size() - 1);
 
 struct FamilyTables {
     std::span<const wchar_t* const> english;

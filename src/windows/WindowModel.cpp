@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "files/TextHelpers.h"
-#include "windows/WindowOperations.h"
+#include "windows/WindowPlacer.h"
+#include "windows/WorkspaceCoordinates.h"
 
 namespace tilora {
 namespace {
@@ -147,6 +148,13 @@ void WindowModel::CaptureOne(WindowHandle window, int zLevel) {
     record.procID = *processId;
     record.rcNormalPosition = placement->normalPosition;
     record.showCmd = placement->showCmd;
+    // A window snapped to a part of the screen still reports the rectangle it had before; where
+    // it is now is what an arrangement has to bring back.
+    if (record.showCmd == kSwShowNormal && windows_.IsWindowArranged(window)) {
+        if (const std::optional<ScreenRect> snapped = windows_.GetWindowRect(window)) {
+            record.rcNormalPosition = ToWorkspace(windows_, *snapped);
+        }
+    }
     lastAppendedHandle_ = window;
     record.zLevel = zLevel;
 

@@ -3,128 +3,44 @@
 #include <algorithm>
 #include <optional>
 
+#include "windows/WorkspaceCoordinates.h"
+
 namespace tilora {
 namespace {
 
-bool ShowsNormal(unsigned showCommand) {
-    return showCommand == kSwShowNormal || showCommand == kSwShowNoActivate ||
-           showCommand == kSwRestore;
+WantedPlacement At(const Rect& rect, unsigned showCommand, Stacking stacking) {
+    return {WorkspaceRect(rect), showCommand, stacking};
 }
 
-bool IsMaximized(const WindowManager& windows, WindowHandle window) {
-    const std::optional<Placement> placement = windows.GetWindowPlacement(window);
-    return placement && placement->showCmd == kSwShowMaximized;
-}
-
-}  // namespace
-
-bool IsNotResponding(const WindowManager& windows, WindowHandle window) {
-    // Asked first: most windows answer, and then one call settles it.
-    if (!windows.IsHungAppWindow(window)) return false;
-    const std::optional<unsigned> thread = windows.GetWindowThreadId(window);
-    return thread && *thread != windows.GetCurrentThreadId();
-}
-
-bool PlaceWithoutWaiting(WindowManager& windows, WindowHandle window, const Rect& rect,
-                         unsigned showCommand) {
-    // The window is not asked afterwards: nothing requested here has happened yet.
-    const bool wasVisible = windows.IsWindowVisible(window);
-    if (const std::optional<Placement> read = windows.GetWindowPlacement(window)) {
-        Placement placement = *read;
-        placement.normalPosition = rect;
-        if (ShowsNormal(showCommand)) placement.flags &= ~kWpfRestoreToMaximized;
-        placement.flags |= kWpfAsyncWindowPlacement;
-        if (windows.SetWindowPlacement(window, placement)) {
-            windows.ShowWindowAsync(window, showCommand);
-            return wasVisible;
-        }
+// A placement that did not go through, as the operations report it: one that refused or does
+// not respond says so, one that is gone gets the operation's own failure.
+WindowResult Unplaced(const WindowRecord& record, const PlacementResult& placed,
+                      WindowOutcome whenGone) {
+    switch (placed.outcome) {
+        case PlacementOutcome::NotResponding:
+            return {record, WindowOutcome::NotResponding};
+        case PlacementOutcome::Refused:
+            return {record, WindowOutcome::Refused, placed.error};
+        case PlacementOutcome::Placed:
+        case PlacementOutcome::Gone:
+            break;
     }
-    windows.ShowWindowAsync(window, kSwShowNoActivate);
-    windows.SetWindowPos(window, kHwndTop, rect.left, rect.top, rect.Width(), rect.Height(),
-                         kSwpNoZOrder | kSwpNoActivate | kSwpAsyncWindowPos);
-    windows.ShowWindowAsync(window, showCommand);
-    return wasVisible;
+    return {record, whenGone};
 }
 
-bool PlaceIfNotResponding(WindowManager& windows, WindowHandle window, const Rect& rect,
-                          unsigned showCommand) {
-    if (!IsNotResponding(windows, window)) return false;
-    PlaceWithoutWaiting(windows, window, rect, showCommand);
-    return true;
+bool WentThrough(const PlacementResult& placed) {
+    return placed.outcome == PlacementOutcome::Placed;
 }
 
-bool WindowPlacer::Place(WindowHandle window, const Rect& rect, unsigned showCommand) {
-    if (SetNormalPosition(window, rect, showCommand)) return ShowAsAsked(window, showCommand);
-    return PlaceByHand(window, rect, showCommand);
-}
-
-bool WindowPlacer::PlaceIfNotResponding(WindowHandle window, const Rect& rect,
-                                        unsigned showCommand) {
-    return tilora::PlaceIfNotResponding(windows_, window, rect, showCommand);
-}
-
-bool WindowPlacer::Minimize(WindowHandle window, const Rect& rect) {
-    // Where the program refuses the placement the window is only minimised: the step that shows
-    // it next moves it, and moving it here as well would cost a restore.
-    SetNormalPosition(window, rect, kSwShowMinimized);
-    return windows_.ShowWindow(window, kSwShowMinimized);
-}
-
-bool WindowPlacer::SetNormalPosition(WindowHandle window, const Rect& rect, unsigned showCommand) {
-    if (refused_.contains(window)) return false;
-    if (const std::optional<Placement> read = windows_.GetWindowPlacement(window)) {
-        Placement placement = *read;
-        placement.normalPosition = rect;
-        // A window that was maximised before it was minimised would otherwise come back maximised.
-        if (ShowsNormal(showCommand)) placement.flags &= ~kWpfRestoreToMaximized;
-        if (windows_.SetWindowPlacement(window, placement)) return true;
-    }
-    // The program refuses (or the window is gone): it would refuse again.
-    refused_.insert(window);
-    return false;
-}
-
-bool WindowPlacer::ShowAsAsked(WindowHandle window, unsigned showCommand) {
-    const bool wasVisible = windows_.ShowWindow(window, showCommand);
-    // Some systems keep the flag all the same: then the window is restored once more.
-    if (ShowsNormal(showCommand) && IsMaximized(windows_, window))
-        windows_.ShowWindow(window, showCommand);
-    return wasVisible;
-}
-
-bool WindowPlacer::PlaceByHand(WindowHandle window, const Rect& rect, unsigned showCommand) {
-    // A window that is minimised or maximised would forget a new position once restored, so it is
-    // restored (without activating it) before it is moved; one that was maximised before it was
-    // minimised needs a second restore.
-    const bool wasVisible = windows_.ShowWindow(window, kSwShowNoActivate);
-    if (IsMaximized(windows_, window)) windows_.ShowWindow(window, kSwShowNoActivate);
-    windows_.SetWindowPos(window, kHwndTop, rect.left, rect.top, rect.Width(), rect.Height(),
-                          kSwpNoZOrder | kSwpNoActivate);
-    windows_.ShowWindow(window, showCommand);
-    return wasVisible;
-}
-
-bool PlaceWindow(WindowManager& windows, WindowHandle window, const Rect& rect,
-                 unsigned showCommand) {
-    if (IsNotResponding(windows, window)) {
-        return PlaceWithoutWaiting(windows, window, rect, showCommand);
-    }
-    return WindowPlacer(windows).Place(window, rect, showCommand);
-}
-
-namespace {
-
-WindowOutcome MinimizeOne(WindowPlacer& placer, const WindowRecord& record, bool spareOwnDialog,
-                          const std::wstring& ownTitle) {
+WindowResult MinimizeOne(WindowPlacer& placer, const WindowRecord& record, bool spareOwnDialog,
+                         const std::wstring& ownTitle) {
     if (spareOwnDialog && record.winName.find(ownTitle) != std::wstring::npos) {
-        return WindowOutcome::SparedWhileTopmost;
+        return {record, WindowOutcome::SparedWhileTopmost};
     }
-    const Rect& rect = record.rcNormalPosition;
-    if (placer.PlaceIfNotResponding(record.hwnd, rect, kSwShowMinimized)) {
-        return WindowOutcome::NotResponding;
-    }
-    return placer.Minimize(record.hwnd, rect) ? WindowOutcome::Minimized
-                                              : WindowOutcome::NotMinimized;
+    const PlacementResult placed = placer.Place(
+        record.hwnd, At(record.rcNormalPosition, kSwShowMinimized, Stacking::Unchanged));
+    if (!WentThrough(placed)) return Unplaced(record, placed, WindowOutcome::NotMinimized);
+    return {record, placed.wasVisible ? WindowOutcome::Minimized : WindowOutcome::NotMinimized};
 }
 
 }  // namespace
@@ -134,7 +50,7 @@ WindowResults MinimizeAll(WindowManager& windows, const WindowSnapshot& snapshot
     WindowResults results;
     WindowPlacer placer(windows);
     for (const WindowRecord& record : snapshot) {
-        results.push_back({record, MinimizeOne(placer, record, spareOwnDialog, ownTitle)});
+        results.push_back(MinimizeOne(placer, record, spareOwnDialog, ownTitle));
     }
     return results;
 }
@@ -156,14 +72,14 @@ WindowResults MaximizeAll(WindowManager& windows, const WindowSnapshot& snapshot
             results.push_back({record, WindowOutcome::ExcludedFromMaximize});
             continue;
         }
-        if (placer.PlaceIfNotResponding(record.hwnd, record.rcNormalPosition, kSwShowMaximized)) {
-            results.push_back({record, WindowOutcome::NotResponding});
+        const PlacementResult placed = placer.Place(
+            record.hwnd, At(record.rcNormalPosition, kSwShowMaximized, Stacking::Front));
+        if (!WentThrough(placed)) {
+            results.push_back(Unplaced(record, placed, WindowOutcome::MaximizedNotInFront));
             continue;
         }
-        placer.Place(record.hwnd, record.rcNormalPosition, kSwShowMaximized);
-        results.push_back({record, windows.SetForegroundWindow(record.hwnd)
-                                       ? WindowOutcome::Maximized
-                                       : WindowOutcome::MaximizedNotInFront});
+        results.push_back({record, placed.inFront ? WindowOutcome::Maximized
+                                                  : WindowOutcome::MaximizedNotInFront});
     }
     return results;
 }
@@ -179,26 +95,26 @@ Rect TileSlot(int slot, std::int32_t left, std::int32_t top, std::int32_t width,
 
 WindowResults TileAll(WindowManager& windows, const WindowSnapshot& snapshot, const Rect& monitor,
                       const std::wstring& ownTitle) {
-    WindowResults notResponding;
+    WindowResults unplaced;
     int slot = 0;
     WindowPlacer placer(windows);
     for (const WindowRecord& record : snapshot) {
         if (record.winName == ownTitle) {  // the own dialog takes no slot
-            placer.Place(record.hwnd, record.rcNormalPosition, kSwShowMinimized);
+            placer.Place(record.hwnd,
+                         At(record.rcNormalPosition, kSwShowMinimized, Stacking::Unchanged));
             continue;
         }
-        const Rect tile =
-            TileSlot(slot++, monitor.left, monitor.top, monitor.Width(), monitor.Height());
-        // The minimise before the tile only serves the stacking, which activation builds.
-        if (placer.PlaceIfNotResponding(record.hwnd, tile, kSwShowNormal)) {
-            notResponding.push_back({record, WindowOutcome::NotResponding});
-            continue;
+        const ScreenRect tile(
+            TileSlot(slot++, monitor.left, monitor.top, monitor.Width(), monitor.Height()));
+        WantedPlacement wanted{ToWorkspace(windows, tile), kSwShowNormal, Stacking::Rebuilt};
+        wanted.visibleFrame = true;
+        const PlacementResult placed = placer.Place(record.hwnd, wanted);
+        if (placed.outcome == PlacementOutcome::NotResponding ||
+            placed.outcome == PlacementOutcome::Refused) {
+            unplaced.push_back(Unplaced(record, placed, WindowOutcome::NotRestored));
         }
-        placer.Minimize(record.hwnd, record.rcNormalPosition);
-        placer.Place(record.hwnd, tile, kSwShowNormal);
-        windows.SetForegroundWindow(record.hwnd);
     }
-    return notResponding;
+    return unplaced;
 }
 
 namespace {
@@ -208,41 +124,23 @@ bool StaysMinimized(const WindowRecord& record, WindowHandle keepMinimized) {
            (keepMinimized != kNoWindow && record.hwnd == keepMinimized);
 }
 
-// Minimises the window and shows it as recorded: the minimise-then-restore is what brings it to
-// the front in order. What became of it.
-WindowOutcome PutBack(WindowManager& windows, WindowPlacer& placer, const WindowRecord& record,
-                      WindowHandle keepMinimized) {
-    // A window that does not respond is put straight into its recorded state: it is not
-    // activated, so the minimise that serves the stacking would gain nothing.
-    const unsigned recorded = StaysMinimized(record, keepMinimized) ? kSwShowMinimized
-                              : record.showCmd == kSwShowMaximized  ? kSwShowMaximized
-                                                                    : kSwShowNormal;
-    if (placer.PlaceIfNotResponding(record.hwnd, record.rcNormalPosition, recorded)) {
-        return WindowOutcome::NotResponding;
+// Puts the window into its recorded state. One that is shown is minimised first and then
+// activated: the minimise-then-restore is what brings it to the front in order.
+WindowResult PutBack(WindowPlacer& placer, const WindowRecord& record, WindowHandle keepMinimized) {
+    if (StaysMinimized(record, keepMinimized)) {
+        const PlacementResult placed = placer.Place(
+            record.hwnd, At(record.rcNormalPosition, kSwShowMinimized, Stacking::Unchanged));
+        if (!WentThrough(placed)) return Unplaced(record, placed, WindowOutcome::NotRestored);
+        if (keepMinimized != kNoWindow && record.hwnd == keepMinimized) {
+            return {record, WindowOutcome::KeptMinimized};
+        }
+        return {record, placed.wasVisible ? WindowOutcome::Restored : WindowOutcome::NotRestored};
     }
-    // A window that stays minimised gets its rectangle now; any other gets it when shown.
-    const bool minimised =
-        StaysMinimized(record, keepMinimized)
-            ? placer.Place(record.hwnd, record.rcNormalPosition, kSwShowMinimized)
-            : placer.Minimize(record.hwnd, record.rcNormalPosition);
-    if (keepMinimized != kNoWindow && record.hwnd == keepMinimized) {
-        return WindowOutcome::KeptMinimized;
-    }
-    bool restored = minimised;
-    switch (record.showCmd) {
-        case kSwShowMinimized:
-        case kSwMinimize:
-            break;
-        case kSwShowMaximized:
-            placer.Place(record.hwnd, record.rcNormalPosition, kSwShowMaximized);
-            restored = windows.SetForegroundWindow(record.hwnd);
-            break;
-        default:
-            placer.Place(record.hwnd, record.rcNormalPosition, kSwShowNormal);
-            restored = windows.SetForegroundWindow(record.hwnd);
-            break;
-    }
-    return restored ? WindowOutcome::Restored : WindowOutcome::NotRestored;
+    const unsigned show = record.showCmd == kSwShowMaximized ? kSwShowMaximized : kSwShowNormal;
+    const PlacementResult placed =
+        placer.Place(record.hwnd, At(record.rcNormalPosition, show, Stacking::Rebuilt));
+    if (!WentThrough(placed)) return Unplaced(record, placed, WindowOutcome::NotRestored);
+    return {record, placed.inFront ? WindowOutcome::Restored : WindowOutcome::NotRestored};
 }
 
 bool ShownAfterApply(const WindowRecord& record) {
@@ -277,9 +175,8 @@ WindowResults ApplySnapshot(WindowManager& windows, const WindowSnapshot& snapsh
     WindowPlacer placer(windows);
     std::vector<const WindowRecord*> stacked;  // put back shown, bottom-most first
     for (const WindowRecord& record : snapshot) {
-        const WindowOutcome outcome = PutBack(windows, placer, record, keepMinimized);
-        results.push_back({record, outcome});
-        if (outcome == WindowOutcome::Restored && ShownAfterApply(record)) {
+        results.push_back(PutBack(placer, record, keepMinimized));
+        if (results.back().outcome == WindowOutcome::Restored && ShownAfterApply(record)) {
             stacked.push_back(&record);
         }
     }
@@ -292,33 +189,10 @@ WindowResults ApplySnapshot(WindowManager& windows, const WindowSnapshot& snapsh
         const std::size_t first = FirstOutOfStacking(windows, stacked);
         if (first == stacked.size()) break;
         for (std::size_t i = first; i < stacked.size(); ++i) {
-            PutBack(windows, placer, *stacked[i], keepMinimized);
+            PutBack(placer, *stacked[i], keepMinimized);
         }
     }
     return results;
-}
-
-namespace {
-
-// SetWindowPos that does not wait for a window whose program does not respond; false then.
-bool SetWindowPosUnlessNotResponding(WindowManager& windows, const WindowRecord& record,
-                                     WindowHandle insertAfter, unsigned flags) {
-    const bool responding = !IsNotResponding(windows, record.hwnd);
-    const Rect& r = record.rcNormalPosition;
-    windows.SetWindowPos(record.hwnd, insertAfter, r.left, r.top, r.Width(), r.Height(),
-                         responding ? flags : flags | kSwpAsyncWindowPos);
-    return responding;
-}
-
-}  // namespace
-
-bool SetTopmost(WindowManager& windows, const WindowRecord& record) {
-    return SetWindowPosUnlessNotResponding(windows, record, kHwndTopmost, kSwpNoMove);
-}
-
-bool ResetTopmost(WindowManager& windows, const WindowRecord& record) {
-    return SetWindowPosUnlessNotResponding(windows, record, kHwndNoTopmost,
-                                           kSwpNoMove | kSwpNoSize);
 }
 
 WindowResults MoveIntoView(WindowManager& windows, const WindowSnapshot& snapshot,
@@ -326,19 +200,16 @@ WindowResults MoveIntoView(WindowManager& windows, const WindowSnapshot& snapsho
     WindowResults moved;
     WindowPlacer placer(windows);
     for (const WindowRecord& record : snapshot) {
-        const Rect& r = record.rcNormalPosition;
+        const ScreenRect r = ToScreen(windows, WorkspaceRect(record.rcNormalPosition));
         // Monitors left of or above the primary one have negative coordinates and are in view.
         if (r.top >= virtualScreen.top && r.left >= virtualScreen.left &&
             r.bottom <= virtualScreen.bottom && r.right <= virtualScreen.right)
             continue;
         const Rect origin{0, 0, r.Width(), r.Height()};
-        if (placer.PlaceIfNotResponding(record.hwnd, origin, kSwShowNormal)) {
-            moved.push_back({record, WindowOutcome::NotResponding});
-            continue;
-        }
-        placer.Place(record.hwnd, origin, kSwShowNormal);
-        windows.SetForegroundWindow(record.hwnd);
-        moved.push_back({record, WindowOutcome::MovedIntoView});
+        const PlacementResult placed =
+            placer.Place(record.hwnd, At(origin, kSwShowNormal, Stacking::Front));
+        moved.push_back(WentThrough(placed) ? WindowResult{record, WindowOutcome::MovedIntoView}
+                                            : Unplaced(record, placed, WindowOutcome::NotRestored));
     }
     return moved;
 }

@@ -2,11 +2,11 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/WindowManager.h"
 #include "platform/WindowRecord.h"
+#include "windows/WindowPlacer.h"
 
 namespace tilora {
 
@@ -25,58 +25,17 @@ enum class WindowOutcome {
     // Its program takes no messages: the window was placed without waiting for it and not
     // activated.
     NotResponding,
+    // The system or its program refused the change; nothing else was tried on it.
+    Refused,
 };
 
 struct WindowResult {
     WindowRecord record;
     WindowOutcome outcome;
+    // Refused: the Windows error code, or 0 when the window stayed where it was.
+    unsigned error = 0;
 };
 using WindowResults = std::vector<WindowResult>;
-
-// Whether the window belongs to another thread that has stopped taking messages. A call that
-// waits for that thread (ShowWindow, a plain SetWindowPos, sending for the title) would freeze
-// the dialog until the program answers, which may be never. The dialog's own thread is busy
-// running this very check and is never counted.
-bool IsNotResponding(const WindowManager& windows, WindowHandle window);
-
-// PlaceWindow through the asynchronous forms of its calls, which the window's thread carries
-// out in order once it takes messages again; true when the window was visible before.
-bool PlaceWithoutWaiting(WindowManager& windows, WindowHandle window, const Rect& rect,
-                         unsigned showCommand);
-// Places the window without waiting for it when it does not respond; true when it had to. The
-// caller then does not activate it: its program could not draw it in front.
-bool PlaceIfNotResponding(WindowManager& windows, WindowHandle window, const Rect& rect,
-                          unsigned showCommand);
-
-// Places windows during one operation. Where the system refuses to set a window's placement (Wine
-// does for windows of other processes) the window is restored, moved and then shown as asked
-// instead; such a window goes straight to that fallback for the rest of the operation.
-class WindowPlacer {
-  public:
-    explicit WindowPlacer(WindowManager& windows) : windows_(windows) {}
-
-    // Gives the window the normal rectangle and shows it as asked; true when the window was
-    // visible before.
-    bool Place(WindowHandle window, const Rect& rect, unsigned showCommand);
-    // Minimises the window, with the normal rectangle where the system takes the placement; the
-    // fallback does not move it, so a later Place has to. True when it was visible before.
-    bool Minimize(WindowHandle window, const Rect& rect);
-    // The free function of the same name, for a caller that holds a placer.
-    bool PlaceIfNotResponding(WindowHandle window, const Rect& rect, unsigned showCommand);
-
-  private:
-    bool SetNormalPosition(WindowHandle window, const Rect& rect, unsigned showCommand);
-    bool ShowAsAsked(WindowHandle window, unsigned showCommand);
-    bool PlaceByHand(WindowHandle window, const Rect& rect, unsigned showCommand);
-
-    WindowManager& windows_;
-    std::unordered_set<WindowHandle> refused_;
-};
-
-// One window placed on its own: without waiting when it does not respond, otherwise
-// WindowPlacer::Place.
-bool PlaceWindow(WindowManager& windows, WindowHandle window, const Rect& rect,
-                 unsigned showCommand);
 
 // Minimises every window of the snapshot, in its order. With spareOwnDialog, windows whose title
 // contains ownTitle are left alone.
@@ -94,8 +53,9 @@ WindowResults MaximizeAll(WindowManager& windows, const WindowSnapshot& snapshot
 // 5-pixel gaps, repeated 60 and 120 pixels lower for slots 9 to 26, then from the top again.
 Rect TileSlot(int slot, std::int32_t left, std::int32_t top, std::int32_t width,
               std::int32_t height);
-// Minimises every window of the snapshot and shows each one but the own dialog in its tile slot
-// of the monitor, in the snapshot's order. Returns the windows that did not respond.
+// Minimises every window of the snapshot and shows each one but the own dialog with its visible
+// frame in its tile slot of the monitor (in screen coordinates), in the snapshot's order.
+// Returns the windows that did not respond or refused.
 WindowResults TileAll(WindowManager& windows, const WindowSnapshot& snapshot, const Rect& monitor,
                       const std::wstring& ownTitle);
 
@@ -107,14 +67,9 @@ inline constexpr int kStackingRepairs = 2;
 WindowResults ApplySnapshot(WindowManager& windows, const WindowSnapshot& snapshot,
                             WindowHandle keepMinimized);
 
-// TOPMOST on and off for the recorded window, at its recorded place; false when the window
-// does not respond and the change was only handed to its thread.
-bool SetTopmost(WindowManager& windows, const WindowRecord& record);
-bool ResetTopmost(WindowManager& windows, const WindowRecord& record);
-
-// Moves every window that lies partly outside the virtual screen to (0, 0), the primary
-// monitor's top-left corner, and activates it; one outcome per window it moved, with the record
-// as it was.
+// Moves every window that lies partly outside the virtual screen to (0, 0) of the workspace,
+// the corner of the primary monitor's work area, and activates it; one outcome per window it
+// moved, with the record as it was.
 WindowResults MoveIntoView(WindowManager& windows, const WindowSnapshot& snapshot,
                            const Rect& virtualScreen);
 

@@ -12,20 +12,13 @@ namespace tilora::e2e {
 namespace {
 
 using win32::testing::DesktopProgram;
-using win32::testing::kHungWindowProgram;
+using win32::testing::HungWindowCommandLine;
 using win32::testing::kHungWindowTitle;
 using win32::testing::kStopAnswering;
 
 using Clock = std::chrono::steady_clock;
 
 constexpr UINT kActionTimeoutMs = 15000;
-
-std::wstring HungProgramCommandLine() {
-    wchar_t self[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::filesystem::path beside = std::filesystem::path(self).parent_path();
-    return L"\"" + (beside / kHungWindowProgram).wstring() + L"\" " + kHungWindowTitle;
-}
 
 double MillisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -39,7 +32,7 @@ bool AnswersWithinASecond(HWND window) {
 
 class HungWindow : public TiloraTest {
   protected:
-    DesktopProgram program{HungProgramCommandLine(), kHungWindowTitle};
+    DesktopProgram program{HungWindowCommandLine(kHungWindowTitle), kHungWindowTitle};
 
     // Clicks the button and waits for its handler to return; the milliseconds it took, or a
     // negative number when it did not return in time.

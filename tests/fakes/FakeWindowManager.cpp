@@ -4,6 +4,14 @@
 #include <numeric>
 
 namespace tilora::testing {
+namespace {
+
+// Coordinates are 32-bit on Windows and wrap there; near the limits a plain sum would overflow.
+std::int32_t WrappingSum(std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+
+}  // namespace
 
 WindowHandle FakeWindowManager::AddWindow(const std::wstring& title, Rect rect,
                                           unsigned processId) {
@@ -16,10 +24,11 @@ WindowHandle FakeWindowManager::AddWindowReusing(WindowHandle handle, const std:
                                                  Rect rect, unsigned processId) {
     Window window;
     window.title = title;
-    window.rect = rect;
+    window.rect = ScreenRect(rect);
     window.placement.showCmd = kSwShowNormal;
-    window.placement.normalPosition = rect;
+    window.placement.normalPosition = WorkspaceOf(window.rect);
     window.processId = processId;
+    window.dpi = DpiAt(rect);
     windows_[handle] = window;
     zOrder_.insert(zOrder_.begin(), handle);
     return handle;
@@ -53,19 +62,32 @@ void FakeWindowManager::CloseWindow(WindowHandle window) {
     if (lateRepaint_ == window) lateRepaint_ = kNoWindow;
 }
 
+bool FakeWindowManager::Refuses(const Window& target) {
+    lastError_ = target.refusesWithCode;
+    return target.refusesWithCode != 0;
+}
+
 bool FakeWindowManager::SetWindowPlacement(WindowHandle window, const Placement& placement) {
     Count(Method::SetWindowPlacement);
     journal_.Add("SetWindowPlacement " + Name(window));
+    lastError_ = 0;
     const auto found = windows_.find(window);
-    if (found == windows_.end() || found->second.refusesPlacement) return false;
+    if (found == windows_.end()) {
+        lastError_ = kErrorInvalidWindowHandle;
+        return false;
+    }
+    // Like Wine for other processes' windows: refused, and no code set.
+    if (Refuses(found->second) || found->second.refusesPlacement) return false;
     if ((placement.flags & kWpfAsyncWindowPlacement) == 0 && Blocks("SetWindowPlacement", window))
         return false;
     Window& target = found->second;
     // Like Wine, the placement cannot take back a pending restore to maximised.
     const unsigned keptFlags = target.placement.flags & kWpfRestoreToMaximized;
+    const WorkspaceRect keptNormal = target.placement.normalPosition;
     target.placement = placement;
     target.placement.flags |= keptFlags;
-    if (placement.showCmd == kSwShowNormal) target.rect = placement.normalPosition;
+    if (target.keepsItsPlace) target.placement.normalPosition = keptNormal;
+    if (placement.showCmd == kSwShowNormal) ShowNormalAtPlacement(target);
     return true;
 }
 
@@ -78,6 +100,7 @@ bool FakeWindowManager::ShowWindow(WindowHandle window, unsigned showCommand) {
 
 bool FakeWindowManager::Show(WindowHandle window, unsigned showCommand) {
     const auto found = windows_.find(window);
+    if (Refuses(found->second)) return false;
     if (found->second.closesWhenShown) {
         CloseWindow(window);
         return false;
@@ -100,10 +123,13 @@ bool FakeWindowManager::Show(WindowHandle window, unsigned showCommand) {
             target.placement.showCmd = kSwShowMinimized;
             target.rect = {-32000, -32000, -31840, -31976};
             break;
-        case kSwShowMaximized:
+        case kSwShowMaximized: {
+            // Onto the work area of the monitor the window is on.
+            const int monitor = MonitorIndex(ScreenOf(target.placement.normalPosition));
             target.placement.showCmd = kSwShowMaximized;
-            target.rect = monitors_.empty() ? Rect{} : monitors_.front();
+            target.rect = monitor < 0 ? ScreenRect{} : monitors_[monitor].work;
             break;
+        }
         case kSwShowNormal:
         case kSwShowNoActivate:
         case kSwRestore:
@@ -111,8 +137,9 @@ bool FakeWindowManager::Show(WindowHandle window, unsigned showCommand) {
             // normal.
             if (target.placement.showCmd == kSwShowMinimized &&
                 (target.placement.flags & kWpfRestoreToMaximized) != 0) {
+                const int monitor = MonitorIndex(ScreenOf(target.placement.normalPosition));
                 target.placement.showCmd = kSwShowMaximized;
-                target.rect = monitors_.empty() ? Rect{} : monitors_.front();
+                target.rect = monitor < 0 ? ScreenRect{} : monitors_[monitor].work;
                 break;
             }
             if (target.placement.showCmd == kSwShowMinimized && target.repaintsLate) {
@@ -120,7 +147,7 @@ bool FakeWindowManager::Show(WindowHandle window, unsigned showCommand) {
                 lateRepaint_ = window;
             }
             target.placement.showCmd = kSwShowNormal;
-            target.rect = target.placement.normalPosition;
+            ShowNormalAtPlacement(target);
             break;
         default:
             break;
@@ -142,7 +169,9 @@ bool FakeWindowManager::SetForegroundWindow(WindowHandle window) {
     Count(Method::SetForegroundWindow);
     journal_.Add("SetForegroundWindow " + Name(window));
     const auto found = windows_.find(window);
-    if (found == windows_.end() || found->second.refusesForeground) return false;
+    if (found == windows_.end() || found->second.refusesForeground ||
+        found->second.refusesWithCode != 0)
+        return false;
     RaiseToTop(window);
     foreground_ = window;
     if (lateRepaint_ != kNoWindow && lateRepaint_ != window) {
@@ -253,6 +282,12 @@ std::optional<Placement> FakeWindowManager::GetWindowPlacement(WindowHandle wind
     return w->placement;
 }
 
+bool FakeWindowManager::IsWindowArranged(WindowHandle window) const {
+    Count(Method::Other);
+    const Window* w = Find(window);
+    return w != nullptr && w->arranged;
+}
+
 std::optional<unsigned> FakeWindowManager::GetWindowProcessId(WindowHandle window) const {
     Count(Method::GetWindowProcessId);
     const Window* w = Find(window);
@@ -322,44 +357,157 @@ WindowHandle FakeWindowManager::FindWindowByTitle(const std::wstring& title) con
     return kNoWindow;
 }
 
-std::optional<Rect> FakeWindowManager::GetWindowRect(WindowHandle window) const {
+std::optional<ScreenRect> FakeWindowManager::GetWindowRect(WindowHandle window) const {
     Count(Method::Other);
     const Window* w = Find(window);
     if (w == nullptr) return std::nullopt;
     return w->rect;
 }
 
-namespace {
-
-// Coordinates are 32-bit on Windows and wrap there; near the limits a plain sum would overflow.
-std::int32_t WrappingSum(std::int32_t a, std::int32_t b) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+std::optional<ScreenRect> FakeWindowManager::ExtendedFrameBounds(WindowHandle window) const {
+    Count(Method::Other);
+    const Window* w = Find(window);
+    if (w == nullptr) return std::nullopt;
+    const Rect& b = w->borders;
+    return ScreenRect{w->rect.left + b.left, w->rect.top + b.top, w->rect.right - b.right,
+                      w->rect.bottom - b.bottom};
 }
 
-}  // namespace
+void FakeWindowManager::SetMonitors(const std::vector<Rect>& monitors) {
+    monitors_.clear();
+    for (const Rect& monitor : monitors) {
+        monitors_.push_back({ScreenRect(monitor), ScreenRect(monitor), kDefaultDpi});
+    }
+}
+
+std::vector<Rect> FakeWindowManager::EnumDisplayMonitors() const {
+    Count(Method::Other);
+    std::vector<Rect> rects;
+    for (const Monitor& monitor : monitors_) rects.push_back(monitor.rect);
+    return rects;
+}
+
+int FakeWindowManager::MonitorIndex(const Rect& rect) const {
+    int best = -1;
+    std::int64_t bestOverlap = 0;
+    std::int64_t bestDistance = 0;
+    for (std::size_t i = 0; i < monitors_.size(); ++i) {
+        const Rect& m = monitors_[i].rect;
+        const std::int64_t width =
+            std::int64_t{std::min(rect.right, m.right)} - std::max(rect.left, m.left);
+        const std::int64_t height =
+            std::int64_t{std::min(rect.bottom, m.bottom)} - std::max(rect.top, m.top);
+        const std::int64_t overlap = width > 0 && height > 0 ? width * height : 0;
+        // Without any overlap, the monitor nearest to the rectangle's centre.
+        const std::int64_t x = (std::int64_t{rect.left} + rect.right) / 2;
+        const std::int64_t y = (std::int64_t{rect.top} + rect.bottom) / 2;
+        const std::int64_t dx = x < m.left ? m.left - x : x > m.right ? x - m.right : 0;
+        const std::int64_t dy = y < m.top ? m.top - y : y > m.bottom ? y - m.bottom : 0;
+        const std::int64_t distance = dx * dx + dy * dy;
+        if (best < 0 || overlap > bestOverlap ||
+            (bestOverlap == 0 && overlap == 0 && distance < bestDistance)) {
+            best = static_cast<int>(i);
+            bestOverlap = overlap;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+MonitorHandle FakeWindowManager::MonitorFromWindow(WindowHandle window) const {
+    Count(Method::Other);
+    const Window* w = Find(window);
+    if (w == nullptr) return 0;
+    const bool minimized = w->placement.showCmd == kSwShowMinimized;
+    return MonitorIndex(minimized ? ScreenOf(w->placement.normalPosition) : w->rect) + 1;
+}
+
+MonitorHandle FakeWindowManager::MonitorFromRect(const ScreenRect& rect) const {
+    Count(Method::Other);
+    return MonitorIndex(rect) + 1;
+}
+
+std::optional<MonitorArea> FakeWindowManager::GetMonitorArea(MonitorHandle monitor) const {
+    Count(Method::Other);
+    if (monitor < 1 || monitor > static_cast<MonitorHandle>(monitors_.size())) return std::nullopt;
+    const Monitor& m = monitors_[static_cast<std::size_t>(monitor - 1)];
+    return MonitorArea{m.rect, m.work};
+}
+
+std::optional<unsigned> FakeWindowManager::MonitorDpi(MonitorHandle monitor) const {
+    Count(Method::Other);
+    if (monitor < 1 || monitor > static_cast<MonitorHandle>(monitors_.size())) return std::nullopt;
+    return monitors_[static_cast<std::size_t>(monitor - 1)].dpi;
+}
+
+unsigned FakeWindowManager::DpiAt(const Rect& rect) const {
+    const int monitor = MonitorIndex(rect);
+    return monitor < 0 ? kDefaultDpi : monitors_[static_cast<std::size_t>(monitor)].dpi;
+}
+
+Point FakeWindowManager::WorkAreaOffset(const Rect& rect) const {
+    const int monitor = MonitorIndex(rect);
+    if (monitor < 0) return {};
+    const Monitor& m = monitors_[static_cast<std::size_t>(monitor)];
+    return {m.work.left - m.rect.left, m.work.top - m.rect.top};
+}
+
+ScreenRect FakeWindowManager::ScreenOf(const WorkspaceRect& rect) const {
+    const Point offset = WorkAreaOffset(rect);
+    return {WrappingSum(rect.left, offset.x), WrappingSum(rect.top, offset.y),
+            WrappingSum(rect.right, offset.x), WrappingSum(rect.bottom, offset.y)};
+}
+
+WorkspaceRect FakeWindowManager::WorkspaceOf(const ScreenRect& rect) const {
+    const Point offset = WorkAreaOffset(rect);
+    return {WrappingSum(rect.left, -offset.x), WrappingSum(rect.top, -offset.y),
+            WrappingSum(rect.right, -offset.x), WrappingSum(rect.bottom, -offset.y)};
+}
+
+void FakeWindowManager::ShowNormalAtPlacement(Window& target) {
+    MoveNormal(target, ScreenOf(target.placement.normalPosition));
+}
+
+void FakeWindowManager::MoveNormal(Window& target, ScreenRect rect) {
+    const unsigned dpi = DpiAt(rect);
+    if (target.rescalesWithDpi && dpi != target.dpi && target.dpi != 0) {
+        // As on WM_DPICHANGED: the same top-left corner, the size scaled.
+        rect.right =
+            static_cast<std::int32_t>(rect.left + std::int64_t{rect.Width()} * dpi / target.dpi);
+        rect.bottom =
+            static_cast<std::int32_t>(rect.top + std::int64_t{rect.Height()} * dpi / target.dpi);
+    }
+    target.dpi = dpi;
+    target.rect = rect;
+    target.placement.normalPosition = WorkspaceOf(rect);
+}
 
 bool FakeWindowManager::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,
                                      int cx, int cy, unsigned flags) {
     Count(Method::SetWindowPos);
     journal_.Add("SetWindowPos " + Name(window));
     setWindowPosCalls_.push_back({window, insertAfter, x, y, cx, cy, flags});
+    lastError_ = 0;
     const auto found = windows_.find(window);
-    if (found == windows_.end()) return false;
+    if (found == windows_.end()) {
+        lastError_ = kErrorInvalidWindowHandle;
+        return false;
+    }
+    if (Refuses(found->second)) return false;
     if ((flags & kSwpAsyncWindowPos) == 0 && Blocks("SetWindowPos", window)) return false;
     Window& target = found->second;
     // Like Windows, a minimised or maximised window keeps its normal rectangle.
     const bool normal = target.placement.showCmd == kSwShowNormal;
-    if (!normal) flags |= kSwpNoMove | kSwpNoSize;
+    if (!normal || target.keepsItsPlace) flags |= kSwpNoMove | kSwpNoSize;
+    ScreenRect moved = target.rect;
     if ((flags & kSwpNoMove) == 0) {
-        const int width = target.rect.Width();
-        const int height = target.rect.Height();
-        target.rect = {x, y, WrappingSum(x, width), WrappingSum(y, height)};
+        moved = {x, y, WrappingSum(x, moved.Width()), WrappingSum(y, moved.Height())};
     }
     if ((flags & kSwpNoSize) == 0) {
-        target.rect.right = WrappingSum(target.rect.left, cx);
-        target.rect.bottom = WrappingSum(target.rect.top, cy);
+        moved.right = WrappingSum(moved.left, cx);
+        moved.bottom = WrappingSum(moved.top, cy);
     }
-    if (normal) target.placement.normalPosition = target.rect;
+    if (normal) MoveNormal(target, moved);
     if ((flags & kSwpShowWindow) != 0) target.visible = true;
     if ((flags & kSwpNoZOrder) == 0) {
         if (insertAfter == kHwndTopmost) target.topmost = true;

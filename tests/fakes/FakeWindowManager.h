@@ -17,7 +17,7 @@ class FakeWindowManager : public WindowManager {
   public:
     struct Window {
         std::wstring title;
-        Rect rect;  // the outer rectangle
+        ScreenRect rect;  // the outer rectangle
         Placement placement;
         bool visible = true;
         bool topmost = false;
@@ -45,6 +45,21 @@ class FakeWindowManager : public WindowManager {
         // so the fake notes such a call in the journal as "Blocked ...".
         bool hung = false;
         unsigned threadId = 2000;
+        // Every change is refused with this Windows error code, as a program running with higher
+        // rights refuses them with 5; 0 for none.
+        unsigned refusesWithCode = 0;
+        // Its program vetoes every move and resize (WM_WINDOWPOSCHANGING) while the calls
+        // succeed.
+        bool keepsItsPlace = false;
+        // Snapped to a part of the screen: its rectangle is not its placement's.
+        bool arranged = false;
+        // Its invisible resize borders: how far its rectangle reaches beyond its visible frame on
+        // each side.
+        Rect borders;
+        // Its program rescales it by the ratio of the scales when it is moved onto a monitor of
+        // another scale than the one it was laid out for (dpi).
+        bool rescalesWithDpi = false;
+        unsigned dpi = kDefaultDpi;
     };
     struct Process {
         std::wstring baseName;
@@ -121,6 +136,7 @@ class FakeWindowManager : public WindowManager {
     unsigned GetExtendedStyle(WindowHandle window) const override;
     bool IsWindowCloaked(WindowHandle window) const override;
     std::optional<Placement> GetWindowPlacement(WindowHandle window) const override;
+    bool IsWindowArranged(WindowHandle window) const override;
     std::optional<unsigned> GetWindowProcessId(WindowHandle window) const override;
 
     ProcessHandle OpenProcess(unsigned processId) override;
@@ -144,10 +160,11 @@ class FakeWindowManager : public WindowManager {
         return cursor_;
     }
 
-    std::vector<Rect> EnumDisplayMonitors() const override {
-        Count(Method::Other);
-        return monitors_;
-    }
+    std::vector<Rect> EnumDisplayMonitors() const override;
+    MonitorHandle MonitorFromWindow(WindowHandle window) const override;
+    MonitorHandle MonitorFromRect(const ScreenRect& rect) const override;
+    std::optional<MonitorArea> GetMonitorArea(MonitorHandle monitor) const override;
+    std::optional<unsigned> MonitorDpi(MonitorHandle monitor) const override;
     Size VirtualScreenSize() const override {
         Count(Method::Other);
         return virtualScreen_;
@@ -158,11 +175,16 @@ class FakeWindowManager : public WindowManager {
     }
 
     WindowHandle FindWindowByTitle(const std::wstring& title) const override;
-    std::optional<Rect> GetWindowRect(WindowHandle window) const override;
+    std::optional<ScreenRect> GetWindowRect(WindowHandle window) const override;
+    std::optional<ScreenRect> ExtendedFrameBounds(WindowHandle window) const override;
     bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                       unsigned flags) override;
+    unsigned LastError() const override {
+        Count(Method::Other);
+        return lastError_;
+    }
 
-    // Scripting. New windows open on top, shown normal at their rectangle.
+    // Scripting. New windows open on top, shown normal at their rectangle (on the screen).
     WindowHandle AddWindow(const std::wstring& title, Rect rect, unsigned processId = 1000);
     // A new window that gets the handle of one closed before, as the system may hand out again.
     WindowHandle AddWindowReusing(WindowHandle closed, const std::wstring& title, Rect rect,
@@ -173,7 +195,13 @@ class FakeWindowManager : public WindowManager {
     void AddProcess(unsigned processId, Process process) {
         processes_[processId] = std::move(process);
     }
-    void SetMonitors(std::vector<Rect> monitors) { monitors_ = std::move(monitors); }
+    // Monitors at 100 %, each with the whole of it as its work area.
+    void SetMonitors(const std::vector<Rect>& monitors);
+    // A taskbar docked at the top or left of the monitor starts its work area off its corner.
+    void SetWorkArea(std::size_t monitor, const Rect& work) {
+        monitors_.at(monitor).work = ScreenRect(work);
+    }
+    void SetMonitorDpi(std::size_t monitor, unsigned dpi) { monitors_.at(monitor).dpi = dpi; }
     void SetVirtualScreen(Size size) { virtualScreen_ = size; }
     void SetVirtualScreen(Point origin, Size size) {
         virtualScreenOrigin_ = origin;
@@ -185,6 +213,7 @@ class FakeWindowManager : public WindowManager {
     void CloseWindow(WindowHandle window);
     // Shown state in the placement's terms: 1 normal, 2 minimised, 3 maximised.
     unsigned ShowState(WindowHandle window) const { return window_(window).placement.showCmd; }
+    // In workspace coordinates, as the placement tells it.
     const Rect& NormalRect(WindowHandle window) const {
         return window_(window).placement.normalPosition;
     }
@@ -204,6 +233,19 @@ class FakeWindowManager : public WindowManager {
     // To the top of its band: a window that is not topmost stays below the topmost ones.
     void RaiseToTop(WindowHandle handle);
     const Process* OpenedProcess(ProcessHandle process) const;
+    // The monitor the rectangle overlaps most, or the nearest one; -1 without monitors.
+    int MonitorIndex(const Rect& rect) const;
+    // The offset of the work area from the corner of the monitor the rectangle lies on.
+    Point WorkAreaOffset(const Rect& rect) const;
+    ScreenRect ScreenOf(const WorkspaceRect& rect) const;
+    WorkspaceRect WorkspaceOf(const ScreenRect& rect) const;
+    // Shows the window normal at its normal rectangle, rescaled where its program rescales it.
+    void ShowNormalAtPlacement(Window& target);
+    // The window has just moved to rect, shown normal; its program may rescale it.
+    void MoveNormal(Window& target, ScreenRect rect);
+    unsigned DpiAt(const Rect& rect) const;
+    // Whether the window refuses changes: notes the code for LastError.
+    bool Refuses(const Window& target);
 
     void Count(Method method) const { ++callCounts_[static_cast<std::size_t>(method)]; }
 
@@ -215,7 +257,13 @@ class FakeWindowManager : public WindowManager {
     std::map<ProcessHandle, unsigned> openProcesses_;
     ProcessHandle nextProcessHandle_ = 0x700;
     WindowHandle nextHandle_ = 0x10010;
-    std::vector<Rect> monitors_{{0, 0, 1920, 1080}};
+    struct Monitor {
+        ScreenRect rect;
+        ScreenRect work;
+        unsigned dpi = kDefaultDpi;
+    };
+    std::vector<Monitor> monitors_{{{0, 0, 1920, 1080}, {0, 0, 1920, 1080}}};
+    unsigned lastError_ = 0;
     Size virtualScreen_{1920, 1080};
     Point virtualScreenOrigin_;
     WindowHandle foreground_ = kNoWindow;

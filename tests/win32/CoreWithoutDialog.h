@@ -22,7 +22,9 @@ struct CoreWithoutDialog {
         ArrangementCommands& arrangements;
 
         bool PlaceWindow(WindowHandle window, const Rect& rect, unsigned show) {
-            return tilora::PlaceWindow(context.windows, window, rect, show);
+            return WindowPlacer(context.windows)
+                .Place(window, {WorkspaceRect(rect), show})
+                .wasVisible;
         }
         void ApplySnapshot(const WindowSnapshot& snapshot, bool keepOwnMinimized) {
             context.session.keepOwnMinimized = keepOwnMinimized;

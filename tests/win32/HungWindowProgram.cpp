@@ -1,6 +1,7 @@
 // A program with one top-level window that stops answering on request, as a program that hangs
 // does: HungWindow.exe <title>. Posting kStopAnswering to its window makes its only thread sleep
-// for good, so it never takes a message again; the test that started it ends the process.
+// for good, so it never takes a message again; the test that started it ends the process. After
+// kRefuseMoves the window keeps its place and size, as a program that vetoes moves does.
 #include <windows.h>
 
 #include <string>
@@ -9,9 +10,19 @@
 
 namespace {
 
+bool refusingMoves = false;
+
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == tilora::win32::testing::kStopAnswering) {
         for (;;) ::Sleep(INFINITE);
+    }
+    if (message == tilora::win32::testing::kRefuseMoves) {
+        refusingMoves = true;
+        return 0;
+    }
+    if (message == WM_WINDOWPOSCHANGING && refusingMoves) {
+        reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_NOMOVE | SWP_NOSIZE;
+        return 0;
     }
     if (message == WM_DESTROY) {
         ::PostQuitMessage(0);

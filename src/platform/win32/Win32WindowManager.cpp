@@ -23,6 +23,21 @@ Rect FromRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
+HMONITOR ToMonitor(MonitorHandle monitor) {
+    return reinterpret_cast<HMONITOR>(static_cast<std::intptr_t>(monitor));
+}
+
+MonitorHandle FromMonitor(HMONITOR monitor) {
+    return static_cast<MonitorHandle>(reinterpret_cast<std::intptr_t>(monitor));
+}
+
+// An entry point as the function type it has.
+template <typename Function>
+Function EntryPoint(HMODULE module, const char* name) {
+    if (module == nullptr) return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+}
+
 BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
     reinterpret_cast<std::vector<WindowHandle>*>(parameter)->push_back(FromHwnd(window));
     return TRUE;
@@ -53,11 +68,13 @@ class ScreenDc {
 Win32WindowManager::Win32WindowManager(const Win32SystemLibraries& libraries)
     : libraries_(libraries),
       // From the system folder only, so that no file of that name beside the program is loaded.
-      dwmapi_(::LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-    if (dwmapi_) {
-        getWindowAttribute_ = reinterpret_cast<DwmGetWindowAttributeFunction>(
-            reinterpret_cast<void (*)()>(::GetProcAddress(dwmapi_.Get(), "DwmGetWindowAttribute")));
-    }
+      dwmapi_(::LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)),
+      shcore_(::LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    getWindowAttribute_ =
+        EntryPoint<DwmGetWindowAttributeFunction>(dwmapi_.Get(), "DwmGetWindowAttribute");
+    getDpiForMonitor_ = EntryPoint<GetDpiForMonitorFunction>(shcore_.Get(), "GetDpiForMonitor");
+    isWindowArranged_ =
+        EntryPoint<IsWindowArrangedFunction>(::GetModuleHandleW(L"user32.dll"), "IsWindowArranged");
 }
 
 std::vector<WindowHandle> Win32WindowManager::EnumDesktopWindows() const {
@@ -139,7 +156,11 @@ std::optional<Placement> Win32WindowManager::GetWindowPlacement(WindowHandle win
                      placement.showCmd,
                      {placement.ptMinPosition.x, placement.ptMinPosition.y},
                      {placement.ptMaxPosition.x, placement.ptMaxPosition.y},
-                     FromRect(placement.rcNormalPosition)};
+                     WorkspaceRect(FromRect(placement.rcNormalPosition))};
+}
+
+bool Win32WindowManager::IsWindowArranged(WindowHandle window) const {
+    return isWindowArranged_ != nullptr && isWindowArranged_(ToHwnd(window)) != FALSE;
 }
 
 std::optional<unsigned> Win32WindowManager::GetWindowProcessId(WindowHandle window) const {
@@ -212,6 +233,32 @@ Point Win32WindowManager::VirtualScreenOrigin() const {
     return {::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN)};
 }
 
+MonitorHandle Win32WindowManager::MonitorFromWindow(WindowHandle window) const {
+    return FromMonitor(::MonitorFromWindow(ToHwnd(window), MONITOR_DEFAULTTONEAREST));
+}
+
+MonitorHandle Win32WindowManager::MonitorFromRect(const ScreenRect& rect) const {
+    const RECT native{rect.left, rect.top, rect.right, rect.bottom};
+    return FromMonitor(::MonitorFromRect(&native, MONITOR_DEFAULTTONEAREST));
+}
+
+std::optional<MonitorArea> Win32WindowManager::GetMonitorArea(MonitorHandle monitor) const {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!::GetMonitorInfoW(ToMonitor(monitor), &info)) return std::nullopt;
+    return MonitorArea{ScreenRect(FromRect(info.rcMonitor)), ScreenRect(FromRect(info.rcWork))};
+}
+
+std::optional<unsigned> Win32WindowManager::MonitorDpi(MonitorHandle monitor) const {
+    if (getDpiForMonitor_ == nullptr) return std::nullopt;
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    if (FAILED(getDpiForMonitor_(ToMonitor(monitor), MDT_EFFECTIVE_DPI, &dpiX, &dpiY))) {
+        return std::nullopt;
+    }
+    return static_cast<unsigned>(dpiX);
+}
+
 bool Win32WindowManager::SetWindowPlacement(WindowHandle window, const Placement& placement) {
     WINDOWPLACEMENT native{};
     native.length = sizeof(native);
@@ -221,6 +268,8 @@ bool Win32WindowManager::SetWindowPlacement(WindowHandle window, const Placement
     native.ptMaxPosition = {placement.maxPosition.x, placement.maxPosition.y};
     const Rect& r = placement.normalPosition;
     native.rcNormalPosition = {r.left, r.top, r.right, r.bottom};
+    // Wine refuses other processes' windows without setting a code: none is then 0.
+    ::SetLastError(ERROR_SUCCESS);
     return ::SetWindowPlacement(ToHwnd(window), &native) != FALSE;
 }
 
@@ -250,15 +299,30 @@ WindowHandle Win32WindowManager::FindWindowByTitle(const std::wstring& title) co
     return FromHwnd(::FindWindowW(nullptr, title.c_str()));
 }
 
-std::optional<Rect> Win32WindowManager::GetWindowRect(WindowHandle window) const {
+std::optional<ScreenRect> Win32WindowManager::GetWindowRect(WindowHandle window) const {
     RECT rect{};
     if (!::GetWindowRect(ToHwnd(window), &rect)) return std::nullopt;
-    return FromRect(rect);
+    return ScreenRect(FromRect(rect));
+}
+
+std::optional<ScreenRect> Win32WindowManager::ExtendedFrameBounds(WindowHandle window) const {
+    if (getWindowAttribute_ == nullptr) return std::nullopt;
+    RECT frame{};
+    if (FAILED(getWindowAttribute_(ToHwnd(window), DWMWA_EXTENDED_FRAME_BOUNDS, &frame,
+                                   sizeof(frame)))) {
+        return std::nullopt;
+    }
+    return ScreenRect(FromRect(frame));
 }
 
 bool Win32WindowManager::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,
                                       int cx, int cy, unsigned flags) {
+    ::SetLastError(ERROR_SUCCESS);
     return ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
+}
+
+unsigned Win32WindowManager::LastError() const {
+    return static_cast<unsigned>(::GetLastError());
 }
 
 }  // namespace tilora::win32

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <dwmapi.h>
+#include <shellscalingapi.h>
 
 #include "platform/WindowManager.h"
 #include "platform/win32/Win32Handles.h"
@@ -13,7 +14,9 @@ namespace tilora::win32 {
 class Win32WindowManager : public WindowManager {
   public:
     // Process names come through the PSAPI entry points the libraries resolved. Loads
-    // dwmapi.dll for the cloaked state; without it no window counts as cloaked.
+    // dwmapi.dll for the cloaked state and the visible frame (without it no window counts as
+    // cloaked and none has a frame to tell), shcore.dll for the monitors' scale, and looks for
+    // IsWindowArranged in user32.dll.
     explicit Win32WindowManager(const Win32SystemLibraries& libraries);
 
     std::vector<WindowHandle> EnumDesktopWindows() const override;
@@ -30,6 +33,7 @@ class Win32WindowManager : public WindowManager {
     unsigned GetExtendedStyle(WindowHandle window) const override;
     bool IsWindowCloaked(WindowHandle window) const override;
     std::optional<Placement> GetWindowPlacement(WindowHandle window) const override;
+    bool IsWindowArranged(WindowHandle window) const override;
     std::optional<unsigned> GetWindowProcessId(WindowHandle window) const override;
 
     ProcessHandle OpenProcess(unsigned processId) override;
@@ -43,6 +47,10 @@ class Win32WindowManager : public WindowManager {
     std::vector<Rect> EnumDisplayMonitors() const override;
     Size VirtualScreenSize() const override;
     Point VirtualScreenOrigin() const override;
+    MonitorHandle MonitorFromWindow(WindowHandle window) const override;
+    MonitorHandle MonitorFromRect(const ScreenRect& rect) const override;
+    std::optional<MonitorArea> GetMonitorArea(MonitorHandle monitor) const override;
+    std::optional<unsigned> MonitorDpi(MonitorHandle monitor) const override;
 
     bool SetWindowPlacement(WindowHandle window, const Placement& placement) override;
     bool ShowWindow(WindowHandle window, unsigned showCommand) override;
@@ -52,16 +60,24 @@ class Win32WindowManager : public WindowManager {
     Point GetCursorPos() const override;
 
     WindowHandle FindWindowByTitle(const std::wstring& title) const override;
-    std::optional<Rect> GetWindowRect(WindowHandle window) const override;
+    std::optional<ScreenRect> GetWindowRect(WindowHandle window) const override;
+    std::optional<ScreenRect> ExtendedFrameBounds(WindowHandle window) const override;
     bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                       unsigned flags) override;
+    unsigned LastError() const override;
 
   private:
     using DwmGetWindowAttributeFunction = decltype(&::DwmGetWindowAttribute);
+    using GetDpiForMonitorFunction = decltype(&::GetDpiForMonitor);
+    // Windows 10 1903 and later; the SDK headers in use do not declare it yet.
+    using IsWindowArrangedFunction = BOOL(WINAPI*)(HWND);
 
     const Win32SystemLibraries& libraries_;
     UniqueModule dwmapi_;
     DwmGetWindowAttributeFunction getWindowAttribute_ = nullptr;
+    UniqueModule shcore_;
+    GetDpiForMonitorFunction getDpiForMonitor_ = nullptr;
+    IsWindowArrangedFunction isWindowArranged_ = nullptr;
 };
 
 }  // namespace tilora::win32

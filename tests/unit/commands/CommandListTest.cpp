@@ -224,8 +224,24 @@ TEST_F(CommandListTest, CommandsOnTheLastActiveWindowNeedOneThatIsStillOpen) {
 
     fake.windows.CloseWindow(editor);
     const std::size_t moves = fake.windows.setWindowPosCalls().size();
-    for (int command : {3, 6, 23}) EXPECT_EQ(AfterEcho(command), LogLines{noHandle}) << command;
+    for (int command : {3, 6, 23}) {
+        EXPECT_EQ(AfterEcho(command), LogLines{L" ! The last active window is no longer open. "
+                                               L"Please click the desired window and repeat the "
+                                               L"command."})
+            << command;
+    }
     EXPECT_EQ(fake.windows.setWindowPosCalls().size(), moves);
+}
+
+TEST_F(CommandListTest, CommandSixJudgesByThePlacementNotByTheForeground) {
+    const WindowHandle editor = fake.windows.AddWindow(L"Editor", {100, 50, 900, 650});
+    dialog.OnTimer();
+    Activate(editor);
+    fake.windows.window(editor).refusesForeground = true;
+    fake.windows.SetWindowPos(editor, kHwndTop, 300, 300, 10, 10, 0);
+    EXPECT_EQ(AfterEcho(6),
+              LogLines{L"The last active window has been restored to its initial size."});
+    EXPECT_EQ(fake.windows.NormalRect(editor), (Rect{100, 50, 900, 650}));
 }
 
 TEST_F(CommandListTest, AWindowOpenedAfterStartHasNoStartRectangle) {

@@ -10,6 +10,9 @@ namespace {
 
 constexpr wchar_t kNoHandleLine[] =
     L" ! No handle received yet. Please klick the desired window and repeat the command.";
+constexpr wchar_t kGoneLine[] =
+    L" ! The last active window is no longer open. Please click the desired window and repeat the "
+    L"command.";
 constexpr wchar_t kConfirmationText[] =
     L"Attention, no window size has been copied to the clipboard within this Windows cycle or the "
     L"copy event was a long time ago. The initialization value 100x100 will be applied. Continue "
@@ -60,6 +63,15 @@ TEST_F(SizeTest, CopySizeTakesTheOuterRectangleAndOnlyTheButtonWritesItsLine) {
               (std::vector<std::wstring>{L"The button 'Copy Size' was pressed.", copied, copied}));
     EXPECT_TRUE(context.session.sizeCopied);
     EXPECT_EQ(context.session.sizeCopiedDue, fake.clock.TickCount() + 10000);
+}
+
+TEST_F(SizeTest, CopySizeOfAMinimisedOrMaximisedWindowTakesItsNormalSize) {
+    for (unsigned show : {kSwShowMinimized, kSwShowMaximized}) {
+        fake.windows.ShowWindow(editor, show);
+        commands.CopySize();
+        EXPECT_EQ(context.session.copiedRect.Width(), 800) << show;
+        EXPECT_EQ(context.session.copiedRect.Height(), 600) << show;
+    }
 }
 
 TEST_F(SizeTest, WithoutALastActiveWindowNothingIsCopiedPastedOrAsked) {
@@ -163,9 +175,9 @@ TEST_F(SizeTest, AClosedLastActiveWindowIsReportedAndGetsNoCall) {
     Click(IDC_BN_PASTESIZE);
     commands.ApplyUserSize();
 
-    EXPECT_EQ(Lines(), (std::vector<std::wstring>{
-                           L"The button 'Copy Size' was pressed.", kNoHandleLine,
-                           L"The button 'Paste Size' was pressed.", kNoHandleLine, kNoHandleLine}));
+    EXPECT_EQ(Lines(), (std::vector<std::wstring>{L"The button 'Copy Size' was pressed.", kGoneLine,
+                                                  L"The button 'Paste Size' was pressed.",
+                                                  kGoneLine, kGoneLine}));
     EXPECT_FALSE(AnyWindowCall());
     // The failed copy neither renews nor replaces the earlier one.
     EXPECT_EQ(context.session.copiedRect, before.copiedRect);
@@ -203,7 +215,7 @@ TEST_F(SizeTest, ATypedSizePutsTheWindowAtTheOriginOrIsRefusedWithItsReason) {
          unchanged},
     };
     for (const Case& c : cases) {
-        fake.windows.window(editor).placement.normalPosition = unchanged;
+        fake.windows.window(editor).placement.normalPosition = WorkspaceRect(unchanged);
         fake.controls.UserTypes(IDC_ED_USERINPUT, c.typed);
         ClearRecords();
         commands.ApplyUserSize();

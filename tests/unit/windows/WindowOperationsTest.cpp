@@ -21,7 +21,7 @@ class Operations {
     explicit Operations(CommandContext& context) : ctx_(context) {}
 
     bool PlaceWindow(WindowHandle window, const Rect& rect, unsigned show) {
-        return tilora::PlaceWindow(ctx_.windows, window, rect, show);
+        return WindowPlacer(ctx_.windows).Place(window, {WorkspaceRect(rect), show}).wasVisible;
     }
     void MinimizeAll() { dialog_.OnButtonClicked(IDC_BN_MINIMIZEALL); }
     void MaximizeAll() { dialog_.OnButtonClicked(IDC_BN_MAXIMIZEALL); }
@@ -538,6 +538,69 @@ TEST_F(WindowOperationsTest, TopmostNeedsALastActiveWindowThatIsStillOpen) {
               L" ! The last active window is no longer open. Please click the desired "
               L"window and repeat the command.");
     EXPECT_EQ(fake.windows.setWindowPosCalls().size(), calls);
+}
+
+TEST_F(WindowOperationsTest, AWindowThatKeepsItsPlaceWhileTheCallsSucceedCountsAsRefused) {
+    for (bool refused : {false, true}) {
+        const WindowHandle window = Add(L"Stubborn", {10, 10, 310, 210});
+        fake.windows.window(window).keepsItsPlace = true;
+        fake.windows.window(window).refusesPlacement = refused;
+        WindowPlacer placer(fake.windows);
+        const PlacementResult moved =
+            placer.Place(window, {{50, 50, 350, 250}, kSwShowNormal, Stacking::Front});
+        EXPECT_EQ(moved.outcome, PlacementOutcome::Refused) << "refused " << refused;
+        EXPECT_EQ(moved.error, 0u);
+        EXPECT_EQ(placer.Place(window, {{10, 10, 310, 210}, kSwShowNormal}).outcome,
+                  PlacementOutcome::Placed);
+        // Off every monitor, Windows keeps it where it was by itself.
+        EXPECT_EQ(placer.Place(window, {{-900, 10, -600, 210}, kSwShowNormal}).outcome,
+                  PlacementOutcome::Placed);
+        fake.windows.CloseWindow(window);
+    }
+}
+
+TEST_F(WindowOperationsTest, ApplyAcrossMonitorsOfOtherScalesPlacesAtMostOnceMore) {
+    using Method = testing::FakeWindowManager::Method;
+    fake.windows.SetMonitors({{0, 0, 1920, 1080}, {1920, 0, 4800, 1620}});
+    fake.windows.SetMonitorDpi(1, 144);
+    for (const bool refused : {false, true}) {
+        // To the other monitor, back, and staying.
+        const Rect from[] = {{100, 100, 700, 500}, {2000, 100, 2900, 700}, {0, 0, 400, 300}};
+        const Rect to[] = {{2100, 200, 2700, 600}, {200, 150, 800, 550}, {20, 0, 420, 300}};
+        WindowSnapshot snapshot;
+        for (int i = 0; i < 3; ++i) {
+            WindowRecord& record = snapshot.emplace_back();
+            record.hwnd = Add(L"W" + std::to_wstring(i), from[i]);
+            record.showCmd = kSwShowNormal;
+            record.rcNormalPosition = to[i];
+            fake.windows.window(record.hwnd).rescalesWithDpi = true;
+            fake.windows.window(record.hwnd).refusesPlacement = refused;
+        }
+        fake.windows.ResetCallCounts();
+        operations.ApplySnapshot(snapshot, false);
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(fake.windows.NormalRect(snapshot[i].hwnd), to[i]);
+        // Each is minimised and shown: two placements, or one move by hand.
+        EXPECT_LE(fake.windows.CallsTo(refused ? Method::SetWindowPos : Method::SetWindowPlacement),
+                  (refused ? 3 : 6) + 2)
+            << "refused " << refused;
+        for (const WindowRecord& record : snapshot) fake.windows.CloseWindow(record.hwnd);
+    }
+}
+
+TEST_F(WindowOperationsTest, TileAllFillsEachTileWithTheVisibleFrame) {
+    monitors.Refresh();
+    std::vector<WindowHandle> tiled;
+    for (unsigned show : {kSwShowNormal, kSwShowMinimized, kSwShowMaximized}) {
+        tiled.push_back(Add(L"W" + std::to_wstring(show), {100, 100, 500, 400}));
+        fake.windows.window(tiled.back()).borders = {7, 0, 7, 7};
+        fake.windows.ShowWindow(tiled.back(), show);
+    }
+    operations.TileAll();
+    for (std::size_t slot = 0; slot < tiled.size(); ++slot) {
+        EXPECT_EQ(*fake.windows.ExtendedFrameBounds(tiled[slot]),
+                  TileSlot(static_cast<int>(slot), 0, 0, 1920, 1080))
+            << slot;
+    }
 }
 
 // A window whose program has stopped taking messages, beside one that answers; both lie partly
