@@ -4,7 +4,7 @@
 #include "DesktopPrograms.h"
 #include "HungWindow.h"
 #include "TiloraTest.h"
-#include "app/resource.h"
+#include "platform/ControlIds.h"
 
 namespace tilora::e2e {
 namespace {
