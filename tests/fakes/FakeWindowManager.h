@@ -55,6 +55,8 @@ class FakeWindowManager : public WindowManager {
         // A process started later under an id that was used before has a later creation time.
         std::uint64_t creationTime = 0;
         bool timesUnreadable = false;
+        // Runs with higher rights than the program: grants the limited query rights only.
+        bool runsElevated = false;
     };
     struct SetWindowPosCall {
         WindowHandle window;
@@ -123,7 +125,7 @@ class FakeWindowManager : public WindowManager {
     std::optional<Placement> GetWindowPlacement(WindowHandle window) const override;
     std::optional<unsigned> GetWindowProcessId(WindowHandle window) const override;
 
-    ProcessHandle OpenProcess(unsigned processId) override;
+    ProcessHandle OpenProcess(unsigned processId, ProcessAccess access) override;
     std::optional<std::uint64_t> ProcessCreationTime(ProcessHandle process) const override;
     std::optional<ModuleHandle> EnumFirstProcessModule(ProcessHandle process) const override;
     std::optional<std::wstring> ModuleBaseName(ProcessHandle process,
@@ -203,7 +205,9 @@ class FakeWindowManager : public WindowManager {
     std::string Name(WindowHandle handle) const;
     // To the top of its band: a window that is not topmost stays below the topmost ones.
     void RaiseToTop(WindowHandle handle);
-    const Process* OpenedProcess(ProcessHandle process) const;
+    // The process behind an open handle; null for a handle without the rights.
+    const Process* OpenedProcess(ProcessHandle process,
+                                 ProcessAccess needed = ProcessAccess::QueryLimited) const;
 
     void Count(Method method) const { ++callCounts_[static_cast<std::size_t>(method)]; }
 
@@ -212,7 +216,7 @@ class FakeWindowManager : public WindowManager {
     std::map<WindowHandle, Window> windows_;
     std::vector<WindowHandle> zOrder_;
     std::map<unsigned, Process> processes_;
-    std::map<ProcessHandle, unsigned> openProcesses_;
+    std::map<ProcessHandle, std::pair<unsigned, ProcessAccess>> openProcesses_;
     ProcessHandle nextProcessHandle_ = 0x700;
     WindowHandle nextHandle_ = 0x10010;
     std::vector<Rect> monitors_{{0, 0, 1920, 1080}};
