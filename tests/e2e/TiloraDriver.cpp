@@ -85,7 +85,7 @@ TiloraProcess::TiloraProcess(const std::filesystem::path& folder)
     : TiloraProcess(folder, ProgramFolder() / L"Tilora.exe") {}
 
 TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
-                             const std::filesystem::path& exePath) {
+                             const std::filesystem::path& exePath, Await await) {
     const std::wstring exe = exePath.wstring();
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
@@ -98,7 +98,7 @@ TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
         started = ::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                                    nullptr, folder.wstring().c_str(), &startup, &process_) != FALSE;
     }
-    if (!started) return;
+    if (!started || await == Await::Nothing) return;
     WaitFor([&] {
         dialog_ = VisibleWindowOfProcess(process_.dwProcessId, [](HWND window) {
             wchar_t title[64] = {};
