@@ -8,6 +8,10 @@ namespace {
 
 // Short enough that the whole name stays far below 260 characters.
 constexpr std::size_t kReadableTail = 96;
+// How long a start waits for another one in its folder that is just starting (and has not shown
+// its dialog yet) or just ending (and has not released the folder yet): 10 seconds.
+constexpr int kStartFolderAttempts = 100;
+constexpr unsigned kStartFolderWaitMs = 100;
 
 std::wstring Hex64(std::uint64_t value) {
     static constexpr wchar_t kDigits[] = L"0123456789ABCDEF";

@@ -18,10 +18,6 @@ enum class StartDecision {
     GaveUp,
 };
 
-// How long a start waits for another one in its folder that is just starting or just ending.
-inline constexpr int kStartFolderAttempts = 100;
-inline constexpr unsigned kStartFolderWaitMs = 100;
-
 // The name of a kernel object that every start in the same folder derives alike, from the
 // folder's key (its path in the upper case in which Windows compares names): the key's hash and,
 // to be readable, its end. A kernel object's name may not hold a backslash beyond its namespace
