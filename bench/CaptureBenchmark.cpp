@@ -66,7 +66,8 @@ void BM_SameFakeCallsOnly(benchmark::State& state) {
             benchmark::DoNotOptimize(desktop.GetWindowPlacement(window));
             const unsigned processId = *desktop.GetWindowProcessId(window);
             if (!processesChecked.insert(processId).second) continue;
-            const ProcessHandle process = desktop.OpenProcess(processId);
+            const ProcessHandle process =
+                desktop.OpenProcess(processId, ProcessAccess::QueryLimited);
             benchmark::DoNotOptimize(desktop.ProcessCreationTime(process));
             desktop.CloseProcess(process);
         }

@@ -115,6 +115,15 @@ inline constexpr unsigned kErrorInvalidWindowHandle = 1400;
 
 // An open process; 0 is none.
 using ProcessHandle = std::int64_t;
+// The rights a process is opened with, with the Windows numbers.
+enum class ProcessAccess : unsigned {
+    // PROCESS_QUERY_LIMITED_INFORMATION: its creation time and image path. Programs running with
+    // higher rights than the caller grant it too.
+    QueryLimited = 0x1000,
+    // PROCESS_QUERY_INFORMATION | PROCESS_VM_READ: its modules as well, which are read from the
+    // process's memory.
+    QueryAndRead = 0x0410,
+};
 // A module of a process (its load address); 0 is none.
 using ModuleHandle = std::int64_t;
 

@@ -53,16 +53,17 @@ class WindowManager {
     // GetWindowThreadProcessId; nothing when the window is gone.
     virtual std::optional<unsigned> GetWindowProcessId(WindowHandle window) const = 0;
 
-    // OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ); 0 when refused.
-    virtual ProcessHandle OpenProcess(unsigned processId) = 0;
-    // GetProcessTimes: when the opened process was created, in 100 ns steps since 1601.
+    // OpenProcess with those rights, not inheritable; 0 when refused or when no such process runs.
+    virtual ProcessHandle OpenProcess(unsigned processId, ProcessAccess access) = 0;
+    // GetProcessTimes (limited rights suffice): when the opened process was created, in 100 ns
+    // steps since 1601.
     virtual std::optional<std::uint64_t> ProcessCreationTime(ProcessHandle process) const = 0;
-    // EnumProcessModules with room for one module: the main executable.
+    // EnumProcessModules with room for one module: the main executable. Needs QueryAndRead.
     virtual std::optional<ModuleHandle> EnumFirstProcessModule(ProcessHandle process) const = 0;
     // GetModuleBaseNameW into 260 characters.
     virtual std::optional<std::wstring> ModuleBaseName(ProcessHandle process,
                                                        ModuleHandle module) const = 0;
-    // QueryFullProcessImageNameW (flags 0, 260 characters).
+    // QueryFullProcessImageNameW (flags 0, 260 characters); limited rights suffice.
     virtual std::optional<std::wstring> ProcessImagePath(ProcessHandle process) const = 0;
     virtual void CloseProcess(ProcessHandle process) = 0;
 

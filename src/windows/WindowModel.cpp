@@ -18,8 +18,8 @@ constexpr int kSystemTitleCapacity = 32768;
 // Closes the process handle however the identification ends.
 class OpenedProcess {
   public:
-    OpenedProcess(WindowManager& windows, std::uint32_t processId)
-        : windows_(windows), process_(windows.OpenProcess(processId)) {}
+    OpenedProcess(WindowManager& windows, std::uint32_t processId, ProcessAccess access)
+        : windows_(windows), process_(windows.OpenProcess(processId, access)) {}
     ~OpenedProcess() {
         if (process_ != 0) windows_.CloseProcess(process_);
     }
@@ -31,6 +31,11 @@ class OpenedProcess {
     WindowManager& windows_;
     ProcessHandle process_;
 };
+
+// The file name at the end of a path.
+std::wstring FileNameOf(const std::wstring& path) {
+    return path.substr(path.find_last_of(L"\\/") + 1);
+}
 
 }  // namespace
 
@@ -189,7 +194,7 @@ bool WindowModel::IsLastActiveWindow(WindowHandle window) const {
 }
 
 std::optional<std::uint64_t> WindowModel::ProcessCreated(std::uint32_t processId) const {
-    OpenedProcess process(windows_, processId);
+    OpenedProcess process(windows_, processId, ProcessAccess::QueryLimited);
     if (process.get() == 0) return std::nullopt;
     return windows_.ProcessCreationTime(process.get());
 }
@@ -207,22 +212,35 @@ void WindowModel::SortByZLevel(WindowSnapshot& snapshot) {
 
 ProcessIdentity WindowModel::IdentifyProcess(std::uint32_t processId) const {
     ProcessIdentity identity;
-    OpenedProcess process(windows_, processId);
-    if (process.get() != 0) ReadIdentity(process.get(), identity);
+    OpenedProcess process(windows_, processId, ProcessAccess::QueryLimited);
+    if (process.get() != 0) ReadIdentity(processId, process.get(), identity);
     return identity;
 }
 
-bool WindowModel::ReadIdentity(ProcessHandle process, ProcessIdentity& identity) const {
-    bool complete = true;
-    if (processNamesAvailable_) {
-        const auto module = windows_.EnumFirstProcessModule(process);
-        const auto baseName = module ? windows_.ModuleBaseName(process, *module) : std::nullopt;
-        identity.baseName = baseName.value_or(L"");
-        complete = baseName.has_value();
-    }
+bool WindowModel::ReadIdentity(std::uint32_t processId, ProcessHandle process,
+                               ProcessIdentity& identity) const {
     const auto imagePath = windows_.ProcessImagePath(process);
     identity.imagePath = imagePath.value_or(L"");
-    return complete && imagePath.has_value();
+    const bool named =
+        !processNamesAvailable_ || ReadBaseName(processId, imagePath, identity.baseName);
+    return named && imagePath.has_value();
+}
+
+bool WindowModel::ReadBaseName(std::uint32_t processId,
+                               const std::optional<std::wstring>& imagePath,
+                               std::wstring& baseName) const {
+    // The module list lies in the process's memory, which a program running with higher rights
+    // (or a protected one) keeps from others; its main module is named as its image file then.
+    OpenedProcess readable(windows_, processId, ProcessAccess::QueryAndRead);
+    if (readable.get() == 0) {
+        if (!imagePath) return false;
+        baseName = FileNameOf(*imagePath);
+        return true;
+    }
+    const auto module = windows_.EnumFirstProcessModule(readable.get());
+    const auto name = module ? windows_.ModuleBaseName(readable.get(), *module) : std::nullopt;
+    baseName = name.value_or(L"");
+    return name.has_value();
 }
 
 ProcessIdentity WindowModel::IdentifyProcessOnce(std::uint32_t processId) {
@@ -234,7 +252,9 @@ ProcessIdentity WindowModel::IdentifyProcessOnce(std::uint32_t processId) {
         return known->second.identity;
     }
 
-    OpenedProcess process(windows_, processId);
+    // Limited rights tell whether it is the same process and where its program lies, also for a
+    // program running with higher rights; only its module name may need more.
+    OpenedProcess process(windows_, processId, ProcessAccess::QueryLimited);
     if (process.get() == 0) {
         if (known != knownProcesses_.end()) knownProcesses_.erase(known);
         return {};
@@ -247,7 +267,7 @@ ProcessIdentity WindowModel::IdentifyProcessOnce(std::uint32_t processId) {
     }
 
     ProcessIdentity identity;
-    const bool complete = ReadIdentity(process.get(), identity);
+    const bool complete = ReadIdentity(processId, process.get(), identity);
     // A process just starting may not show its modules yet: only names read in full are kept,
     // and only for a process that can be recognised again.
     if (complete && created) {

@@ -111,8 +111,13 @@ class WindowModel {
     void CaptureOne(WindowHandle window, int zLevel);
     // IdentifyProcess, answered from the names read earlier when the process is still the same.
     ProcessIdentity IdentifyProcessOnce(std::uint32_t processId);
-    // Reads the names through an opened process; false when any of them could not be read.
-    bool ReadIdentity(ProcessHandle process, ProcessIdentity& identity) const;
+    // Reads the names of the process, opened with limited rights; false when any of them could
+    // not be read.
+    bool ReadIdentity(std::uint32_t processId, ProcessHandle process,
+                      ProcessIdentity& identity) const;
+    // The main module's name; false when it could not be read.
+    bool ReadBaseName(std::uint32_t processId, const std::optional<std::wstring>& imagePath,
+                      std::wstring& baseName) const;
 
     WindowManager& windows_;
     std::wstring ownTitle_;

@@ -1,6 +1,7 @@
 // Saving arrangements, the file lists and the settings file through the real Tilora.exe.
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "TiloraTest.h"
 #include "platform/ControlIds.h"
@@ -191,6 +192,38 @@ TEST(Settings, AnUnreadableSettingsFileSurvivesAsBak) {
     }
     EXPECT_EQ(FileBytes(settings.parent_path() / L"Settings.txt.bak"), unreadable);
     EXPECT_EQ(FileBytes(settings).rfind("Language = English\r\n", 0), 0u);
+}
+
+// Every file and folder below the folder, with the files' bytes.
+std::map<std::wstring, std::string> Contents(const std::filesystem::path& folder) {
+    std::map<std::wstring, std::string> contents;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        contents[entry.path().wstring()] = entry.is_directory() ? "" : FileBytes(entry.path());
+    }
+    return contents;
+}
+
+TEST(SecondStart, ShowsTheDialogOfItsFolderNotAnotherFoldersAndWritesNothing) {
+    ScratchFolder folder(L"Tilora einmal \u00f6");
+    ScratchFolder elsewhere(L"Tilora elsewhere");
+    TiloraProcess first(folder.path());
+    TiloraProcess other(elsewhere.path());  // the same caption, from another folder
+    ASSERT_NE(first.dialog(), nullptr);
+    ASSERT_NE(other.dialog(), nullptr);
+    ASSERT_TRUE(first.WaitForStartUpReport());
+    ::PostMessageW(first.dialog(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitFor([&] { return ::IsIconic(first.dialog()) != FALSE; }));
+    const auto before = Contents(folder.path());
+
+    // The same folder, spelled in capitals as Windows lets a user type it.
+    std::wstring spelled = folder.path().wstring();
+    ::CharUpperBuffW(spelled.data(), static_cast<DWORD>(spelled.size()));
+    TiloraProcess second(spelled, ProgramFolder() / L"Tilora.exe", TiloraProcess::Await::Nothing);
+    EXPECT_TRUE(second.WaitForExit(std::chrono::seconds(20)));
+    EXPECT_TRUE(WaitFor(
+        [&] { return !::IsIconic(first.dialog()) && ::GetForegroundWindow() == first.dialog(); }));
+    EXPECT_EQ(Contents(folder.path()), before);
+    EXPECT_TRUE(first.running() && other.running());
 }
 
 }  // namespace

@@ -117,7 +117,7 @@ TiloraProcess::TiloraProcess(const std::filesystem::path& folder)
     : TiloraProcess(folder, ProgramFolder() / L"Tilora.exe") {}
 
 TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
-                             const std::filesystem::path& exePath) {
+                             const std::filesystem::path& exePath, Await await) {
     trashHome_ = folder / L"_TrashHome";
     std::error_code error;
     std::filesystem::create_directories(trashHome_, error);
@@ -136,7 +136,7 @@ TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
         started = ::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                                    nullptr, folder.wstring().c_str(), &startup, &process_) != FALSE;
     }
-    if (!started) return;
+    if (!started || await == Await::Nothing) return;
     WaitFor([&] {
         dialog_ = VisibleWindowOfProcess(process_.dwProcessId, [](HWND window) {
             wchar_t title[64] = {};

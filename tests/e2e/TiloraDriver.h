@@ -47,8 +47,11 @@ class TiloraProcess {
     // Starts Tilora.exe (found beside this test program) with the folder as current directory
     // and waits for its dialog.
     explicit TiloraProcess(const std::filesystem::path& folder);
+    // Whether the start waits for the dialog; a start that is to end at once shows none.
+    enum class Await { Dialog, Nothing };
     // Starts the given Tilora.exe, for example one unpacked from the release zip.
-    TiloraProcess(const std::filesystem::path& folder, const std::filesystem::path& exe);
+    TiloraProcess(const std::filesystem::path& folder, const std::filesystem::path& exe,
+                  Await await = Await::Dialog);
     ~TiloraProcess();
     TiloraProcess(const TiloraProcess&) = delete;
     TiloraProcess& operator=(const TiloraProcess&) = delete;

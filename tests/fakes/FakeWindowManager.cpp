@@ -295,19 +295,22 @@ std::optional<unsigned> FakeWindowManager::GetWindowProcessId(WindowHandle windo
     return w->processId;
 }
 
-ProcessHandle FakeWindowManager::OpenProcess(unsigned processId) {
+ProcessHandle FakeWindowManager::OpenProcess(unsigned processId, ProcessAccess access) {
     Count(Method::OpenProcess);
     const auto found = processes_.find(processId);
-    if (found != processes_.end() && found->second.refusesOpen) return 0;
+    if (found == processes_.end() || found->second.refusesOpen) return 0;
+    if (found->second.runsElevated && access != ProcessAccess::QueryLimited) return 0;
     const ProcessHandle handle = nextProcessHandle_++;
-    openProcesses_[handle] = processId;
+    openProcesses_[handle] = {processId, access};
     return handle;
 }
 
-const FakeWindowManager::Process* FakeWindowManager::OpenedProcess(ProcessHandle process) const {
+const FakeWindowManager::Process* FakeWindowManager::OpenedProcess(ProcessHandle process,
+                                                                   ProcessAccess needed) const {
     const auto open = openProcesses_.find(process);
     if (open == openProcesses_.end()) return nullptr;
-    const auto found = processes_.find(open->second);
+    if (needed == ProcessAccess::QueryAndRead && open->second.second != needed) return nullptr;
+    const auto found = processes_.find(open->second.first);
     return found == processes_.end() ? nullptr : &found->second;
 }
 
@@ -320,7 +323,7 @@ std::optional<std::uint64_t> FakeWindowManager::ProcessCreationTime(ProcessHandl
 
 std::optional<ModuleHandle> FakeWindowManager::EnumFirstProcessModule(ProcessHandle process) const {
     Count(Method::EnumFirstProcessModule);
-    const Process* opened = OpenedProcess(process);
+    const Process* opened = OpenedProcess(process, ProcessAccess::QueryAndRead);
     if (opened == nullptr || opened->moduleUnreadable) return std::nullopt;
     return ModuleHandle{0x140000000};
 }
@@ -328,20 +331,16 @@ std::optional<ModuleHandle> FakeWindowManager::EnumFirstProcessModule(ProcessHan
 std::optional<std::wstring> FakeWindowManager::ModuleBaseName(ProcessHandle process,
                                                               ModuleHandle) const {
     Count(Method::ModuleBaseName);
-    const auto open = openProcesses_.find(process);
-    if (open == openProcesses_.end()) return std::nullopt;
-    const auto found = processes_.find(open->second);
-    if (found == processes_.end() || found->second.moduleUnreadable) return std::nullopt;
-    return found->second.baseName;
+    const Process* opened = OpenedProcess(process, ProcessAccess::QueryAndRead);
+    if (opened == nullptr || opened->moduleUnreadable) return std::nullopt;
+    return opened->baseName;
 }
 
 std::optional<std::wstring> FakeWindowManager::ProcessImagePath(ProcessHandle process) const {
     Count(Method::ProcessImagePath);
-    const auto open = openProcesses_.find(process);
-    if (open == openProcesses_.end()) return std::nullopt;
-    const auto found = processes_.find(open->second);
-    if (found == processes_.end() || found->second.pathUnreadable) return std::nullopt;
-    return found->second.imagePath;
+    const Process* opened = OpenedProcess(process);
+    if (opened == nullptr || opened->pathUnreadable) return std::nullopt;
+    return opened->imagePath;
 }
 
 void FakeWindowManager::CloseProcess(ProcessHandle process) {

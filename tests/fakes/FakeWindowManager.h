@@ -70,6 +70,8 @@ class FakeWindowManager : public WindowManager {
         // A process started later under an id that was used before has a later creation time.
         std::uint64_t creationTime = 0;
         bool timesUnreadable = false;
+        // Runs with higher rights than the program: grants the limited query rights only.
+        bool runsElevated = false;
     };
     struct SetWindowPosCall {
         WindowHandle window;
@@ -139,7 +141,7 @@ class FakeWindowManager : public WindowManager {
     bool IsWindowArranged(WindowHandle window) const override;
     std::optional<unsigned> GetWindowProcessId(WindowHandle window) const override;
 
-    ProcessHandle OpenProcess(unsigned processId) override;
+    ProcessHandle OpenProcess(unsigned processId, ProcessAccess access) override;
     std::optional<std::uint64_t> ProcessCreationTime(ProcessHandle process) const override;
     std::optional<ModuleHandle> EnumFirstProcessModule(ProcessHandle process) const override;
     std::optional<std::wstring> ModuleBaseName(ProcessHandle process,
@@ -232,7 +234,9 @@ class FakeWindowManager : public WindowManager {
     std::string Name(WindowHandle handle) const;
     // To the top of its band: a window that is not topmost stays below the topmost ones.
     void RaiseToTop(WindowHandle handle);
-    const Process* OpenedProcess(ProcessHandle process) const;
+    // The process behind an open handle; null for a handle without the rights.
+    const Process* OpenedProcess(ProcessHandle process,
+                                 ProcessAccess needed = ProcessAccess::QueryLimited) const;
     // The monitor the rectangle overlaps most, or the nearest one; -1 without monitors.
     int MonitorIndex(const Rect& rect) const;
     // The offset of the work area from the corner of the monitor the rectangle lies on.
@@ -254,7 +258,7 @@ class FakeWindowManager : public WindowManager {
     std::map<WindowHandle, Window> windows_;
     std::vector<WindowHandle> zOrder_;
     std::map<unsigned, Process> processes_;
-    std::map<ProcessHandle, unsigned> openProcesses_;
+    std::map<ProcessHandle, std::pair<unsigned, ProcessAccess>> openProcesses_;
     ProcessHandle nextProcessHandle_ = 0x700;
     WindowHandle nextHandle_ = 0x10010;
     struct Monitor {

@@ -97,4 +97,10 @@ struct KernelHandleTraits {
 };
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 
+struct MappedViewTraits {
+    static void* Invalid() { return nullptr; }
+    static void Close(void* view) { ::UnmapViewOfFile(view); }
+};
+using UniqueMappedView = UniqueHandle<void*, MappedViewTraits>;
+
 }  // namespace tilora::win32

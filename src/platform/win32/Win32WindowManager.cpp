@@ -9,7 +9,9 @@
 namespace tilora::win32 {
 namespace {
 
-constexpr DWORD kProcessQueryAndRead = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
+static_assert(static_cast<DWORD>(ProcessAccess::QueryLimited) == PROCESS_QUERY_LIMITED_INFORMATION);
+static_assert(static_cast<DWORD>(ProcessAccess::QueryAndRead) ==
+              (PROCESS_QUERY_INFORMATION | PROCESS_VM_READ));
 constexpr DWORD kNameCapacity = 260;
 
 using EnumProcessModulesFunction = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, LPDWORD);
@@ -169,8 +171,8 @@ std::optional<unsigned> Win32WindowManager::GetWindowProcessId(WindowHandle wind
     return static_cast<unsigned>(processId);
 }
 
-ProcessHandle Win32WindowManager::OpenProcess(unsigned processId) {
-    const HANDLE process = ::OpenProcess(kProcessQueryAndRead, FALSE, processId);
+ProcessHandle Win32WindowManager::OpenProcess(unsigned processId, ProcessAccess access) {
+    const HANDLE process = ::OpenProcess(static_cast<DWORD>(access), FALSE, processId);
     return static_cast<ProcessHandle>(reinterpret_cast<std::intptr_t>(process));
 }
 

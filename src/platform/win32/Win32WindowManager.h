@@ -36,7 +36,7 @@ class Win32WindowManager : public WindowManager {
     bool IsWindowArranged(WindowHandle window) const override;
     std::optional<unsigned> GetWindowProcessId(WindowHandle window) const override;
 
-    ProcessHandle OpenProcess(unsigned processId) override;
+    ProcessHandle OpenProcess(unsigned processId, ProcessAccess access) override;
     std::optional<std::uint64_t> ProcessCreationTime(ProcessHandle process) const override;
     std::optional<ModuleHandle> EnumFirstProcessModule(ProcessHandle process) const override;
     std::optional<std::wstring> ModuleBaseName(ProcessHandle process,

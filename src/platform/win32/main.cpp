@@ -6,9 +6,12 @@
 #include <optional>
 
 #include "app/CKelvaneDlg.h"
+#include "app/StartFolder.h"
+#include "files/AppPaths.h"
 #include "platform/ControlIds.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32DialogControls.h"
+#include "platform/win32/Win32NamedObjects.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemLibraries.h"
 #include "platform/win32/Win32WindowManager.h"
@@ -132,6 +135,13 @@ class CKelvaneApp {
 
         Win32SystemLibraries libraries;
         Win32WindowManager windows(libraries);
+        // Before anything is read or written: where Tilora already runs in this folder, its
+        // dialog comes to the front instead. Held until the dialog has ended.
+        Win32NamedObjects startFolder;
+        if (ClaimStartFolder(startFolder, windows, CurrentDirectory(), kOwnTitle) !=
+            StartDecision::Run) {
+            return 0;
+        }
         Win32DialogControls controls(instance, IDR_MAINFRAME);
         Win32Clock clock;
         Win32Shell shell;

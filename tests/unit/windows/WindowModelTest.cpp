@@ -4,6 +4,7 @@
 #include "FakePlatform.h"
 #include "files/TextHelpers.h"
 #include "windows/WindowModel.h"
+#include "windows/WindowOperations.h"
 
 namespace tilora {
 namespace {
@@ -194,6 +195,39 @@ TEST_F(WindowModelTest, WithoutProcessNameFunctionsOnlyThePathIsKnown) {
     EXPECT_EQ(model.currentSnapshot()[0].procPath, L"C:\\app.exe");
 }
 
+// A program running as administrator lets others read its creation time and image path but not
+// its memory, where the module list lies.
+TEST_F(WindowModelTest, EachProcessIsNamedAsFarAsItsRightsAllow) {
+    FakeWindowManager::Process elevated{L"Admin.exe", L"C:\\Tools\\Admin.exe"};
+    elevated.runsElevated = true;
+    desktop.AddProcess(1, {L"EDITOR.EXE", L"C:\\Tools\\EDITOR.EXE"});
+    desktop.AddProcess(2, elevated);
+    desktop.AddProcess(3, {L"locked.exe", L"C:\\locked.exe", true});
+    const struct {
+        unsigned process;  // 4 has ended: no process has that id
+        const wchar_t* procName;
+        const wchar_t* procPath;
+    } rows[] = {{1, L"editor.exe", L"C:\\Tools\\EDITOR.EXE"},
+                {2, L"admin.exe", L"C:\\Tools\\Admin.exe"},
+                {3, L"", L""},
+                {4, L"", L""}};
+    for (const auto& row : rows) Add(std::to_wstring(row.process), row.process);
+    for (int capture = 1; capture <= 2; ++capture) {  // the second from the names kept
+        model.CaptureWindows();
+        for (const auto& row : rows) {
+            const auto record =
+                std::ranges::find(model.currentSnapshot(), row.process, &WindowRecord::procID);
+            EXPECT_EQ(record->procName, row.procName) << row.process << " capture " << capture;
+            EXPECT_EQ(record->procPath, row.procPath) << row.process << " capture " << capture;
+        }
+    }
+    EXPECT_EQ(desktop.openProcesses(), 0);
+    for (const WindowResult& result :
+         MaximizeAll(desktop, model.currentSnapshot(), {L"\\Admin.exe"})) {
+        EXPECT_EQ(result.outcome == WindowOutcome::ExcludedFromMaximize, result.record.procID == 2);
+    }
+}
+
 TEST_F(WindowModelTest, TheOwnDialogIsRecordedButNeverTheLastActiveWindow) {
     const WindowHandle own = Add(kOwn);
     model.CaptureWindows();
@@ -310,7 +344,8 @@ TEST_F(WindowModelTest, ProcessNamesAreReadOncePerProcessAndReusedByLaterCapture
 
     model.CaptureWindows();
     const WindowSnapshot first = model.currentSnapshot();
-    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::OpenProcess), 2);
+    // Once with limited rights, once more to read the module.
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::OpenProcess), 4);
     EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::ModuleBaseName), 2);
     EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::ProcessImagePath), 2);
     for (const WindowRecord& record : first) {
@@ -351,11 +386,12 @@ TEST_F(WindowModelTest, ProcessesNotReadInFullAreReadAgainByEveryCapture) {
     for (unsigned process : {2u, 3u, 4u, 5u, 2u}) Add(L"Window", process);
 
     model.CaptureWindows();
-    // Like the first, the refused process's second window is tried again.
-    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::OpenProcess), 5);
+    // Like the first, the refused process's second window is tried again; each process that
+    // opens is opened a second time for its module.
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::OpenProcess), 8);
     desktop.ResetCallCounts();
     model.CaptureWindows();
-    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::OpenProcess), 5);
+    EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::OpenProcess), 8);
     EXPECT_EQ(desktop.CallsTo(FakeWindowManager::Method::ProcessImagePath), 3);
 
     for (unsigned process : {2u, 3u, 4u}) {
