@@ -27,7 +27,8 @@ CKelvaneDlg::CKelvaneDlg(CommandContext& context)
       helpAndMonitor_(context),
       sizes_(context),
       commandList_(context, sizes_),
-      timerWork_(context) {
+      timerWork_(context),
+      following_(context, arrangements_) {
     // Every button of this table writes its "button pressed" line before its action runs; the
     // check boxes write none. Each button that moves, shows or saves windows first drops an
     // arrangement Execute is still waiting for, which would otherwise undo it.
@@ -155,6 +156,7 @@ void CKelvaneDlg::OnTimer() {
     sizes_.CopiedSizeTick();
     arrangements_.KeepOwnMinimizedTick();
     scripts_.PendingArrangementTick();
+    following_.Tick();
 }
 
 void CKelvaneDlg::OnOk() {
@@ -164,6 +166,7 @@ void CKelvaneDlg::OnOk() {
 void CKelvaneDlg::OnCancel() {
     // The dialog closes even when the settings cannot be written; the previous file then stays.
     const SettingsWriteOutcome stored = StoreSettingsNow();
+    following_.OnClosing();
 
     ctx_.controls.StopTimer(kTimerId);
     // The log vanishes with the dialog, so a failure is also told where the user sees it. The
@@ -180,6 +183,7 @@ void CKelvaneDlg::OnEndSession() {
     // The system may end the process as soon as this returns, and a box would hold up the
     // logoff: write and nothing else.
     StoreSettingsNow();
+    following_.OnClosing();
 }
 
 SettingsWriteOutcome CKelvaneDlg::StoreSettingsNow() {
@@ -238,6 +242,11 @@ void CKelvaneDlg::OnMouseLeave() {
 
 void CKelvaneDlg::OnSystemColoursChanged() {
     if (firstPaintDone_) chrome_.OnSystemColoursChanged();
+}
+
+void CKelvaneDlg::OnDisplayChange() {
+    InfoLog::Batch batch(ctx_.log);
+    following_.OnDisplayChange();
 }
 
 void CKelvaneDlg::OnLanguageButton() {

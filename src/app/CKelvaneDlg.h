@@ -10,6 +10,7 @@
 #include "commands/CommandContext.h"
 #include "commands/CommandList.h"
 #include "commands/HelpAndMonitorButtons.h"
+#include "commands/MonitorFollowing.h"
 #include "commands/ScriptCommands.h"
 #include "commands/SettingsCommands.h"
 #include "commands/SizeCommands.h"
@@ -55,6 +56,8 @@ class CKelvaneDlg {
     void OnMouseLeave();
     // The system colours, the theme or the high-contrast setting changed.
     void OnSystemColoursChanged();
+    // The display settings or the work area changed.
+    void OnDisplayChange();
 
   private:
     // Whether a click drops Execute's waiting arrangement before its action runs.
@@ -87,6 +90,7 @@ class CKelvaneDlg {
     SizeCommands sizes_;
     CommandList commandList_;
     TimerWork timerWork_;
+    MonitorFollowing following_;
     std::vector<ClickRoute> clickRoutes_;
     bool firstPaintDone_ = false;
 };

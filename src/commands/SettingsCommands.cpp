@@ -39,6 +39,9 @@ void ReportRead(CommandContext& ctx, const SettingRead& read) {
             break;
         case SettingKey::ExcludeMax:
             break;
+        case SettingKey::FollowMonitors:
+            ctx.Log(kFollowMonitorsKey + read.value);
+            break;
     }
 }
 
@@ -74,7 +77,8 @@ SettingsWriteOutcome StoreSettings(CommandContext& ctx, Point dialogPosition) {
     }
     const std::wstring text = FormatSettings(
         ctx.catalogue.currentLanguage(), dialogPosition, ctx.controls.IsChecked(IDC_CK_TOP),
-        ctx.controls.IsChecked(IDC_CK_MIN), ctx.settings.excludeMaxText);
+        ctx.controls.IsChecked(IDC_CK_MIN), ctx.settings.excludeMaxText,
+        ctx.settings.followMonitors);
     return {WriteSettingsFile(path, text), path};
 }
 

@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 72> kEnglishMessages = {
+const std::array<const wchar_t*, 74> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -109,9 +109,12 @@ const std::array<const wchar_t*, 72> kEnglishMessages = {
     // A window whose program does not answer.
     L" does not respond: the change was handed to its program without waiting for it, and the "
     L"window was not brought to the foreground.",
+    // Following the monitors.
+    L"The monitor layout changed (before -> now): ",
+    L"The desk remembered for this monitor layout was applied from the following file: ",
 };
 
-const std::array<const wchar_t*, 72> kGermanMessages = {
+const std::array<const wchar_t*, 74> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -213,6 +216,10 @@ const std::array<const wchar_t*, 72> kGermanMessages = {
     // A window whose program does not answer.
     L" reagiert nicht: die Änderung wurde seinem Programm übergeben, ohne darauf zu warten, und "
     L"das Fenster wurde nicht in den Vordergrund geholt.",
+    // Following the monitors.
+    L"Die Monitoranordnung hat sich geändert (vorher -> jetzt): ",
+    L"Die für diese Monitoranordnung gemerkte Fensteranordnung wurde aus der folgenden Datei "
+    L"angewendet: ",
 };
 
 const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {
@@ -414,7 +421,7 @@ static_assert(kEnglishCheckBoxCaptions.size() == kGermanCheckBoxCaptions.size())
 static_assert(kEnglishLabelCaptions.size() == kGermanLabelCaptions.size());
 static_assert(kEnglishButtonTooltips.size() == kGermanButtonTooltips.size());
 static_assert(kEnglishCheckBoxTooltips.size() == kGermanCheckBoxTooltips.size());
-static_assert(static_cast<std::size_t>(Msg::NotResponding) == kEnglishMessages.size() - 1);
+static_assert(static_cast<std::size_t>(Msg::RememberedDeskApplied) == kEnglishMessages.size() - 1);
 
 struct FamilyTables {
     std::span<const wchar_t* const> english;
