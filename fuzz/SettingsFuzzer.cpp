@@ -23,9 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const bool topmost = values.topmost.value_or(false);
     const bool minimize = values.minimize.value_or(false);
-    const std::wstring written = FormatSettings(values.language, values.startPosition, topmost,
-                                                minimize, values.excludeMaxText,
-                                                values.followMonitors);
+    const std::wstring written =
+        FormatSettings(values.language, values.startPosition, topmost, minimize,
+                       values.excludeMaxText, values.followMonitors);
     const SettingsText reread = ParseSettings(fuzz::SplitAtLineFeeds(written));
     TILORA_FUZZ_CHECK(reread.reads.size() == (values.followMonitors ? 5u : 6u));
     TILORA_FUZZ_CHECK(reread.values.followMonitors == values.followMonitors);

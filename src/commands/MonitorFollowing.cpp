@@ -40,6 +40,7 @@ void MonitorFollowing::Tick() {
 
 void MonitorFollowing::OnClosing() {
     if (!following()) return;
+    TakeLatestCapture();
     if (const auto desk = memory_.TakeClosingDesk()) WriteDesk(*desk);
 }
 

@@ -75,10 +75,10 @@ SettingsWriteOutcome StoreSettings(CommandContext& ctx, Point dialogPosition) {
         // Kept once: a second write must not put the program's own file over the user's.
         ctx.session.keepSettingsFile = false;
     }
-    const std::wstring text = FormatSettings(
-        ctx.catalogue.currentLanguage(), dialogPosition, ctx.controls.IsChecked(IDC_CK_TOP),
-        ctx.controls.IsChecked(IDC_CK_MIN), ctx.settings.excludeMaxText,
-        ctx.settings.followMonitors);
+    const std::wstring text =
+        FormatSettings(ctx.catalogue.currentLanguage(), dialogPosition,
+                       ctx.controls.IsChecked(IDC_CK_TOP), ctx.controls.IsChecked(IDC_CK_MIN),
+                       ctx.settings.excludeMaxText, ctx.settings.followMonitors);
     return {WriteSettingsFile(path, text), path};
 }
 
