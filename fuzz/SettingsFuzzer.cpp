@@ -23,10 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const bool topmost = values.topmost.value_or(false);
     const bool minimize = values.minimize.value_or(false);
-    const std::wstring written = FormatSettings(values.language, values.startPosition, topmost,
-                                                minimize, values.excludeMaxText);
+    const std::wstring written =
+        FormatSettings(values.language, values.startPosition, topmost, minimize,
+                       values.excludeMaxText, values.followMonitors);
     const SettingsText reread = ParseSettings(fuzz::SplitAtLineFeeds(written));
-    TILORA_FUZZ_CHECK(reread.reads.size() == 5);
+    TILORA_FUZZ_CHECK(reread.reads.size() == (values.followMonitors ? 5u : 6u));
+    TILORA_FUZZ_CHECK(reread.values.followMonitors == values.followMonitors);
     TILORA_FUZZ_CHECK(reread.values.language == values.language);
     TILORA_FUZZ_CHECK(reread.values.startPosition == values.startPosition);
     TILORA_FUZZ_CHECK(reread.values.topmost == topmost);

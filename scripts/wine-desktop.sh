@@ -1,5 +1,7 @@
 # Sourced by the scripts that run Windows programs under Wine on a private virtual display.
-#   wine_desktop_start PREFIX_DIR   starts Xvfb and openbox, prepares the Wine prefix
+#   wine_desktop_start PREFIX_DIR [GEOMETRY | two-monitors]
+#                                   starts Xvfb and openbox, prepares the Wine prefix; two-monitors
+#                                   gives a 1920x1080 and a 1280x1024 monitor side by side
 #   wine_desktop_stop               ends every process of the prefix, openbox and Xvfb
 # Exports DISPLAY, WINEPREFIX, WINEDEBUG and WINE_DESKTOP_DISPLAY.
 
@@ -17,11 +19,29 @@ wine_desktop_prepare_prefix() {
         wineserver -w
         touch "$prefix/.tilora-ready"
     fi
+    if [ ! -f "$prefix/.tilora-xinerama" ]; then
+        # Wine then takes the monitors from the X server's Xinerama answer, which follows
+        # `xrandr --setmonitor`.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
+        wineserver -w
+        touch "$prefix/.tilora-xinerama"
+    fi
+}
+
+# The monitors of the X server as Wine will see them. A running Wine takes a later change in only
+# when a new process re-applies the display settings (tests/e2e/DisplayChange.cpp).
+wine_desktop_two_monitors() {
+    xrandr --setmonitor Left 1920/508x1080/286+0+0 screen >/dev/null
+    xrandr --setmonitor Right 1280/339x1024/271+1920+0 none >/dev/null
 }
 
 wine_desktop_start() {
-    local prefix geometry="${2:-1920x1080x24}" fdfile
+    local prefix geometry="${2:-1920x1080x24}" fdfile monitors=""
     prefix=$(realpath -m "$1")
+    if [ "$geometry" = two-monitors ]; then
+        geometry=3200x1080x24
+        monitors=two
+    fi
     fdfile=$(mktemp)
     Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
     WINE_DESKTOP_XVFB_PID=$!
@@ -35,6 +55,8 @@ wine_desktop_start() {
     WINE_DESKTOP_DISPLAY=":$(head -n1 "$fdfile")"
     rm -f "$fdfile"
     export DISPLAY="$WINE_DESKTOP_DISPLAY" WINE_DESKTOP_DISPLAY
+    # Before any Wine process: each reads the monitors when it starts.
+    if [ -n "$monitors" ]; then wine_desktop_two_monitors; fi
     openbox --sm-disable >/dev/null 2>&1 &
     WINE_DESKTOP_OPENBOX_PID=$!
     wine_desktop_prepare_prefix "$prefix"

@@ -29,7 +29,8 @@ CKelvaneDlg::CKelvaneDlg(CommandContext& context)
       sizes_(context),
       windowCommands_(context),
       commandList_(context),
-      timerWork_(context) {}
+      timerWork_(context),
+      following_(context, arrangements_) {}
 
 void CKelvaneDlg::OnInitDialog() {
     InfoLog::Batch batch(ctx_.log);
@@ -133,6 +134,7 @@ void CKelvaneDlg::OnTimer() {
     sizes_.CopiedSizeTick();
     arrangements_.KeepOwnMinimizedTick();
     scripts_.PendingArrangementTick();
+    following_.Tick();
 }
 
 void CKelvaneDlg::OnOk() {
@@ -144,6 +146,7 @@ void CKelvaneDlg::OnOk() {
 void CKelvaneDlg::OnCancel() {
     // The dialog closes even when the settings cannot be written; the previous file then stays.
     const SettingsWriteOutcome stored = StoreSettingsNow();
+    following_.OnClosing();
 
     ctx_.controls.StopTimer(kTimerId);
     // The log vanishes with the dialog, so a failure is also told where the user sees it. The
@@ -160,6 +163,7 @@ void CKelvaneDlg::OnEndSession() {
     // The system may end the process as soon as this returns, and a box would hold up the
     // logoff: write and nothing else.
     StoreSettingsNow();
+    following_.OnClosing();
 }
 
 SettingsWriteOutcome CKelvaneDlg::StoreSettingsNow() {
@@ -224,6 +228,11 @@ void CKelvaneDlg::OnMouseLeave() {
 
 void CKelvaneDlg::OnSystemColoursChanged() {
     if (firstPaintDone_) chrome_.OnSystemColoursChanged();
+}
+
+void CKelvaneDlg::OnDisplayChange() {
+    InfoLog::Batch batch(ctx_.log);
+    following_.OnDisplayChange();
 }
 
 void CKelvaneDlg::OnLanguageButton() {

@@ -9,6 +9,7 @@
 #include "commands/CommandContext.h"
 #include "commands/CommandList.h"
 #include "commands/HelpAndMonitorButtons.h"
+#include "commands/MonitorFollowing.h"
 #include "commands/ScriptCommands.h"
 #include "commands/SettingsCommands.h"
 #include "commands/SizeCommands.h"
@@ -56,6 +57,8 @@ class CKelvaneDlg {
     void OnMouseLeave();
     // The system colours, the theme or the high-contrast setting changed.
     void OnSystemColoursChanged();
+    // The display settings or the work area changed.
+    void OnDisplayChange();
 
   private:
     friend std::span<const CommandRow> CommandRows();
@@ -89,6 +92,7 @@ class CKelvaneDlg {
     WindowCommands windowCommands_;
     CommandList commandList_;
     TimerWork timerWork_;
+    MonitorFollowing following_;
     bool firstPaintDone_ = false;
 };
 

@@ -7,8 +7,12 @@
 namespace tilora {
 
 void ReportMonitors(CommandContext& ctx) {
-    Monitors& monitors = ctx.monitors;
-    monitors.Refresh();
+    ctx.monitors.Refresh();
+    LogMonitorReport(ctx);
+}
+
+void LogMonitorReport(CommandContext& ctx) {
+    const Monitors& monitors = ctx.monitors;
 
     const std::wstring& virtualDesktop = ctx.Text(Msg::VirtualDesktop);
     const std::wstring& width = ctx.Text(Msg::Width);

@@ -39,6 +39,9 @@ void ReportRead(CommandContext& ctx, const SettingRead& read) {
             break;
         case SettingKey::ExcludeMax:
             break;
+        case SettingKey::FollowMonitors:
+            ctx.Log(kFollowMonitorsKey + read.value);
+            break;
     }
 }
 
@@ -72,9 +75,10 @@ SettingsWriteOutcome StoreSettings(CommandContext& ctx, Point dialogPosition) {
         // Kept once: a second write must not put the program's own file over the user's.
         ctx.session.keepSettingsFile = false;
     }
-    const std::wstring text = FormatSettings(
-        ctx.catalogue.currentLanguage(), dialogPosition, ctx.controls.IsChecked(IDC_CK_TOP),
-        ctx.controls.IsChecked(IDC_CK_MIN), ctx.settings.excludeMaxText);
+    const std::wstring text =
+        FormatSettings(ctx.catalogue.currentLanguage(), dialogPosition,
+                       ctx.controls.IsChecked(IDC_CK_TOP), ctx.controls.IsChecked(IDC_CK_MIN),
+                       ctx.settings.excludeMaxText, ctx.settings.followMonitors);
     return {WriteSettingsFile(path, text), path};
 }
 

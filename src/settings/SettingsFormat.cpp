@@ -45,6 +45,12 @@ void ReadExcludeMax(const std::wstring& value, SettingsText& text) {
     text.reads.push_back({SettingKey::ExcludeMax, value, true});
 }
 
+void ReadFollowMonitors(const std::wstring& value, SettingsText& text) {
+    text.values.followMonitors = value != L"False";
+    text.reads.push_back({SettingKey::FollowMonitors, TrueOrFalse(text.values.followMonitors),
+                          value == L"True" || value == L"False"});
+}
+
 }  // namespace
 
 SettingsText ParseSettings(const std::vector<std::wstring>& lines) {
@@ -60,13 +66,16 @@ SettingsText ParseSettings(const std::vector<std::wstring>& lines) {
             ReadCheckBox(SettingKey::Minimize, *minimize, text.values.minimize, text);
         } else if (auto excludeMax = ValueAfter(line, kExcludeMaxKey)) {
             ReadExcludeMax(*excludeMax, text);
+        } else if (auto follow = ValueAfter(line, kFollowMonitorsKey)) {
+            ReadFollowMonitors(*follow, text);
         }
     }
     return text;
 }
 
 std::wstring FormatSettings(const std::wstring& language, Point position, bool topmost,
-                            bool minimize, const std::wstring& excludeMaxText) {
+                            bool minimize, const std::wstring& excludeMaxText,
+                            bool followMonitors) {
     std::wstring text;
     text += kLanguageKey + language + L"\n";
     text +=
@@ -74,6 +83,7 @@ std::wstring FormatSettings(const std::wstring& language, Point position, bool t
     text += kTopmostKey + std::wstring(TrueOrFalse(topmost)) + L"\n";
     text += kMinimizeKey + std::wstring(TrueOrFalse(minimize)) + L"\n";
     text += kExcludeMaxKey + excludeMaxText + L"\n";
+    if (!followMonitors) text += kFollowMonitorsKey + std::wstring(TrueOrFalse(false)) + L"\n";
     return text;
 }
 

@@ -14,8 +14,9 @@ inline constexpr wchar_t kStartPositionKey[] = L"StartPosition = ";
 inline constexpr wchar_t kTopmostKey[] = L"Topmost = ";
 inline constexpr wchar_t kMinimizeKey[] = L"Minimize = ";
 inline constexpr wchar_t kExcludeMaxKey[] = L"ExcludeMax = ";
+inline constexpr wchar_t kFollowMonitorsKey[] = L"FollowMonitors = ";
 
-enum class SettingKey { Language, StartPosition, Topmost, Minimize, ExcludeMax };
+enum class SettingKey { Language, StartPosition, Topmost, Minimize, ExcludeMax, FollowMonitors };
 
 // One line of the settings file that was taken in, in file order, so that the reader can report
 // each as it happened. value is what the report echoes after the key: the language that is now
@@ -40,6 +41,9 @@ struct Settings {
     // Gathers the pieces of every ExcludeMax line, while excludeMaxText keeps only the last line,
     // so several lines act together until the file is written again.
     std::vector<std::wstring> excludeMaxList;
+    // Whether the desk of each monitor layout is remembered and brought back; only "False" turns
+    // it off.
+    bool followMonitors = true;
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
@@ -53,8 +57,10 @@ struct SettingsText {
 SettingsText ParseSettings(const std::vector<std::wstring>& lines);
 
 // The five lines of the settings file, each ending with "\n": language, position, the two check
-// boxes as "True" or "False", and the exclusion text as it was read.
+// boxes as "True" or "False", and the exclusion text as it was read. A sixth line follows only when
+// following the monitors is off, so that a file with the defaults keeps its five lines.
 std::wstring FormatSettings(const std::wstring& language, Point position, bool topmost,
-                            bool minimize, const std::wstring& excludeMaxText);
+                            bool minimize, const std::wstring& excludeMaxText,
+                            bool followMonitors = true);
 
 }  // namespace tilora

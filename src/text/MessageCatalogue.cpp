@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 69> kEnglishMessages = {
+const std::array<const wchar_t*, 71> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -110,9 +110,12 @@ const std::array<const wchar_t*, 69> kEnglishMessages = {
     L"given): ",
     L". The window belongs to a program that runs with higher rights than Tilora (for example as "
     L"administrator); Tilora can arrange it only when it runs with the same rights.",
+    // Following the monitors.
+    L"The monitor layout changed (before -> now): ",
+    L"The desk remembered for this monitor layout was applied from the following file: ",
 };
 
-const std::array<const wchar_t*, 69> kGermanMessages = {
+const std::array<const wchar_t*, 71> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -216,6 +219,10 @@ const std::array<const wchar_t*, 69> kGermanMessages = {
     L". Das Fenster gehört zu einem Programm, das mit höheren Rechten als Tilora läuft (zum "
     L"Beispiel als Administrator); Tilora kann es nur anordnen, wenn es mit denselben Rechten "
     L"läuft.",
+    // Following the monitors.
+    L"Die Monitoranordnung hat sich geändert (vorher -> jetzt): ",
+    L"Die für diese Monitoranordnung gemerkte Fensteranordnung wurde aus der folgenden Datei "
+    L"angewendet: ",
 };
 
 const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {
@@ -417,7 +424,7 @@ static_assert(kEnglishCheckBoxCaptions.size() == kGermanCheckBoxCaptions.size())
 static_assert(kEnglishLabelCaptions.size() == kGermanLabelCaptions.size());
 static_assert(kEnglishButtonTooltips.size() == kGermanButtonTooltips.size());
 static_assert(kEnglishCheckBoxTooltips.size() == kGermanCheckBoxTooltips.size());
-static_assert(static_cast<std::size_t>(Msg::HigherRights) == kEnglishMessages.size() - 1);
+static_assert(static_cast<std::size_t>(Msg::RememberedDeskApplied) == kEnglishMessages.size() - 1);
 
 struct FamilyTables {
     std::span<const wchar_t* const> english;

@@ -91,6 +91,8 @@ enum class Msg : int {
     ArrangementsDeleted = 66,
     ChangeRefused = 67,
     HigherRights = 68,
+    MonitorLayoutChanged = 69,
+    RememberedDeskApplied = 70,
 };
 
 // Every text the user sees, in English and German, with a current copy of each family in the

@@ -19,7 +19,8 @@ void Monitors::RefreshVirtualScreen() {
 void Monitors::Refresh() {
     RefreshVirtualScreen();
     monitorCount_ = 0;
-    for (const Rect& monitor : windows_.EnumDisplayMonitors()) {
+    found_ = windows_.EnumDisplayMonitors();
+    for (const Rect& monitor : found_) {
         const int base = 10 * ++monitorCount_;
         table_[base + Left] = monitor.left;
         table_[base + Top] = monitor.top;

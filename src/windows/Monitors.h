@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/WindowManager.h"
 
@@ -27,6 +28,8 @@ class Monitors {
         return MonitorTable(10 * monitor + field);
     }
     int monitorCount() const { return monitorCount_; }
+    // The rectangles of the monitors the latest reading found, in the system's order.
+    const std::vector<Rect>& found() const { return found_; }
     std::int32_t virtualScreenWidth() const { return virtualScreenWidth_; }
     std::int32_t virtualScreenHeight() const { return virtualScreenHeight_; }
     // The bounding rectangle of all monitors; its origin is (0, 0) only when no monitor lies left
@@ -40,6 +43,7 @@ class Monitors {
   private:
     const WindowManager& windows_;
     std::unordered_map<int, std::int32_t> table_;
+    std::vector<Rect> found_;
     int monitorCount_ = 0;
     std::int32_t virtualScreenWidth_ = 0;
     std::int32_t virtualScreenHeight_ = 0;

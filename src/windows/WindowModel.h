@@ -51,6 +51,8 @@ class WindowModel {
     void SetProcessNamesAvailable(bool available);
 
     const WindowSnapshot& currentSnapshot() const { return currentSnapshot_; }
+    // Counts the captures, so that a reader can tell a new capture from one it has seen.
+    std::uint64_t captureNumber() const { return captureNumber_; }
     // The record of the latest capture for the window; null when the capture did not take it.
     const WindowRecord* FindRecord(WindowHandle window) const;
     // Keeps the latest capture in step with a window the program has just resized, so that a

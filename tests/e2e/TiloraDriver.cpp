@@ -98,6 +98,38 @@ void PressKey(WORD key) {
     ::SendInput(2, inputs, sizeof(INPUT));
 }
 
+bool ChangeMonitors(const std::wstring& xrandrArguments, int monitors) {
+    // Wine starts a Unix program, but hands back no process that could be waited for: the
+    // change is awaited through what Wine reports.
+    std::wstring xrandr = L"Z:\\usr\\bin\\xrandr " + xrandrArguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, xrandr.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process)) {
+        return false;
+    }
+    if (process.hThread != nullptr) ::CloseHandle(process.hThread);
+    if (process.hProcess != nullptr) ::CloseHandle(process.hProcess);
+    return WaitFor(
+        [&] {
+            std::wstring command =
+                L"\"" + (ProgramFolder() / L"tilora_display_change.exe").wstring() + L"\"";
+            PROCESS_INFORMATION change{};
+            if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                  nullptr, &startup, &change)) {
+                return false;
+            }
+            ::WaitForSingleObject(change.hProcess, 10000);
+            DWORD seen = 0;
+            ::GetExitCodeProcess(change.hProcess, &seen);
+            ::CloseHandle(change.hThread);
+            ::CloseHandle(change.hProcess);
+            return seen == static_cast<DWORD>(monitors);
+        },
+        std::chrono::seconds(15));
+}
+
 ScratchFolder::ScratchFolder(const std::wstring& name) {
     static int counter = 0;
     path_ = std::filesystem::temp_directory_path() /

@@ -28,6 +28,10 @@ void PressKey(WORD key);
 // The folder of the running test program, where the build puts Tilora.exe and its helpers.
 std::filesystem::path ProgramFolder();
 
+// Changes the monitors of the X server under Wine with the arguments for xrandr, then has Wine
+// take the change in and tell every window; true once Wine reports that many monitors.
+bool ChangeMonitors(const std::wstring& xrandrArguments, int monitors);
+
 // A folder of its own for one run, removed afterwards.
 class ScratchFolder {
   public:

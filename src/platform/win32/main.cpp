@@ -110,10 +110,17 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         case WM_MOUSELEAVE:
             host->dialog.OnMouseLeave();
             return FALSE;
+        case WM_SETTINGCHANGE:
+            // Docking and undocking may change only the work area that the taskbar leaves.
+            if (wParam == SPI_SETWORKAREA) host->dialog.OnDisplayChange();
+            host->dialog.OnSystemColoursChanged();
+            return FALSE;
         case WM_SYSCOLORCHANGE:
         case WM_THEMECHANGED:
-        case WM_SETTINGCHANGE:
             host->dialog.OnSystemColoursChanged();
+            return FALSE;
+        case WM_DISPLAYCHANGE:
+            host->dialog.OnDisplayChange();
             return FALSE;
         case WM_ENDSESSION:
             // Logoff and shutdown end the dialog without a cancel command.

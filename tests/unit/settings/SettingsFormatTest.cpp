@@ -95,5 +95,23 @@ TEST(FormatSettings, FiveLinesThatReadBackAsWritten) {
               L"True\r\nExcludeMax = \r\n");
 }
 
+TEST(FollowMonitors, OnWithoutTheLineAndWrittenOnlyWhenOff) {
+    // Only "False" turns it off; the echo says which way it went.
+    for (const auto& [line, on] : {std::pair<std::wstring, bool>{L"Language = English", true},
+                                   {L"FollowMonitors = True", true},
+                                   {L"FollowMonitors = false", true},
+                                   {L"FollowMonitors =  False ", false}}) {
+        EXPECT_EQ(ParseSettings({line}).values.followMonitors, on) << line;
+    }
+    const std::wstring off = FormatSettings(L"English", {1, 2}, false, false, L"", false);
+    EXPECT_EQ(off,
+              FormatSettings(L"English", {1, 2}, false, false, L"") + L"FollowMonitors = False\n");
+    const SettingsText read = ParseSettings(LinesOf(off));
+    EXPECT_FALSE(read.values.followMonitors);
+    EXPECT_EQ(read.reads.back(), (SettingRead{SettingKey::FollowMonitors, L"False", true}));
+    EXPECT_EQ(FormatSettings(L"English", {1, 2}, false, false, L"", true),
+              FormatSettings(L"English", {1, 2}, false, false, L""));
+}
+
 }  // namespace
 }  // namespace tilora
