@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 72> kEnglishMessages = {
+const std::array<const wchar_t*, 73> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -97,7 +97,8 @@ const std::array<const wchar_t*, 72> kEnglishMessages = {
     L". It names a program, but its file has no folder.",
     // Saving under a name the user typed, and Execute's waiting arrangement.
     L" ! Nothing was saved: a name for SaveAs may not contain a folder, a drive, \"..\" or any of "
-    L"the characters \\ / : * ? \" < > |. The name was: ",
+    L"the characters \\ / : * ? \" < > |, nor be a name Windows keeps for a device (CON, PRN, AUX, "
+    L"NUL, COM1 to COM9, LPT1 to LPT9). The name was: ",
     L"The arrangement that Execute was waiting for will not be applied, because a later action "
     L"came first: ",
     // The settings file at closing and at start-up.
@@ -109,9 +110,12 @@ const std::array<const wchar_t*, 72> kEnglishMessages = {
     // A window whose program does not answer.
     L" does not respond: the change was handed to its program without waiting for it, and the "
     L"window was not brought to the foreground.",
+    // Closing.
+    L"The settings file was changed while Tilora was running: its exclusion list (ExcludeMax) is "
+    L"written back as it is in the changed file: ",
 };
 
-const std::array<const wchar_t*, 72> kGermanMessages = {
+const std::array<const wchar_t*, 73> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -199,7 +203,9 @@ const std::array<const wchar_t*, 72> kGermanMessages = {
     L". Er nennt ein Programm, aber seine Datei hat keinen Ordner.",
     // Saving under a name the user typed, and Execute's waiting arrangement.
     L" ! Es wurde nichts gespeichert: ein Name für Speich. Unter darf keinen Ordner, kein "
-    L"Laufwerk, kein \"..\" und keines der Zeichen \\ / : * ? \" < > | enthalten. Der Name war: ",
+    L"Laufwerk, kein \"..\" und keines der Zeichen \\ / : * ? \" < > | enthalten und kein Name "
+    L"sein, den Windows für ein Gerät vorsieht (CON, PRN, AUX, NUL, COM1 bis COM9, LPT1 bis LPT9). "
+    L"Der Name war: ",
     L"Die Anordnung, auf die Ausführen gewartet hat, wird nicht angewendet, weil eine spätere "
     L"Aktion zuerst kam: ",
     // The settings file at closing and at start-up.
@@ -213,6 +219,9 @@ const std::array<const wchar_t*, 72> kGermanMessages = {
     // A window whose program does not answer.
     L" reagiert nicht: die Änderung wurde seinem Programm übergeben, ohne darauf zu warten, und "
     L"das Fenster wurde nicht in den Vordergrund geholt.",
+    // Closing.
+    L"Die Einstellungen-Datei wurde geändert, während Tilora lief: ihre Ausschlussliste "
+    L"(ExcludeMax) wird so zurückgeschrieben, wie sie in der geänderten Datei steht: ",
 };
 
 const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {
@@ -414,7 +423,8 @@ static_assert(kEnglishCheckBoxCaptions.size() == kGermanCheckBoxCaptions.size())
 static_assert(kEnglishLabelCaptions.size() == kGermanLabelCaptions.size());
 static_assert(kEnglishButtonTooltips.size() == kGermanButtonTooltips.size());
 static_assert(kEnglishCheckBoxTooltips.size() == kGermanCheckBoxTooltips.size());
-static_assert(static_cast<std::size_t>(Msg::NotResponding) == kEnglishMessages.size() - 1);
+static_assert(static_cast<std::size_t>(Msg::SettingsEditedWhileRunning) ==
+              kEnglishMessages.size() - 1);
 
 struct FamilyTables {
     std::span<const wchar_t* const> english;

@@ -94,6 +94,7 @@ enum class Msg : int {
     SettingsFileKept = 69,
     LeftOverFileRemoved = 70,
     NotResponding = 71,
+    SettingsEditedWhileRunning = 72,
 };
 
 // Every text the user sees, in English and German, with a current copy of each family in the

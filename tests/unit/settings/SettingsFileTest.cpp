@@ -111,7 +111,7 @@ TEST_F(SettingsFileTest, KeysCountOnlyExactlyAtTheStartAndTheLastOfAKeyWins) {
     EXPECT_EQ(run.catalogue.currentLanguage(), L"English");
     EXPECT_EQ(run.startPosition(), (Point{-20, 30}));
     EXPECT_TRUE(run.Checked(IDC_CK_TOP));
-    EXPECT_EQ(run.excludeMaxText(), L"c.exe");
+    EXPECT_EQ(run.excludeMaxText(), L"a.exe;b.exe;c.exe");
     EXPECT_EQ(run.excludeMaxList(), (Lines{L"a.exe", L"b.exe", L"c.exe"}));
 }
 
@@ -131,6 +131,24 @@ TEST(SplitList, PiecesBeforeTheLastDelimiterAllCountTheLastOnlyFromThreeCharacte
         SplitList(text, delimiter, list);
         list.erase(list.begin());
         EXPECT_EQ(list, pieces) << text;
+    }
+}
+
+TEST(JoinList, GivesTheTextSplitListTurnsBackIntoThePieces) {
+    const std::pair<Lines, std::wstring> cases[] = {
+        {{}, L""},
+        {{L"a.exe", L"b.exe"}, L"a.exe;b.exe"},
+        {{L"a.exe", L"ab"}, L"a.exe;ab;"},
+        {{L"a.exe", L"", L"b.exe"}, L"a.exe;;b.exe"},
+        {{L"a.exe", L""}, L"a.exe;;;"},
+        {{L""}, L";;"},
+        {{L"x", L"C:\\Program Files\\y.exe"}, L"x;C:\\Program Files\\y.exe"},
+    };
+    for (const auto& [pieces, text] : cases) {
+        EXPECT_EQ(JoinList(pieces), text);
+        Lines back;
+        SplitList(text, L";", back);
+        EXPECT_EQ(back, pieces) << text;
     }
 }
 
