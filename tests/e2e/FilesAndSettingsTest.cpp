@@ -52,7 +52,9 @@ TEST_F(Saving, SaveAsWritesNothingOutsideTheArrangementFolder) {
         tilora.Click(IDC_BN_SAVEAS);
         EXPECT_EQ(tilora.LogLines().back(),
                   L" ! Nothing was saved: a name for SaveAs may not contain a folder, a drive, "
-                  L"\"..\" or any of the characters \\ / : * ? \" < > |. The name was: " +
+                  L"\"..\" or any of the characters \\ / : * ? \" < > |, nor be a name Windows "
+                  L"keeps for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9). The name "
+                  L"was: " +
                       std::wstring(input));
     }
     EXPECT_FALSE(std::filesystem::exists(folder.path() / L"x.txt"));

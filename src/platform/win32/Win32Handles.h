@@ -97,4 +97,11 @@ struct KernelHandleTraits {
 };
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 
+// CreateFileW fails with INVALID_HANDLE_VALUE, not with a null handle.
+struct FileTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE handle) { ::CloseHandle(handle); }
+};
+using UniqueFile = UniqueHandle<HANDLE, FileTraits>;
+
 }  // namespace tilora::win32

@@ -99,7 +99,7 @@ TEST_F(SaveTest, SaveAsRefusesNamesThatLeaveTheArrangementFolder) {
     std::filesystem::create_directories(ToPath(context.paths.arrangementsDir + L"sub"));
     const auto before = filesBelowBase();
     for (const wchar_t* input : {L"..\\..\\x", L"..\\x", L"../x", L"sub\\x", L"sub/x", L"C:\\x",
-                                 L"C:x", L"x..txt", L"a|b", L"a?b", L"a\tb"}) {
+                                 L"C:x", L"x..txt", L"a|b", L"a?b", L"a\tb", L"x.", L"COM2"}) {
         fake.controls.ListClear(IDC_LB_INFO);
         fake.controls.UserTypes(IDC_ED_USERINPUT, input);
         dialog.OnButtonClicked(IDC_BN_SAVEAS);
@@ -110,7 +110,8 @@ TEST_F(SaveTest, SaveAsRefusesNamesThatLeaveTheArrangementFolder) {
                                L"The button 'SaveAs' was pressed.",
                                L" ! Nothing was saved: a name for SaveAs may not contain a "
                                L"folder, a drive, \"..\" or any of the characters \\ / : * ? \" "
-                               L"< > |. The name was: " +
+                               L"< > |, nor be a name Windows keeps for a device (CON, PRN, AUX, "
+                               L"NUL, COM1 to COM9, LPT1 to LPT9). The name was: " +
                                    shownInput}));
     }
     EXPECT_EQ(filesBelowBase(), before);
