@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <set>
 
 #include "platform/DialogControls.h"
 #include "platform/win32/Win32Handles.h"
@@ -92,6 +93,8 @@ class Win32DialogControls : public DialogControls {
     UniqueWindow tooltip_;
     HWND tooltipOwner_ = nullptr;
     std::map<int, ButtonColours> buttonColours_;
+    // The list boxes told to stop painting, which making room must leave that way.
+    std::set<int> listsNotPainting_;
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
 };
