@@ -81,11 +81,13 @@ ScratchFolder::~ScratchFolder() {
     std::filesystem::remove_all(path_, error);
 }
 
-TiloraProcess::TiloraProcess(const std::filesystem::path& folder)
-    : TiloraProcess(folder, ProgramFolder() / L"Tilora.exe") {}
+TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
+                             std::chrono::milliseconds startWait)
+    : TiloraProcess(folder, ProgramFolder() / L"Tilora.exe", startWait) {}
 
 TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
-                             const std::filesystem::path& exePath) {
+                             const std::filesystem::path& exePath,
+                             std::chrono::milliseconds startWait) {
     const std::wstring exe = exePath.wstring();
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
@@ -99,16 +101,18 @@ TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
                                    nullptr, folder.wstring().c_str(), &startup, &process_) != FALSE;
     }
     if (!started) return;
-    WaitFor([&] {
-        dialog_ = VisibleWindowOfProcess(process_.dwProcessId, [](HWND window) {
-            wchar_t title[64] = {};
-            ::GetWindowTextW(window, title, 64);
-            return std::wstring(title) == kDialogTitle;
-        });
-        return dialog_ != nullptr;
-    });
+    WaitFor(
+        [&] {
+            dialog_ = VisibleWindowOfProcess(process_.dwProcessId, [](HWND window) {
+                wchar_t title[64] = {};
+                ::GetWindowTextW(window, title, 64);
+                return std::wstring(title) == kDialogTitle;
+            });
+            return dialog_ != nullptr;
+        },
+        startWait);
     // The first paint labels the dialog; wait until the command list is filled.
-    WaitFor([&] { return dialog_ != nullptr && ComboCount(1010) > 0; });
+    WaitFor([&] { return dialog_ != nullptr && ComboCount(1010) > 0; }, startWait);
 }
 
 TiloraProcess::~TiloraProcess() {

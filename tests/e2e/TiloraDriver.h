@@ -42,10 +42,12 @@ class ScratchFolder {
 class TiloraProcess {
   public:
     // Starts Tilora.exe (found beside this test program) with the folder as current directory
-    // and waits for its dialog.
-    explicit TiloraProcess(const std::filesystem::path& folder);
+    // and waits for its dialog, at most startWait.
+    explicit TiloraProcess(const std::filesystem::path& folder,
+                           std::chrono::milliseconds startWait = std::chrono::seconds(10));
     // Starts the given Tilora.exe, for example one unpacked from the release zip.
-    TiloraProcess(const std::filesystem::path& folder, const std::filesystem::path& exe);
+    TiloraProcess(const std::filesystem::path& folder, const std::filesystem::path& exe,
+                  std::chrono::milliseconds startWait = std::chrono::seconds(10));
     ~TiloraProcess();
     TiloraProcess(const TiloraProcess&) = delete;
     TiloraProcess& operator=(const TiloraProcess&) = delete;
