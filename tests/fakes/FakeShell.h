@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeClock.h"
 #include "platform/Shell.h"
 
 namespace tilora::testing {
@@ -22,6 +23,7 @@ class FakeShell : public Shell {
     ShellExecuteResult Execute(const std::wstring& file, const std::wstring& parameters,
                                const std::wstring& directory, int showCommand) override {
         calls_.push_back({file, parameters, directory, showCommand});
+        if (clock_ != nullptr) clock_->Advance(callMs_);
         if (const auto scripted = failures_.find(file); scripted != failures_.end())
             return scripted->second;
         if (existing_.count(file) != 0) return {42, 0};
@@ -29,6 +31,11 @@ class FakeShell : public Shell {
     }
 
     void AddPath(const std::wstring& path) { existing_.insert(path); }
+    // Every call takes the shell this long on the clock, as starting a program does.
+    void TakesTime(FakeClock& clock, std::uint64_t ms) {
+        clock_ = &clock;
+        callMs_ = ms;
+    }
     // The shell fails for this file with the given result and last error.
     void Fails(const std::wstring& file, ShellExecuteResult result) { failures_[file] = result; }
     const std::vector<Call>& calls() const { return calls_; }
@@ -37,6 +44,8 @@ class FakeShell : public Shell {
     std::set<std::wstring> existing_;
     std::map<std::wstring, ShellExecuteResult> failures_;
     std::vector<Call> calls_;
+    FakeClock* clock_ = nullptr;
+    std::uint64_t callMs_ = 0;
 };
 
 }  // namespace tilora::testing
