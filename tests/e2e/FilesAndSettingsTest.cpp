@@ -171,6 +171,27 @@ TEST(Settings, TheSessionEndWritesTheSettings) {
               "Minimize = False\r\nExcludeMax = \r\n");
 }
 
+TEST(Settings, ASettingsFileWithCrLineEndsIsReadAndWrittenBackWhole) {
+    ScratchFolder folder(L"Tilora CR settings");
+    const std::filesystem::path settings = folder.path() / L"_Settings" / L"Settings.txt";
+    std::filesystem::create_directories(settings.parent_path());
+    std::ofstream(settings, std::ios::binary)
+        << "Language = German\rStartPosition = 140,60\rTopmost = False\rMinimize = True\r"
+           "ExcludeMax = a.exe;b.exe\r";
+    {
+        TiloraProcess tilora(folder.path());
+        ASSERT_NE(tilora.dialog(), nullptr);
+        EXPECT_EQ(tilora.Text(IDC_BN_APPLY), L"Anwenden");
+        EXPECT_TRUE(tilora.IsChecked(IDC_CK_MIN));
+        tilora.PressEscape();
+        ASSERT_TRUE(tilora.WaitForExit());
+    }
+    EXPECT_EQ(FileBytes(settings),
+              "Language = German\r\nStartPosition = 140,60\r\nTopmost = False\r\n"
+              "Minimize = True\r\nExcludeMax = a.exe;b.exe\r\n");
+    EXPECT_FALSE(std::filesystem::exists(settings.parent_path() / L"Settings.txt.bak"));
+}
+
 TEST(Settings, AnUnreadableSettingsFileSurvivesAsBak) {
     ScratchFolder folder(L"Tilora unreadable settings");
     const std::filesystem::path settings = folder.path() / L"_Settings" / L"Settings.txt";

@@ -1,5 +1,6 @@
 #include "TiloraDriver.h"
 
+#include <fstream>
 #include <thread>
 
 #include "app/resource.h"
@@ -187,17 +188,47 @@ bool TiloraProcess::IsChecked(int controlId) const {
 }
 
 std::vector<std::wstring> TiloraProcess::LogLines() const {
-    const HWND list = Control(1005);
-    const int count = static_cast<int>(SendTimed(list, LB_GETCOUNT));
     std::vector<std::wstring> lines;
-    for (int index = 0; index < count; ++index) {
-        const LRESULT length = SendTimed(list, LB_GETTEXTLEN, static_cast<WPARAM>(index));
-        std::vector<wchar_t> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1);
-        SendTimed(list, LB_GETTEXT, static_cast<WPARAM>(index),
-                  reinterpret_cast<LPARAM>(buffer.data()));
-        lines.emplace_back(buffer.data());
-    }
+    const int count = LogCount();
+    for (int index = 0; index < count; ++index) lines.push_back(LogLine(index));
     return lines;
+}
+
+int TiloraProcess::LogCount() const {
+    return static_cast<int>(SendTimed(Control(1005), LB_GETCOUNT));
+}
+
+std::wstring TiloraProcess::LogLine(int index) const {
+    const HWND list = Control(1005);
+    const LRESULT length = SendTimed(list, LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1);
+    SendTimed(list, LB_GETTEXT, static_cast<WPARAM>(index),
+              reinterpret_cast<LPARAM>(buffer.data()));
+    return buffer.data();
+}
+
+void TiloraProcess::FillLogTo(const std::filesystem::path& folder, int count) const {
+    static int files = 0;
+    const int lines = count - LogCount() - 1;
+    if (lines < 0) return;
+    std::string bytes = "\xFF\xFE";
+    for (int i = 0; i < lines; ++i) {
+        const std::wstring line =
+            L"ltrb: 10/20/410/320; winName: Absent window " + std::to_wstring(i) + L";\r\n";
+        for (const wchar_t c : line)
+            bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    }
+    const std::wstring name = L"Fill" + std::to_wstring(files++) + L".txt";
+    std::filesystem::create_directories(folder / L"_Arrangements");
+    std::ofstream(folder / L"_Arrangements" / name, std::ios::binary) << bytes;
+    // The arrangement box lists the folder as it was at the start: the file is put into it.
+    const HWND combo = Control(IDC_CB_ARRANGEMENT);
+    SendTimed(combo, CB_RESETCONTENT);
+    SendTimed(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    SendTimed(combo, CB_SETCURSEL, 0);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(Control(IDC_BN_APPLY), BM_CLICK, 0, 0, SMTO_NORMAL, 10 * 60 * 1000,
+                          &result);
 }
 
 HWND TiloraProcess::WaitForMessageBox() const {

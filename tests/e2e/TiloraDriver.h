@@ -70,6 +70,9 @@ class TiloraProcess {
     void SetText(int controlId, const std::wstring& text) const;
     bool IsChecked(int controlId) const;
     std::vector<std::wstring> LogLines() const;
+    // A full log holds 100,000 lines: these read a few of them.
+    int LogCount() const;
+    std::wstring LogLine(int index) const;
     int ComboCount(int controlId) const;
     int ComboSelection(int controlId) const;
     std::wstring ComboItem(int controlId, int index) const;
@@ -84,6 +87,11 @@ class TiloraProcess {
     bool WaitForStartUpReport() const;
     // Waits until the log has at least that many lines; the lines then.
     std::vector<std::wstring> WaitForLogLines(std::size_t count) const;
+
+    // Applies an arrangement of lines that name no open window, so that the log grows to exactly
+    // count lines: the button's line and one line for each file line. folder is the one Tilora
+    // was started in.
+    void FillLogTo(const std::filesystem::path& folder, int count) const;
 
   private:
     HWND Control(int controlId) const;
