@@ -182,6 +182,22 @@ TEST_F(SaveTest, TheLogShowsOddTitleCharactersReplacedAndTheFileKeepsThemAsCaptu
     EXPECT_TRUE(found);
 }
 
+TEST_F(SaveTest, NamesUpToTheLongestWindowsTakesAreSavedAndLongerOnesReportedWith206) {
+    const std::wstring longest(251, L'n');  // 255 characters with ".txt"
+    fake.controls.UserTypes(IDC_ED_USERINPUT, longest);
+    dialog.OnButtonClicked(IDC_BN_SAVEAS);
+    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"The button 'SaveAs' was pressed."});
+    EXPECT_TRUE(std::filesystem::is_regular_file(Arrangement(longest + L".txt")));
+
+    fake.controls.ListClear(IDC_LB_INFO);
+    fake.controls.UserTypes(IDC_ED_USERINPUT, longest + L"n");
+    dialog.OnButtonClicked(IDC_BN_SAVEAS);
+    EXPECT_EQ(Lines().back(), L" ! The following file could not be written: " +
+                                  context.paths.arrangementsDir + longest +
+                                  L"n.txt. The following Windows error (decimal value) has "
+                                  L"occurred: 206");
+}
+
 TEST_F(SaveTest, AFailedWriteIsReportedWithTheFileAndTheWindowsCode) {
     std::filesystem::remove_all(ToPath(context.paths.arrangementsDir));
     dialog.OnButtonClicked(IDC_BN_SAVESD);
