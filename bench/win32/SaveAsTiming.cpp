@@ -4,7 +4,12 @@
 // (BareCapture.h); SaveAs should stay a small multiple of it as the windows double. The extra
 // windows come from a second copy of this program, started with --windows N. Run it by hand:
 //   tests/wine/run-in-desktop.sh build/mingw/wineprefix build/mingw/tilora_saveas_timing.exe
+// With --save-sd it times Save SD with 300 extra windows instead, and beside it the file write
+// alone three ways: as the program writes (flushed to the disk, renamed with write-through), as
+// it wrote before (C run-time write, _commit, rename), and a plain write and rename.
 #include <windows.h>
+
+#include <io.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -17,6 +22,10 @@
 #include "TimingCore.h"
 #include "TimingFigures.h"
 #include "app/resource.h"
+#include "files/ArrangementFormat.h"
+#include "files/FileAccess.h"
+#include "files/TextEncoding.h"
+#include "files/TextHelpers.h"
 #include "platform/win32/Win32WindowManager.h"
 
 namespace {
@@ -92,6 +101,58 @@ class NamedInput : public win32::testing::NullDialogControls {
 
 using Core = timing::TimingCore<win32::Win32WindowManager, NamedInput>;
 
+// The earlier way: the C run-time writes and commits the file, and it is renamed over the old one
+// as std::filesystem::rename does it.
+void WriteAsBefore(const std::wstring& path, const std::string& bytes) {
+    const std::wstring temporary = path + L".~tmp";
+    FILE* file = _wfopen(temporary.c_str(), L"wb");
+    if (file == nullptr) return;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fflush(file);
+    _commit(_fileno(file));
+    std::fclose(file);
+    ::MoveFileExW(temporary.c_str(), path.c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
+}
+
+// Neither flushed nor written through: what the disk may have of it after a power cut is open.
+void WritePlain(const std::wstring& path, const std::string& bytes) {
+    const std::wstring temporary = path + L".~tmp";
+    FILE* file = _wfopen(temporary.c_str(), L"wb");
+    if (file == nullptr) return;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+    ::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+int TimeSaveSessionDefault(Core& core) {
+    constexpr int kWindows = 300;
+    constexpr int kSaveRounds = 9;
+    const ExtraWindows windows(kWindows);
+    std::vector<double> saves, durable, before, plain;
+    const std::wstring path = core.context.paths.arrangementsDir + L"Timing.txt";
+    for (int round = 0; round < kSaveRounds; ++round) {
+        saves.push_back(timing::MillisecondsOf([&] { core.arrangements.SaveSessionDefault(); }));
+        const std::string bytes =
+            "\xFF\xFE" +
+            EncodeUtf16Le(WithCrLf(FormatArrangement(core.context.model.currentSnapshot(),
+                                                     core.context.Text(Msg::ArrangementTrailer))));
+        durable.push_back(timing::MillisecondsOf([&] { ReplaceFileContents(path, bytes); }));
+        before.push_back(timing::MillisecondsOf([&] { WriteAsBefore(path, bytes); }));
+        plain.push_back(timing::MillisecondsOf([&] { WritePlain(path, bytes); }));
+        if (round == 0) {
+            std::printf("Save SD with %d extra windows: %zu lines, %zu bytes\n", kWindows,
+                        core.context.model.currentSnapshot().size(), bytes.size());
+        }
+    }
+    timing::PrintBeside("  Save SD beside its write alone", saves, durable);
+    timing::PrintBeside("  the write, flushed and written through, beside a plain write", durable,
+                        plain);
+    timing::PrintBeside("  the write as before (_commit, rename), beside a plain write", before,
+                        plain);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -100,6 +161,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     win32::testing::TestFolder folder;
     Core core(folder.path());
+    if (argc == 2 && std::wcscmp(argv[1], L"--save-sd") == 0) return TimeSaveSessionDefault(core);
     for (int extra : kExtraWindows) {
         const ExtraWindows windows(extra);
         std::vector<double> saves;
