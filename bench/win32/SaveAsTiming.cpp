@@ -101,28 +101,21 @@ class NamedInput : public win32::testing::NullDialogControls {
 
 using Core = timing::TimingCore<win32::Win32WindowManager, NamedInput>;
 
-// The earlier way: the C run-time writes and commits the file, and it is renamed over the old one
-// as std::filesystem::rename does it.
-void WriteAsBefore(const std::wstring& path, const std::string& bytes) {
+// The file written with the C run-time and renamed over the old one: with commit, the earlier
+// way (_commit, then a rename as std::filesystem::rename does it); without, neither flushed nor
+// written through, so what the disk has of it after a power cut is open.
+void WriteWithRunTime(const std::wstring& path, const std::string& bytes, bool commit) {
     const std::wstring temporary = path + L".~tmp";
     FILE* file = _wfopen(temporary.c_str(), L"wb");
     if (file == nullptr) return;
     std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fflush(file);
-    _commit(_fileno(file));
+    if (commit) {
+        std::fflush(file);
+        _commit(_fileno(file));
+    }
     std::fclose(file);
     ::MoveFileExW(temporary.c_str(), path.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
-}
-
-// Neither flushed nor written through: what the disk may have of it after a power cut is open.
-void WritePlain(const std::wstring& path, const std::string& bytes) {
-    const std::wstring temporary = path + L".~tmp";
-    FILE* file = _wfopen(temporary.c_str(), L"wb");
-    if (file == nullptr) return;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    ::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+                  MOVEFILE_REPLACE_EXISTING | (commit ? MOVEFILE_COPY_ALLOWED : 0));
 }
 
 int TimeSaveSessionDefault(Core& core) {
@@ -138,8 +131,8 @@ int TimeSaveSessionDefault(Core& core) {
             EncodeUtf16Le(WithCrLf(FormatArrangement(core.context.model.currentSnapshot(),
                                                      core.context.Text(Msg::ArrangementTrailer))));
         durable.push_back(timing::MillisecondsOf([&] { ReplaceFileContents(path, bytes); }));
-        before.push_back(timing::MillisecondsOf([&] { WriteAsBefore(path, bytes); }));
-        plain.push_back(timing::MillisecondsOf([&] { WritePlain(path, bytes); }));
+        before.push_back(timing::MillisecondsOf([&] { WriteWithRunTime(path, bytes, true); }));
+        plain.push_back(timing::MillisecondsOf([&] { WriteWithRunTime(path, bytes, false); }));
         if (round == 0) {
             std::printf("Save SD with %d extra windows: %zu lines, %zu bytes\n", kWindows,
                         core.context.model.currentSnapshot().size(), bytes.size());
