@@ -485,9 +485,11 @@ class KillTest:
                      sum(1 for o in rows if o[3] == "old"), sum(1 for o in rows if o[3] == "new"),
                      sum(1 for o in rows if o[4] > 0)))
         print("%d of %d kills landed inside a write" % (self.inside_write, len(self.outcomes)))
-        if self.inside_write < min(MIN_INSIDE, len(self.outcomes)):
+        # Runs of a handful of kills, for trying something out, ask for fewer.
+        required = min(MIN_INSIDE, len(self.outcomes) // 4)
+        if self.inside_write < required:
             raise Failure("only %d kill(s) landed inside a write, fewer than %d: the run shows "
-                          "nothing about interrupted writes" % (self.inside_write, MIN_INSIDE))
+                          "nothing about interrupted writes" % (self.inside_write, required))
         if self.desk.restarts:
             print("Wine refused to start a program %d time(s); it was started again"
                   % self.desk.restarts)
