@@ -2,6 +2,7 @@
 // closing read back as they were.
 #include <cstddef>
 #include <cstdint>
+#include <set>
 
 #include "FuzzInput.h"
 #include "settings/SettingsFormat.h"
@@ -34,5 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TILORA_FUZZ_CHECK(reread.values.topmost == topmost);
     TILORA_FUZZ_CHECK(reread.values.minimize == minimize);
     TILORA_FUZZ_CHECK(reread.values.excludeMaxText == values.excludeMaxText);
+    // Several exclusion lines are written as one: no piece may be lost or added.
+    TILORA_FUZZ_CHECK(
+        std::set<std::wstring>(reread.values.excludeMaxList.begin(),
+                               reread.values.excludeMaxList.end()) ==
+        std::set<std::wstring>(values.excludeMaxList.begin(), values.excludeMaxList.end()));
     return 0;
 }

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         TILORA_FUZZ_CHECK(lines.size() == 1 + static_cast<std::size_t>(count));
         for (std::size_t i = 1; i < lines.size(); ++i) {
-            TILORA_FUZZ_CHECK(lines[i].find(L'\n') == std::wstring::npos);
+            TILORA_FUZZ_CHECK(lines[i].find_first_of(L"\r\n") == std::wstring::npos);
+            TILORA_FUZZ_CHECK(!lines[i].starts_with(L'\uFEFF'));
         }
     }
 

@@ -1,6 +1,6 @@
 // Times Apply of an arrangement whose lines name no open window, through the real Tilora.exe:
 // every line then becomes one log line, so this measures how the log takes many lines at once.
-// Usage: tilora_log_timing.exe [line counts...]   (default 3000 20000)
+// Usage: tilora_log_timing.exe [line counts...]   (default 3000 20000 100000)
 #include <windows.h>
 
 #include <chrono>
@@ -90,7 +90,7 @@ void TimeApply(int lines) {
 int main(int argc, char** argv) {
     std::vector<int> counts;
     for (int i = 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
-    if (counts.empty()) counts = {3000, 20000};
+    if (counts.empty()) counts = {3000, 20000, 100000};
     for (int lines : counts) TimeApply(lines);
     return 0;
 }

@@ -4,7 +4,12 @@
 // (BareCapture.h); SaveAs should stay a small multiple of it as the windows double. The extra
 // windows come from a second copy of this program, started with --windows N. Run it by hand:
 //   tests/wine/run-in-desktop.sh build/mingw/wineprefix build/mingw/tilora_saveas_timing.exe
+// With --save-sd it times Save SD with 300 extra windows instead, and beside it the file write
+// alone three ways: as the program writes (flushed to the disk, renamed with write-through), as
+// it wrote before (C run-time write, _commit, rename), and a plain write and rename.
 #include <windows.h>
+
+#include <io.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -16,6 +21,10 @@
 #include "DesktopPrograms.h"
 #include "TimingCore.h"
 #include "TimingFigures.h"
+#include "files/ArrangementFormat.h"
+#include "files/FileAccess.h"
+#include "files/TextEncoding.h"
+#include "files/TextHelpers.h"
 #include "platform/ControlIds.h"
 #include "platform/win32/Win32WindowManager.h"
 
@@ -92,6 +101,51 @@ class NamedInput : public win32::testing::NullDialogControls {
 
 using Core = timing::TimingCore<win32::Win32WindowManager, NamedInput>;
 
+// The file written with the C run-time and renamed over the old one: with commit, the earlier
+// way (_commit, then a rename as std::filesystem::rename does it); without, neither flushed nor
+// written through, so what the disk has of it after a power cut is open.
+void WriteWithRunTime(const std::wstring& path, const std::string& bytes, bool commit) {
+    const std::wstring temporary = path + L".~tmp";
+    FILE* file = _wfopen(temporary.c_str(), L"wb");
+    if (file == nullptr) return;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    if (commit) {
+        std::fflush(file);
+        _commit(_fileno(file));
+    }
+    std::fclose(file);
+    ::MoveFileExW(temporary.c_str(), path.c_str(),
+                  MOVEFILE_REPLACE_EXISTING | (commit ? MOVEFILE_COPY_ALLOWED : 0));
+}
+
+int TimeSaveSessionDefault(Core& core) {
+    constexpr int kWindows = 300;
+    constexpr int kSaveRounds = 9;
+    const ExtraWindows windows(kWindows);
+    std::vector<double> saves, durable, before, plain;
+    const std::wstring path = core.context.paths.arrangementsDir + L"Timing.txt";
+    for (int round = 0; round < kSaveRounds; ++round) {
+        saves.push_back(timing::MillisecondsOf([&] { core.arrangements.SaveSessionDefault(); }));
+        const std::string bytes =
+            "\xFF\xFE" +
+            EncodeUtf16Le(WithCrLf(FormatArrangement(core.context.model.currentSnapshot(),
+                                                     core.context.Text(Msg::ArrangementTrailer))));
+        durable.push_back(timing::MillisecondsOf([&] { ReplaceFileContents(path, bytes); }));
+        before.push_back(timing::MillisecondsOf([&] { WriteWithRunTime(path, bytes, true); }));
+        plain.push_back(timing::MillisecondsOf([&] { WriteWithRunTime(path, bytes, false); }));
+        if (round == 0) {
+            std::printf("Save SD with %d extra windows: %zu lines, %zu bytes\n", kWindows,
+                        core.context.model.currentSnapshot().size(), bytes.size());
+        }
+    }
+    timing::PrintBeside("  Save SD beside its write alone", saves, durable);
+    timing::PrintBeside("  the write, flushed and written through, beside a plain write", durable,
+                        plain);
+    timing::PrintBeside("  the write as before (_commit, rename), beside a plain write", before,
+                        plain);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -100,6 +154,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     win32::testing::TestFolder folder;
     Core core(folder.path());
+    if (argc == 2 && std::wcscmp(argv[1], L"--save-sd") == 0) return TimeSaveSessionDefault(core);
     for (int extra : kExtraWindows) {
         const ExtraWindows windows(extra);
         std::vector<double> saves;

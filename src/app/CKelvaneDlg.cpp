@@ -133,6 +133,7 @@ void CKelvaneDlg::OnTimer() {
     bulk_.OwnWindowRestoreTick();
     sizes_.CopiedSizeTick();
     arrangements_.KeepOwnMinimizedTick();
+    scripts_.StartEntriesTick();
     scripts_.PendingArrangementTick();
     following_.Tick();
 }

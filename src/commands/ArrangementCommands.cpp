@@ -42,12 +42,13 @@ void ArrangementCommands::SaveAs() {
         name = kSaveAsPrefix + TimeStamp(ctx_.clock, StampKind::DateTime);
     }
     // The input is joined to the folder's path, so a folder, a drive or ".." in it would write
-    // (and replace) a file anywhere the user may write.
-    if (!IsPlainFileName(name)) {
+    // (and replace) a file anywhere the user may write; a device name would send the arrangement
+    // to the device.
+    if (!EndsWithTxtInAnyCase(name)) name += kTextExtension;
+    if (!IsPlainFileName(name) || IsReservedFileName(name)) {
         ctx_.Log(ctx_.Text(Msg::SaveAsNameRefused) + input);
         return;
     }
-    if (!EndsWithTxtInAnyCase(name)) name += kTextExtension;
 
     WriteArrangement(ctx_.paths.arrangementsDir + name);
     RefreshArrangementList();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ struct SessionState {
     // Settings.txt was there at start-up but not understood; it is moved aside as
     // Settings.txt.bak before the settings are written over it.
     bool keepSettingsFile = false;
+    // Settings.txt's bytes as read at start-up or written last; nothing when they could not be
+    // read. When the file differs at closing, the user edited it while the program ran.
+    std::optional<std::string> settingsFileBytes;
 
     // Execute's arrangement, waiting on the timer for the windows it names.
     std::wstring pendingArrangementPath;

@@ -16,9 +16,25 @@ InfoLog::Batch::~Batch() {
 InfoLog::InfoLog(DialogControls& controls, const Clock& clock)
     : controls_(controls), clock_(clock) {}
 
+namespace {
+
+// How many of the newest lines the log keeps once count lines have been written into it one by
+// one: all of them up to the bound; past it, the oldest go in blocks whenever a line finds the log
+// full, so the count runs from kMaxLines - kDropBlockLines + 1 up to kMaxLines and round again.
+int KeptOf(int count) {
+    if (count <= InfoLog::kMaxLines) return count;
+    return InfoLog::kMaxLines - InfoLog::kDropBlockLines + 1 +
+           (count - InfoLog::kMaxLines - 1) % InfoLog::kDropBlockLines;
+}
+
+}  // namespace
+
 void InfoLog::AppendInfo(const std::wstring& line) {
     if (outputStopped_) return;
-    if (controls_.ListCount(IDC_LB_INFO) >= kMaxLines) MakeRoom();
+    // A batch makes room once, at its end (or when the box holds its cap): a handler writing
+    // thousands of lines past the bound then rebuilds the box once, not once every block.
+    const int count = controls_.ListCount(IDC_LB_INFO);
+    if (count >= (openBatches_ > 0 ? kBatchCapLines : kMaxLines)) KeepNewest(KeptOf(count + 1) - 1);
     if (openBatches_ > 0 && !linesHeldBack_) {
         controls_.ListSetRedraw(IDC_LB_INFO, false);
         linesHeldBack_ = true;
@@ -31,15 +47,16 @@ void InfoLog::AppendInfo(const std::wstring& line) {
 void InfoLog::EndBatch() {
     if (!linesHeldBack_) return;
     linesHeldBack_ = false;
+    const int count = controls_.ListCount(IDC_LB_INFO);
+    if (count > kMaxLines) KeepNewest(KeptOf(count));
     // 'Lösche' may have emptied the box since the last line.
     const int newest = controls_.ListCount(IDC_LB_INFO) - 1;
     if (newest >= 0) controls_.ListSetTopIndex(IDC_LB_INFO, newest);
     controls_.ListSetRedraw(IDC_LB_INFO, true);
 }
 
-void InfoLog::MakeRoom() {
-    const int count = controls_.ListCount(IDC_LB_INFO);
-    controls_.ListDeleteFirstLines(IDC_LB_INFO, count - kMaxLines + kDropBlockLines);
+void InfoLog::KeepNewest(int lines) {
+    controls_.ListDeleteFirstLines(IDC_LB_INFO, controls_.ListCount(IDC_LB_INFO) - lines);
 }
 
 void InfoLog::OnStopClicked() {

@@ -16,6 +16,9 @@ class InfoLog {
     // Deleting the oldest line moves every other one, so a full log makes room this many lines
     // at a time rather than one line for every line added.
     static constexpr int kDropBlockLines = 10000;
+    // While a batch is open the box may grow to this many lines before room is made; at the
+    // batch's end it holds the same lines as if room had been made block by block.
+    static constexpr int kBatchCapLines = 2 * kMaxLines;
     static constexpr std::uint64_t kClearCheckedMs = 2000;
 
     // While one is open, lines go into the list box without painting it or scrolling it, and
@@ -47,7 +50,8 @@ class InfoLog {
 
   private:
     void EndBatch();
-    void MakeRoom();
+    // Deletes the oldest lines so that the given number of the newest are left.
+    void KeepNewest(int lines);
 
     DialogControls& controls_;
     const Clock& clock_;

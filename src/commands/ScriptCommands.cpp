@@ -61,43 +61,66 @@ void ScriptCommands::Execute() {
     }
     const std::optional<AppStartScript> script = ReadAppStartScript(name);
     if (!script) return;
-    StartEntries(*script);
-    if (script->arrangement.empty()) return;
-    const std::wstring& arrangement = script->arrangement;
-    WaitForArrangement(arrangement.find(L'\\') != std::wstring::npos
-                           ? arrangement
-                           : ctx_.paths.arrangementsDir + arrangement);
+    // Entries of an earlier Execute that are still waiting start first.
+    for (std::size_t index = 0; index < script->entries.size(); ++index) {
+        startQueue_.push_back({script->entries[index], index == 0 && script->firstLineIsEntry});
+    }
+    if (!script->arrangement.empty()) {
+        const std::wstring& arrangement = script->arrangement;
+        // Waits for the starts; a later action can still cancel it.
+        ctx_.session.pendingArrangementPath = arrangement.find(L'\\') != std::wstring::npos
+                                                  ? arrangement
+                                                  : ctx_.paths.arrangementsDir + arrangement;
+    }
+    StartQueuedEntries();
 }
 
-void ScriptCommands::StartEntries(const AppStartScript& script) {
-    for (std::size_t index = 0; index < script.entries.size(); ++index) {
-        const StartEntry& entry = script.entries[index];
-        const int result = StartProgram(ctx_.shell, entry, kSwShowNormal);
-        if (result == 0) continue;
-        // Headings such as "File;Program;Arrangement;" name no folder, so nothing was tried;
-        // saying so on every Execute would be noise.
-        const bool heading = index == 0 && script.firstLineIsEntry && result < 0;
-        if (heading) continue;
-        const std::wstring what = ctx_.Text(Msg::ScriptEntryNotStarted) + entry.filePath + L";" +
-                                  entry.programPath + L";";
-        if (result < 0) {
-            ctx_.Log(what + ctx_.Text(Msg::ScriptEntryWithoutFolder));
-        } else {
-            ctx_.Log(what + ctx_.Text(Msg::WindowsErrorFollows) + FormatInteger(result));
-        }
+void ScriptCommands::StartEntriesTick() {
+    if (!startQueue_.empty()) StartQueuedEntries();
+}
+
+// Starting a program can take the shell a while, so a long script would hold the dialog for
+// seconds: each notification starts entries for at most one slice of time and leaves the rest to
+// the timer's next tick.
+void ScriptCommands::StartQueuedEntries() {
+    const std::uint64_t sliceEnd = ctx_.clock.TickCount() + kStartSliceMs;
+    while (!startQueue_.empty() && ctx_.clock.TickCount() < sliceEnd) {
+        const QueuedStart next = std::move(startQueue_.front());
+        startQueue_.pop_front();
+        StartOne(next);
+    }
+    if (startQueue_.empty() && ctx_.session.arrangementPending()) {
+        WaitForArrangement();
+    }
+}
+
+void ScriptCommands::StartOne(const QueuedStart& start) {
+    const StartEntry& entry = start.entry;
+    const int result = StartProgram(ctx_.shell, entry, kSwShowNormal);
+    if (result == 0) return;
+    // Headings such as "File;Program;Arrangement;" name no folder, so nothing was tried; saying
+    // so on every Execute would be noise.
+    if (start.firstLine && result < 0) return;
+    const std::wstring what =
+        ctx_.Text(Msg::ScriptEntryNotStarted) + entry.filePath + L";" + entry.programPath + L";";
+    if (result < 0) {
+        ctx_.Log(what + ctx_.Text(Msg::ScriptEntryWithoutFolder));
+    } else {
+        ctx_.Log(what + ctx_.Text(Msg::WindowsErrorFollows) + FormatInteger(result));
     }
 }
 
 // The started programs open their windows after the shell has returned, so the arrangement is
 // applied on a later timer tick, once its windows are there; the dialog stays responsive.
-void ScriptCommands::WaitForArrangement(const std::wstring& path) {
+void ScriptCommands::WaitForArrangement() {
+    SessionState& session = ctx_.session;
     std::vector<std::wstring> lines;
-    if (ReadTextLines(path, lines) < 0) {
+    if (ReadTextLines(session.pendingArrangementPath, lines) < 0) {
+        const std::wstring path = session.pendingArrangementPath;
+        session.CancelPendingArrangement();
         arrangements_.ApplyArrangementFile(path);  // reports why the file cannot be read
         return;
     }
-    SessionState& session = ctx_.session;
-    session.pendingArrangementPath = path;
     session.pendingLines = std::move(lines);
     session.pendingArrangementDue = ctx_.clock.TickCount() + kWindowWaitMs;
     PendingArrangementTick();
@@ -115,7 +138,7 @@ bool ScriptCommands::AllWindowsOpen() {
 
 void ScriptCommands::PendingArrangementTick() {
     SessionState& session = ctx_.session;
-    if (!session.arrangementPending()) return;
+    if (!session.arrangementPending() || !startQueue_.empty()) return;
     if (ctx_.clock.TickCount() <= session.pendingArrangementDue && !AllWindowsOpen()) return;
     const std::wstring path = session.pendingArrangementPath;
     session.CancelPendingArrangement();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 
@@ -26,24 +27,38 @@ class ScriptCommands {
   public:
     // How long Execute waits at most for the started programs' windows.
     static constexpr std::uint64_t kWindowWaitMs = 10000;
+    // How long one notification goes on starting entries; the rest start on the next ticks.
+    static constexpr std::uint64_t kStartSliceMs = 250;
 
     ScriptCommands(CommandContext& context, ArrangementCommands& arrangements)
         : ctx_(context), arrangements_(arrangements) {}
 
     // The script in the script folder; nothing when it is missing or unreadable (reported).
     std::optional<AppStartScript> ReadAppStartScript(const std::wstring& name);
+    // Starts the selected script's entries in file order, those that do not fit into one slice
+    // on the next timer ticks, and then waits for its arrangement.
     void Execute();
-    // Served by the timer: applies the waiting arrangement once every window it names is open,
-    // or when the wait has run out.
+    // Served by the timer: starts the next slice of entries still waiting.
+    void StartEntriesTick();
+    // Served by the timer: applies the waiting arrangement once every entry has been started and
+    // every window it names is open, or when the wait has run out.
     void PendingArrangementTick();
 
   private:
-    void StartEntries(const AppStartScript& script);
-    void WaitForArrangement(const std::wstring& path);
+    struct QueuedStart {
+        StartEntry entry;
+        // From line 1 of its script, where a refusal means column headings.
+        bool firstLine = false;
+    };
+
+    void StartQueuedEntries();
+    void StartOne(const QueuedStart& start);
+    void WaitForArrangement();
     bool AllWindowsOpen();
 
     CommandContext& ctx_;
     ArrangementCommands& arrangements_;
+    std::deque<QueuedStart> startQueue_;
 };
 
 }  // namespace tilora

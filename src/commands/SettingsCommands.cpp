@@ -45,6 +45,21 @@ void ReportRead(CommandContext& ctx, const SettingRead& read) {
     }
 }
 
+// The program never changes the exclusion list itself, but the user may edit it in the file while
+// the program runs (one of the commands opens the file for that): such an edit must not be written
+// over. The language, position and check boxes still come from the running dialog.
+void TakeExclusionsEditedMeanwhile(CommandContext& ctx) {
+    const SettingsFileContent now = ReadSettingsFile(ctx.paths.settingsFilePath);
+    if (now.error != 0 || now.bytes == ctx.session.settingsFileBytes) return;
+    ctx.settings.excludeMaxText = now.text.values.excludeMaxText;
+    ctx.settings.excludeMaxList = now.text.values.excludeMaxList;
+    ctx.session.settingsFileBytes = now.bytes;
+    // The stored table, as the dialog may close before its first paint filled the current one.
+    ctx.Log(MessageCatalogue::Stored(ctx.catalogue.SelectedLanguage(),
+                                     Msg::SettingsEditedWhileRunning) +
+            ctx.paths.settingsFilePath);
+}
+
 }  // namespace
 
 void LoadSettings(CommandContext& ctx) {
@@ -56,6 +71,7 @@ void LoadSettings(CommandContext& ctx) {
     }
     for (const SettingRead& read : content.text.reads) ReportRead(ctx, read);
     if (content.error == 0) ctx.settings = content.text.values;
+    ctx.session.settingsFileBytes = content.bytes;
     if (content.notUnderstood) {
         // Nothing was read, so the language is English.
         ctx.session.keepSettingsFile = true;
@@ -66,6 +82,7 @@ void LoadSettings(CommandContext& ctx) {
 
 SettingsWriteOutcome StoreSettings(CommandContext& ctx, Point dialogPosition) {
     const std::wstring& path = ctx.paths.settingsFilePath;
+    TakeExclusionsEditedMeanwhile(ctx);
     if (ctx.session.keepSettingsFile) {
         const int error = KeepSettingsFile(path);
         // The user may have removed the file meanwhile; then there is nothing to keep.
@@ -79,7 +96,10 @@ SettingsWriteOutcome StoreSettings(CommandContext& ctx, Point dialogPosition) {
         FormatSettings(ctx.catalogue.currentLanguage(), dialogPosition,
                        ctx.controls.IsChecked(IDC_CK_TOP), ctx.controls.IsChecked(IDC_CK_MIN),
                        ctx.settings.excludeMaxText, ctx.settings.followMonitors);
-    return {WriteSettingsFile(path, text), path};
+    std::string written;
+    const int error = WriteSettingsFile(path, text, &written);
+    if (error == 0) ctx.session.settingsFileBytes = std::move(written);
+    return {error, path};
 }
 
 std::wstring SettingsNotSavedText(const CommandContext& ctx, const SettingsWriteOutcome& outcome) {

@@ -18,8 +18,9 @@ struct SettingsWriteOutcome {
 };
 
 // Writes the settings as they are at closing: the language in effect, the dialog's position,
-// the check boxes' states and the exclusion list as read. A file marked at start-up is first
-// moved to Settings.txt.bak; when that fails, nothing is written. After a failed write the
+// the check boxes' states and the exclusion list as read, or, when the file was changed since it
+// was read, as the changed file has it (with a line in the log). A file marked at start-up is
+// first moved to Settings.txt.bak; when that fails, nothing is written. After a failed write the
 // previous file is kept.
 SettingsWriteOutcome StoreSettings(CommandContext& context, Point dialogPosition);
 

@@ -9,13 +9,8 @@
 #include <new>
 #include <system_error>
 
+#include "files/DiskWrites.h"
 #include "files/PathText.h"
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace tilora {
 namespace {
@@ -29,25 +24,17 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<FILE, FileCloser>;
 
-enum class Access { Read, Write };
-
 // The error state is cleared first so that LastFileError sees this open's outcome only.
 #ifdef _WIN32
-FILE* OpenFile(const fs::path& path, Access access) {
+FILE* OpenForReading(const fs::path& path) {
     _doserrno = 0;
     errno = 0;
-    return _wfopen(path.c_str(), access == Access::Write ? L"wb" : L"rb");
-}
-bool CommitToDisk(FILE* file) {
-    return _commit(_fileno(file)) == 0;
+    return _wfopen(path.c_str(), L"rb");
 }
 #else
-FILE* OpenFile(const fs::path& path, Access access) {
+FILE* OpenForReading(const fs::path& path) {
     errno = 0;
-    return fopen(path.c_str(), access == Access::Write ? "wb" : "rb");
-}
-bool CommitToDisk(FILE* file) {
-    return fsync(fileno(file)) == 0;
+    return fopen(path.c_str(), "rb");
 }
 #endif
 
@@ -76,23 +63,6 @@ int ReadOpenFile(FILE* file, const fs::path& path, std::string& content) {
         if (got < kReadChunkBytes) break;
     }
     return ferror(file) ? LastFileError(path) : 0;
-}
-
-int WriteNewFile(const fs::path& path, std::string_view bytes) {
-    FileHandle file(OpenFile(path, Access::Write));
-    if (!file) return LastFileError(path);
-    const bool written =
-        bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    int code = 0;
-    if (!written || fflush(file.get()) != 0 || !CommitToDisk(file.get())) {
-        code = LastFileError(path);
-    }
-    if (fclose(file.release()) != 0 && code == 0) code = LastFileError(path);
-    if (code != 0) {
-        std::error_code ignored;
-        fs::remove(path, ignored);
-    }
-    return code;
 }
 
 }  // namespace
@@ -144,7 +114,7 @@ int LastFileError(const fs::path& path) {
 int ReadFileBytes(const std::wstring& path, std::string& bytes) {
     if (path.empty()) return kErrorPathNotFound;
     const fs::path filePath = ToPath(path);
-    FileHandle file(OpenFile(filePath, Access::Read));
+    FileHandle file(OpenForReading(filePath));
     if (!file) return LastFileError(filePath);
     try {
         std::string content;
@@ -160,11 +130,20 @@ int ReadFileBytes(const std::wstring& path, std::string& bytes) {
 namespace {
 
 constexpr std::wstring_view kReplacementSuffix = L".~tmp";
+// Short and of one length, so that it fits wherever the file's own name does.
+constexpr std::wstring_view kReplacementName = L"~tilora.~tmp";
+// The longest file name Windows takes, in UTF-16 code units.
+constexpr std::size_t kMaxFileNameLength = 255;
+
+std::size_t FileNameStart(const std::wstring& path) {
+    const std::size_t separator = path.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? 0 : separator + 1;
+}
 
 }  // namespace
 
 std::wstring ReplacementPathFor(const std::wstring& path) {
-    return path + std::wstring(kReplacementSuffix);
+    return path.substr(0, FileNameStart(path)) + std::wstring(kReplacementName);
 }
 
 bool IsReplacementName(std::wstring_view fileName) {
@@ -197,17 +176,16 @@ std::vector<std::wstring> RemoveLeftOverReplacements(const std::wstring& folder)
 
 int ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
     if (path.empty()) return kErrorPathNotFound;
-    const fs::path target = ToPath(path);
-    const fs::path temporary = ToPath(ReplacementPathFor(path));
-    const int code = WriteNewFile(temporary, bytes);
+    if (path.size() - FileNameStart(path) > kMaxFileNameLength) return kErrorFilenameTooLong;
+    const std::wstring temporary = ReplacementPathFor(path);
+    const int code = WriteNewFileToDisk(temporary, bytes);
     if (code != 0) return code;
-    // Renaming within one folder swaps the new file in atomically, also over an existing file.
-    std::error_code error;
-    fs::rename(temporary, target, error);
-    if (!error) return 0;
-    const int renameCode = WindowsErrorOfErrno(error.value(), target);
+    // The new file is on the disk before its name replaces the old one, so neither a kill nor a
+    // power cut can leave the name pointing at a file without its data.
+    const int renameCode = RenameOnDisk(temporary, path);
+    if (renameCode == 0) return 0;
     std::error_code ignored;
-    fs::remove(temporary, ignored);
+    fs::remove(ToPath(temporary), ignored);
     return renameCode;
 }
 
@@ -218,8 +196,7 @@ int MoveFileReplacing(const std::wstring& from, const std::wstring& to) {
     if (!fs::is_regular_file(source, error)) {
         return error ? WindowsErrorOfErrno(error.value(), source) : kErrorFileNotFound;
     }
-    fs::rename(source, ToPath(to), error);
-    return error ? WindowsErrorOfErrno(error.value(), ToPath(to)) : 0;
+    return RenameOnDisk(from, to);
 }
 
 }  // namespace tilora

@@ -40,17 +40,20 @@ int WindowsErrorOfErrno(int errorNumber, const std::filesystem::path& path);
 int ReadFileBytes(const std::wstring& path, std::string& bytes);
 
 // Replaces the file's contents so that it holds either its previous contents or the new ones,
-// never a mixture or nothing: the bytes go into a temporary file in the same folder, which then
-// takes the file's place in one step. Creates the file if it is missing (its folder must exist).
-// Returns 0, or the Windows error code; after a failure the previous file is as it was and the
-// temporary file is gone.
+// never a mixture or nothing, also after a power cut: the bytes go into a temporary file in the
+// same folder and onto the disk, and then the temporary file takes the file's place in one step.
+// Creates the file if it is missing (its folder must exist). Returns 0, or the Windows error code
+// (206 for a file name longer than Windows takes); after a failure the previous file is as it was
+// and the temporary file is gone.
 int ReplaceFileContents(const std::wstring& path, std::string_view bytes);
 // Gives the file the new name in the same folder, replacing a file of that name. Needs no right
 // to read the file. Returns 0, or the Windows error code with both files as they were.
 int MoveFileReplacing(const std::wstring& from, const std::wstring& to);
-// The temporary file through which ReplaceFileContents writes path.
+// The temporary file through which ReplaceFileContents writes path: a short name of its own in
+// the same folder.
 std::wstring ReplacementPathFor(const std::wstring& path);
-// Whether a file name is one ReplacementPathFor makes: a name followed by ".~tmp".
+// Whether a file name is one of the program's temporary files: a name followed by ".~tmp", as
+// ReplacementPathFor makes and earlier versions made them.
 bool IsReplacementName(std::wstring_view fileName);
 // Deletes the temporary files that replacements in the folder (ending in a separator, as the
 // program's folders do) left behind when the program was ended in the middle of one. Only files

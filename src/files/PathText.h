@@ -15,4 +15,9 @@ std::wstring FromPath(const std::filesystem::path& path);
 // separator, no drive, no "..", and none of the characters Windows refuses in file names.
 bool IsPlainFileName(std::wstring_view name);
 
+// Whether Windows would not store a file under the name as given: a device name (CON, PRN, AUX,
+// NUL, COM1 to COM9, LPT1 to LPT9, in any case, with or without an extension, blanks before the
+// extension included) opens the device, and a dot or blank at the end of the name is dropped.
+bool IsReservedFileName(std::wstring_view name);
+
 }  // namespace tilora

@@ -27,15 +27,24 @@ Mark DetectMark(std::string_view bytes) {
     return {Encoding::Ansi, 0};
 }
 
+// A byte-order mark at the start of a line is left over from files joined together; it would
+// make the line match no key or title, so it is dropped. In 8-bit text it is the UTF-8 mark.
 std::wstring DecodeLine(Encoding encoding, std::string_view bytes) {
+    std::wstring line;
     switch (encoding) {
         case Encoding::Utf16Le:
-            return DecodeUtf16Le(bytes);
+            line = DecodeUtf16Le(bytes);
+            break;
         case Encoding::Utf8:
-            return DecodeUtf8(bytes);
+            line = DecodeUtf8(bytes);
+            break;
         default:
-            return DecodeCp1252(bytes);
+            if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+            line = DecodeCp1252(bytes);
+            break;
     }
+    line.erase(0, line.find_first_not_of(L'\uFEFF'));
+    return line;
 }
 
 bool IsUnit(std::string_view bytes, std::size_t offset, std::size_t unitSize, char value) {
@@ -43,31 +52,34 @@ bool IsUnit(std::string_view bytes, std::size_t offset, std::size_t unitSize, ch
     return unitSize == 1 || bytes[offset + 1] == '\0';
 }
 
-// Finds the line ends on the code units of the encoding, so that a byte 0A inside a UTF-16
-// character is never taken for one.
-std::size_t FindLineFeed(std::string_view bytes, std::size_t from, std::size_t unitSize) {
-    if (unitSize == 1) return bytes.find('\n', from);
+// Finds the next CR or LF on the code units of the encoding, so that a byte 0A or 0D inside a
+// UTF-16 character is never taken for one.
+std::size_t FindLineEnd(std::string_view bytes, std::size_t from, std::size_t unitSize) {
+    if (unitSize == 1) return bytes.find_first_of("\r\n", from);
     for (std::size_t offset = from; offset + 1 < bytes.size(); offset += unitSize) {
-        if (IsUnit(bytes, offset, unitSize, '\n')) return offset;
+        if (IsUnit(bytes, offset, unitSize, '\n') || IsUnit(bytes, offset, unitSize, '\r')) {
+            return offset;
+        }
     }
     return std::string_view::npos;
 }
 
+// CR LF, a lone LF and a lone CR each end a line, as editors show them.
 void SplitLines(Encoding encoding, std::string_view content, std::vector<std::wstring>& lines) {
     const std::size_t unitSize = encoding == Encoding::Utf16Le ? 2 : 1;
     std::size_t start = 0;
     while (start < content.size()) {
-        const std::size_t lineFeed = FindLineFeed(content, start, unitSize);
-        if (lineFeed == std::string_view::npos) {
+        const std::size_t end = FindLineEnd(content, start, unitSize);
+        if (end == std::string_view::npos) {
             lines.push_back(DecodeLine(encoding, content.substr(start)));
             return;
         }
-        std::size_t end = lineFeed;
-        if (end >= start + unitSize && IsUnit(content, end - unitSize, unitSize, '\r')) {
-            end -= unitSize;
-        }
         lines.push_back(DecodeLine(encoding, content.substr(start, end - start)));
-        start = lineFeed + unitSize;
+        start = end + unitSize;
+        const bool crLf = IsUnit(content, end, unitSize, '\r') &&
+                          start + unitSize <= content.size() &&
+                          IsUnit(content, start, unitSize, '\n');
+        if (crLf) start += unitSize;
     }
 }
 
@@ -102,14 +114,16 @@ int ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines) {
     return DecodeTextLines(bytes, lines);
 }
 
+std::string EncodeText8(const std::wstring& text) {
+    const std::wstring withLineEnds = WithCrLf(text);
+    if (std::optional<std::string> ansi = EncodeCp1252(withLineEnds)) return std::move(*ansi);
+    // One character without an 8-bit form would otherwise be lost at the next start.
+    return "\xEF\xBB\xBF" + EncodeUtf8(withLineEnds);
+}
+
 int WriteTextFile8(const std::wstring& path, const std::wstring& text) {
     try {
-        const std::wstring withLineEnds = WithCrLf(text);
-        if (const std::optional<std::string> ansi = EncodeCp1252(withLineEnds)) {
-            return ReplaceFileContents(path, *ansi);
-        }
-        // One character without an 8-bit form would otherwise be lost at the next start.
-        return ReplaceFileContents(path, "\xEF\xBB\xBF" + EncodeUtf8(withLineEnds));
+        return ReplaceFileContents(path, EncodeText8(text));
     } catch (const std::bad_alloc&) {
         return kErrorNotEnoughMemory;
     }

@@ -15,10 +15,11 @@ int WriteTextFile(const std::wstring& path, const std::wstring& text);
 
 // Appends the lines of the file to lines and returns how many. A file starting with FF FE is
 // UTF-16 little-endian, one starting with EF BB BF is UTF-8, one without a mark is 8-bit text in
-// code page 1252; a file starting with FE FF (UTF-16 big-endian) is refused. CR LF and a lone LF
-// end a line; there is no empty line after a final line end. When the file cannot be read the
-// result is the negated Windows error code (-2 for a missing file, -3 for a missing folder, -5
-// for access denied) and lines is untouched.
+// code page 1252; a file starting with FE FF (UTF-16 big-endian) is refused. CR LF, a lone LF and
+// a lone CR end a line; there is no empty line after a final line end. A byte-order mark at the
+// start of a line (left by joining files) is dropped. When the file cannot be read the result is
+// the negated Windows error code (-2 for a missing file, -3 for a missing folder, -5 for access
+// denied) and lines is untouched.
 int ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines);
 
 // What ReadTextLines makes of a file's bytes: appends the lines and returns how many, or returns
@@ -30,5 +31,7 @@ int DecodeTextLines(std::string_view bytes, std::vector<std::wstring>& lines);
 // EF BB BF, so that what is written always reads back unchanged. The file is replaced as a whole:
 // a failed write leaves the previous file as it was. Returns 0 or the Windows error code.
 int WriteTextFile8(const std::wstring& path, const std::wstring& text);
+// The bytes WriteTextFile8 writes for the text.
+std::string EncodeText8(const std::wstring& text);
 
 }  // namespace tilora

@@ -54,6 +54,16 @@ void SplitList(std::wstring_view text, std::wstring_view delimiter,
     if (last.size() >= 3) list.push_back(std::move(last));
 }
 
+std::wstring JoinList(const std::vector<std::wstring>& pieces) {
+    std::wstring text;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (i > 0) text += L';';
+        text += pieces[i];
+    }
+    if (!pieces.empty() && pieces.back().size() < 3) text += pieces.back().empty() ? L";;" : L";";
+    return text;
+}
+
 std::int32_t ParseInteger(std::wstring_view text) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
     constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();

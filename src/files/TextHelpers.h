@@ -24,6 +24,10 @@ std::vector<std::wstring> SplitTrimmed(std::wstring_view text, std::wstring_view
 // has at least 3 characters. An empty delimiter splits nothing.
 void SplitList(std::wstring_view text, std::wstring_view delimiter,
                std::vector<std::wstring>& list);
+// The text that SplitList with the delimiter ";" turns back into exactly these pieces (each
+// trimmed and without ";", as SplitList gives them): the pieces joined by ";", and after a last
+// piece too short to be kept on its own one ";" more (two after an empty one).
+std::wstring JoinList(const std::vector<std::wstring>& pieces);
 
 // The integer at the start of text, read as C's strtol reads it: leading white space, an optional
 // sign, decimal digits up to the first other character. No digits give 0; values beyond the

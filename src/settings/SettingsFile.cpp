@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.h"
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 #include "files/FileAccess.h"
@@ -25,7 +26,12 @@ bool IsMissing(int error) {
 SettingsFileContent ReadSettingsFile(const std::wstring& path) {
     SettingsFileContent content;
     std::vector<std::wstring> lines;
-    const int result = ReadTextLines(path, lines);
+    std::string bytes;
+    int result = -ReadFileBytes(path, bytes);
+    if (result == 0) {
+        result = DecodeTextLines(bytes, lines);
+        content.bytes = std::move(bytes);
+    }
     if (result < 0) {
         content.error = -result;
         content.notUnderstood = !IsMissing(content.error);
@@ -36,8 +42,15 @@ SettingsFileContent ReadSettingsFile(const std::wstring& path) {
     return content;
 }
 
-int WriteSettingsFile(const std::wstring& path, const std::wstring& text) {
-    return WriteTextFile8(path, text);
+int WriteSettingsFile(const std::wstring& path, const std::wstring& text, std::string* bytes) {
+    try {
+        std::string encoded = EncodeText8(text);
+        const int error = ReplaceFileContents(path, encoded);
+        if (error == 0 && bytes != nullptr) *bytes = std::move(encoded);
+        return error;
+    } catch (const std::bad_alloc&) {
+        return kErrorNotEnoughMemory;
+    }
 }
 
 std::wstring KeptSettingsPathFor(const std::wstring& path) {

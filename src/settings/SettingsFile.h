@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "settings/SettingsFormat.h"
@@ -14,14 +15,17 @@ struct SettingsFileContent {
     // The file is there, but the program could make nothing of it: it could not be read, or not
     // one of its lines set anything. Writing the settings over it would lose what the user had.
     bool notUnderstood = false;
+    // The file's bytes; nothing when they could not be read.
+    std::optional<std::string> bytes;
 };
 
 // Reads Settings.txt (8-bit text, or UTF-8 or UTF-16 with a mark).
 SettingsFileContent ReadSettingsFile(const std::wstring& path);
 
 // Writes the settings text as 8-bit text; see WriteTextFile8. Returns 0 or the Windows error
-// code; after a failure the previous file is kept.
-int WriteSettingsFile(const std::wstring& path, const std::wstring& text);
+// code; after a failure the previous file is kept. bytes, when given, receives what was written.
+int WriteSettingsFile(const std::wstring& path, const std::wstring& text,
+                      std::string* bytes = nullptr);
 
 // Where a settings file that was not understood is kept: beside it, with ".bak" added.
 std::wstring KeptSettingsPathFor(const std::wstring& path);

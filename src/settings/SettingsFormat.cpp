@@ -1,6 +1,7 @@
 #include "settings/SettingsFormat.h"
 
 #include <string_view>
+#include <unordered_set>
 
 #include "files/TextHelpers.h"
 
@@ -51,10 +52,21 @@ void ReadFollowMonitors(const std::wstring& value, SettingsText& text) {
                           value == L"True" || value == L"False"});
 }
 
+// Every piece in effect once, in the order of the lines.
+std::vector<std::wstring> WithoutRepeats(const std::vector<std::wstring>& pieces) {
+    std::vector<std::wstring> kept;
+    std::unordered_set<std::wstring> seen;
+    for (const std::wstring& piece : pieces) {
+        if (seen.insert(piece).second) kept.push_back(piece);
+    }
+    return kept;
+}
+
 }  // namespace
 
 SettingsText ParseSettings(const std::vector<std::wstring>& lines) {
     SettingsText text;
+    int exclusionLines = 0;
     for (const std::wstring& line : lines) {
         if (auto language = ValueAfter(line, kLanguageKey)) {
             ReadLanguage(*language, text);
@@ -66,9 +78,14 @@ SettingsText ParseSettings(const std::vector<std::wstring>& lines) {
             ReadCheckBox(SettingKey::Minimize, *minimize, text.values.minimize, text);
         } else if (auto excludeMax = ValueAfter(line, kExcludeMaxKey)) {
             ReadExcludeMax(*excludeMax, text);
+            ++exclusionLines;
         } else if (auto follow = ValueAfter(line, kFollowMonitorsKey)) {
             ReadFollowMonitors(*follow, text);
         }
+    }
+    // Written back as one line, so that no line's pieces are lost.
+    if (exclusionLines > 1) {
+        text.values.excludeMaxText = JoinList(WithoutRepeats(text.values.excludeMaxList));
     }
     return text;
 }

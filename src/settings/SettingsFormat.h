@@ -37,9 +37,10 @@ struct Settings {
     Point startPosition;
     std::optional<bool> topmost;
     std::optional<bool> minimize;
+    // What the ExcludeMax line is written back as: the one line's value as it was read, or, when
+    // there were several, every piece in effect joined by ";", in order and without repeats.
     std::wstring excludeMaxText;
-    // Gathers the pieces of every ExcludeMax line, while excludeMaxText keeps only the last line,
-    // so several lines act together until the file is written again.
+    // Gathers the pieces of every ExcludeMax line.
     std::vector<std::wstring> excludeMaxList;
     // Whether the desk of each monitor layout is remembered and brought back; only "False" turns
     // it off.
@@ -57,8 +58,8 @@ struct SettingsText {
 SettingsText ParseSettings(const std::vector<std::wstring>& lines);
 
 // The five lines of the settings file, each ending with "\n": language, position, the two check
-// boxes as "True" or "False", and the exclusion text as it was read. A sixth line follows only when
-// following the monitors is off, so that a file with the defaults keeps its five lines.
+// boxes as "True" or "False", and the exclusion text. A sixth line follows only when following
+// the monitors is off, so that a file with the defaults keeps its five lines.
 std::wstring FormatSettings(const std::wstring& language, Point position, bool topmost,
                             bool minimize, const std::wstring& excludeMaxText,
                             bool followMonitors = true);

@@ -12,7 +12,7 @@ constexpr wchar_t kCommandSeparatorText[] =
     L"---------------------------------------------";
 static_assert(sizeof(kCommandSeparatorText) / sizeof(wchar_t) == 91);
 
-const std::array<const wchar_t*, 71> kEnglishMessages = {
+const std::array<const wchar_t*, 72> kEnglishMessages = {
     L"The attempt to open the settings file was not successful.The following Windows error "
     L"(decimal value) has occurred : ",
     L"The language setting was not found in the settings file. The English language will be "
@@ -90,7 +90,8 @@ const std::array<const wchar_t*, 71> kEnglishMessages = {
     L". It names a program, but its file has no folder.",
     // Saving under a name the user typed, and Execute's waiting arrangement.
     L" ! Nothing was saved: a name for SaveAs may not contain a folder, a drive, \"..\" or any of "
-    L"the characters \\ / : * ? \" < > |. The name was: ",
+    L"the characters \\ / : * ? \" < > |, nor be a name Windows keeps for a device (CON, PRN, AUX, "
+    L"NUL, COM1 to COM9, LPT1 to LPT9). The name was: ",
     L"The arrangement that Execute was waiting for will not be applied, because a later action "
     L"came first: ",
     // The settings file at closing and at start-up.
@@ -113,9 +114,12 @@ const std::array<const wchar_t*, 71> kEnglishMessages = {
     // Following the monitors.
     L"The monitor layout changed (before -> now): ",
     L"The desk remembered for this monitor layout was applied from the following file: ",
+    // Closing.
+    L"The settings file was changed while Tilora was running: its exclusion list (ExcludeMax) is "
+    L"written back as it is in the changed file: ",
 };
 
-const std::array<const wchar_t*, 71> kGermanMessages = {
+const std::array<const wchar_t*, 72> kGermanMessages = {
     L"Der Versuch, die Datei mit den Einstellungen zu öffen war nicht erfolgreich. Der folgende "
     L"Windows Fehlercode (Dezimalwert) ist aufgetreten: ",
     L"Die Spracheinstellung wurde in der Einstellungen-Datei nicht gefunden. Die englische Sprache "
@@ -195,7 +199,9 @@ const std::array<const wchar_t*, 71> kGermanMessages = {
     L". Er nennt ein Programm, aber seine Datei hat keinen Ordner.",
     // Saving under a name the user typed, and Execute's waiting arrangement.
     L" ! Es wurde nichts gespeichert: ein Name für Speich. Unter darf keinen Ordner, kein "
-    L"Laufwerk, kein \"..\" und keines der Zeichen \\ / : * ? \" < > | enthalten. Der Name war: ",
+    L"Laufwerk, kein \"..\" und keines der Zeichen \\ / : * ? \" < > | enthalten und kein Name "
+    L"sein, den Windows für ein Gerät vorsieht (CON, PRN, AUX, NUL, COM1 bis COM9, LPT1 bis LPT9). "
+    L"Der Name war: ",
     L"Die Anordnung, auf die Ausführen gewartet hat, wird nicht angewendet, weil eine spätere "
     L"Aktion zuerst kam: ",
     // The settings file at closing and at start-up.
@@ -223,6 +229,9 @@ const std::array<const wchar_t*, 71> kGermanMessages = {
     L"Die Monitoranordnung hat sich geändert (vorher -> jetzt): ",
     L"Die für diese Monitoranordnung gemerkte Fensteranordnung wurde aus der folgenden Datei "
     L"angewendet: ",
+    // Closing.
+    L"Die Einstellungen-Datei wurde geändert, während Tilora lief: ihre Ausschlussliste "
+    L"(ExcludeMax) wird so zurückgeschrieben, wie sie in der geänderten Datei steht: ",
 };
 
 const std::array<const wchar_t*, 15> kEnglishButtonCaptions = {
@@ -424,7 +433,8 @@ static_assert(kEnglishCheckBoxCaptions.size() == kGermanCheckBoxCaptions.size())
 static_assert(kEnglishLabelCaptions.size() == kGermanLabelCaptions.size());
 static_assert(kEnglishButtonTooltips.size() == kGermanButtonTooltips.size());
 static_assert(kEnglishCheckBoxTooltips.size() == kGermanCheckBoxTooltips.size());
-static_assert(static_cast<std::size_t>(Msg::RememberedDeskApplied) == kEnglishMessages.size() - 1);
+static_assert(static_cast<std::size_t>(Msg::SettingsEditedWhileRunning) ==
+              kEnglishMessages.size() - 1);
 
 struct FamilyTables {
     std::span<const wchar_t* const> english;

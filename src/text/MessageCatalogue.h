@@ -93,6 +93,7 @@ enum class Msg : int {
     HigherRights = 68,
     MonitorLayoutChanged = 69,
     RememberedDeskApplied = 70,
+    SettingsEditedWhileRunning = 71,
 };
 
 // Every text the user sees, in English and German, with a current copy of each family in the

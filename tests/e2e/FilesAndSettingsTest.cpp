@@ -53,7 +53,9 @@ TEST_F(Saving, SaveAsWritesNothingOutsideTheArrangementFolder) {
         tilora.Click(IDC_BN_SAVEAS);
         EXPECT_EQ(tilora.LogLines().back(),
                   L" ! Nothing was saved: a name for SaveAs may not contain a folder, a drive, "
-                  L"\"..\" or any of the characters \\ / : * ? \" < > |. The name was: " +
+                  L"\"..\" or any of the characters \\ / : * ? \" < > |, nor be a name Windows "
+                  L"keeps for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9). The name "
+                  L"was: " +
                       std::wstring(input));
     }
     EXPECT_FALSE(std::filesystem::exists(folder.path() / L"x.txt"));
@@ -168,6 +170,27 @@ TEST(Settings, TheSessionEndWritesTheSettings) {
     EXPECT_EQ(FileBytes(folder.path() / L"_Settings" / L"Settings.txt"),
               "Language = English\r\nStartPosition = 130,55\r\nTopmost = True\r\n"
               "Minimize = False\r\nExcludeMax = \r\n");
+}
+
+TEST(Settings, ASettingsFileWithCrLineEndsIsReadAndWrittenBackWhole) {
+    ScratchFolder folder(L"Tilora CR settings");
+    const std::filesystem::path settings = folder.path() / L"_Settings" / L"Settings.txt";
+    std::filesystem::create_directories(settings.parent_path());
+    std::ofstream(settings, std::ios::binary)
+        << "Language = German\rStartPosition = 140,60\rTopmost = False\rMinimize = True\r"
+           "ExcludeMax = a.exe;b.exe\r";
+    {
+        TiloraProcess tilora(folder.path());
+        ASSERT_NE(tilora.dialog(), nullptr);
+        EXPECT_EQ(tilora.Text(IDC_BN_APPLY), L"Anwenden");
+        EXPECT_TRUE(tilora.IsChecked(IDC_CK_MIN));
+        tilora.PressEscape();
+        ASSERT_TRUE(tilora.WaitForExit());
+    }
+    EXPECT_EQ(FileBytes(settings),
+              "Language = German\r\nStartPosition = 140,60\r\nTopmost = False\r\n"
+              "Minimize = True\r\nExcludeMax = a.exe;b.exe\r\n");
+    EXPECT_FALSE(std::filesystem::exists(settings.parent_path() / L"Settings.txt.bak"));
 }
 
 TEST(Settings, AnUnreadableSettingsFileSurvivesAsBak) {

@@ -70,5 +70,29 @@ TEST(Log, AnArrangementOfThreeThousandAbsentWindowsReportsEveryLine) {
     EXPECT_TRUE(tilora.WaitForExit());
 }
 
+TEST(Log, AClickOnAFullLogAnswersWithinASecondAndItsLinesComeLast) {
+    constexpr int kBound = 100000;
+    constexpr int kDropped = 10000;
+    ScratchFolder folder(L"Tilora full log");
+    TiloraProcess tilora(folder.path());
+    ASSERT_NE(tilora.dialog(), nullptr);
+    ASSERT_TRUE(tilora.WaitForStartUpReport());
+    tilora.FillLogTo(folder.path(), kBound);
+    ASSERT_EQ(tilora.LogCount(), kBound);
+    const std::wstring firstKept = tilora.LogLine(kDropped);
+
+    // The next line makes room: the 10,000 oldest lines go, without holding the dialog up.
+    DWORD_PTR result = 0;
+    ASSERT_NE(::SendMessageTimeoutW(::GetDlgItem(tilora.dialog(), IDC_BN_SHOWMONRES), BM_CLICK, 0,
+                                    0, SMTO_NORMAL, 1000, &result),
+              0)
+        << "the click did not return within 1 s";
+    EXPECT_EQ(tilora.LogLine(0), firstKept);
+    EXPECT_EQ(tilora.LogLine(kBound - kDropped), L"The button 'Show MonRes' was pressed.");
+    EXPECT_GT(tilora.LogCount(), kBound - kDropped + 1);
+    tilora.PressEscape();
+    EXPECT_TRUE(tilora.WaitForExit());
+}
+
 }  // namespace
 }  // namespace tilora::e2e

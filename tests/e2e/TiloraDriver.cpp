@@ -1,5 +1,6 @@
 #include "TiloraDriver.h"
 
+#include <fstream>
 #include <thread>
 
 #include "platform/ControlIds.h"
@@ -145,11 +146,13 @@ ScratchFolder::~ScratchFolder() {
     std::filesystem::remove_all(path_, error);
 }
 
-TiloraProcess::TiloraProcess(const std::filesystem::path& folder)
-    : TiloraProcess(folder, ProgramFolder() / L"Tilora.exe") {}
+TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
+                             std::chrono::milliseconds startWait)
+    : TiloraProcess(folder, ProgramFolder() / L"Tilora.exe", Await::Dialog, startWait) {}
 
 TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
-                             const std::filesystem::path& exePath, Await await) {
+                             const std::filesystem::path& exePath, Await await,
+                             std::chrono::milliseconds startWait) {
     trashHome_ = folder / L"_TrashHome";
     std::error_code error;
     std::filesystem::create_directories(trashHome_, error);
@@ -169,16 +172,18 @@ TiloraProcess::TiloraProcess(const std::filesystem::path& folder,
                                    nullptr, folder.wstring().c_str(), &startup, &process_) != FALSE;
     }
     if (!started || await == Await::Nothing) return;
-    WaitFor([&] {
-        dialog_ = VisibleWindowOfProcess(process_.dwProcessId, [](HWND window) {
-            wchar_t title[64] = {};
-            ::GetWindowTextW(window, title, 64);
-            return std::wstring(title) == kDialogTitle;
-        });
-        return dialog_ != nullptr;
-    });
+    WaitFor(
+        [&] {
+            dialog_ = VisibleWindowOfProcess(process_.dwProcessId, [](HWND window) {
+                wchar_t title[64] = {};
+                ::GetWindowTextW(window, title, 64);
+                return std::wstring(title) == kDialogTitle;
+            });
+            return dialog_ != nullptr;
+        },
+        startWait);
     // The first paint labels the dialog; wait until the command list is filled.
-    WaitFor([&] { return dialog_ != nullptr && ComboCount(1010) > 0; });
+    WaitFor([&] { return dialog_ != nullptr && ComboCount(1010) > 0; }, startWait);
 }
 
 TiloraProcess::~TiloraProcess() {
@@ -303,17 +308,47 @@ bool TiloraProcess::IsChecked(int controlId) const {
 }
 
 std::vector<std::wstring> TiloraProcess::LogLines() const {
-    const HWND list = Control(1005);
-    const int count = static_cast<int>(SendTimed(list, LB_GETCOUNT));
     std::vector<std::wstring> lines;
-    for (int index = 0; index < count; ++index) {
-        const LRESULT length = SendTimed(list, LB_GETTEXTLEN, static_cast<WPARAM>(index));
-        std::vector<wchar_t> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1);
-        SendTimed(list, LB_GETTEXT, static_cast<WPARAM>(index),
-                  reinterpret_cast<LPARAM>(buffer.data()));
-        lines.emplace_back(buffer.data());
-    }
+    const int count = LogCount();
+    for (int index = 0; index < count; ++index) lines.push_back(LogLine(index));
     return lines;
+}
+
+int TiloraProcess::LogCount() const {
+    return static_cast<int>(SendTimed(Control(1005), LB_GETCOUNT));
+}
+
+std::wstring TiloraProcess::LogLine(int index) const {
+    const HWND list = Control(1005);
+    const LRESULT length = SendTimed(list, LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1);
+    SendTimed(list, LB_GETTEXT, static_cast<WPARAM>(index),
+              reinterpret_cast<LPARAM>(buffer.data()));
+    return buffer.data();
+}
+
+void TiloraProcess::FillLogTo(const std::filesystem::path& folder, int count) const {
+    static int files = 0;
+    const int lines = count - LogCount() - 1;
+    if (lines < 0) return;
+    std::string bytes = "\xFF\xFE";
+    for (int i = 0; i < lines; ++i) {
+        const std::wstring line =
+            L"ltrb: 10/20/410/320; winName: Absent window " + std::to_wstring(i) + L";\r\n";
+        for (const wchar_t c : line)
+            bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    }
+    const std::wstring name = L"Fill" + std::to_wstring(files++) + L".txt";
+    std::filesystem::create_directories(folder / L"_Arrangements");
+    std::ofstream(folder / L"_Arrangements" / name, std::ios::binary) << bytes;
+    // The arrangement box lists the folder as it was at the start: the file is put into it.
+    const HWND combo = Control(IDC_CB_ARRANGEMENT);
+    SendTimed(combo, CB_RESETCONTENT);
+    SendTimed(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    SendTimed(combo, CB_SETCURSEL, 0);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(Control(IDC_BN_APPLY), BM_CLICK, 0, 0, SMTO_NORMAL, 10 * 60 * 1000,
+                          &result);
 }
 
 HWND TiloraProcess::WaitForMessageBox() const {

@@ -49,13 +49,15 @@ class ScratchFolder {
 class TiloraProcess {
   public:
     // Starts Tilora.exe (found beside this test program) with the folder as current directory
-    // and waits for its dialog.
-    explicit TiloraProcess(const std::filesystem::path& folder);
+    // and waits for its dialog, at most startWait.
+    explicit TiloraProcess(const std::filesystem::path& folder,
+                           std::chrono::milliseconds startWait = std::chrono::seconds(10));
     // Whether the start waits for the dialog; a start that is to end at once shows none.
     enum class Await { Dialog, Nothing };
     // Starts the given Tilora.exe, for example one unpacked from the release zip.
     TiloraProcess(const std::filesystem::path& folder, const std::filesystem::path& exe,
-                  Await await = Await::Dialog);
+                  Await await = Await::Dialog,
+                  std::chrono::milliseconds startWait = std::chrono::seconds(10));
     ~TiloraProcess();
     TiloraProcess(const TiloraProcess&) = delete;
     TiloraProcess& operator=(const TiloraProcess&) = delete;
@@ -93,6 +95,9 @@ class TiloraProcess {
     void SetText(int controlId, const std::wstring& text) const;
     bool IsChecked(int controlId) const;
     std::vector<std::wstring> LogLines() const;
+    // A full log holds 100,000 lines: these read a few of them.
+    int LogCount() const;
+    std::wstring LogLine(int index) const;
     int ComboCount(int controlId) const;
     int ComboSelection(int controlId) const;
     std::wstring ComboItem(int controlId, int index) const;
@@ -107,6 +112,11 @@ class TiloraProcess {
     bool WaitForStartUpReport() const;
     // Waits until the log has at least that many lines; the lines then.
     std::vector<std::wstring> WaitForLogLines(std::size_t count) const;
+
+    // Applies an arrangement of lines that name no open window, so that the log grows to exactly
+    // count lines: the button's line and one line for each file line. folder is the one Tilora
+    // was started in.
+    void FillLogTo(const std::filesystem::path& folder, int count) const;
 
   private:
     HWND Control(int controlId) const;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeClock.h"
 #include "files/PathText.h"
 #include "platform/Shell.h"
 
@@ -24,6 +25,7 @@ class FakeShell : public Shell {
     ShellExecuteResult Execute(const std::wstring& file, const std::wstring& parameters,
                                const std::wstring& directory, int showCommand) override {
         calls_.push_back({file, parameters, directory, showCommand});
+        if (clock_ != nullptr) clock_->Advance(callMs_);
         if (const auto scripted = failures_.find(file); scripted != failures_.end())
             return scripted->second;
         if (existing_.count(file) != 0) return {42, 0};
@@ -44,6 +46,11 @@ class FakeShell : public Shell {
     // Moving the file to the Recycle Bin fails with the code.
     void RefusesToRecycle(const std::wstring& path, std::uint32_t code) { refusals_[path] = code; }
     const std::vector<std::wstring>& recycled() const { return recycled_; }
+    // Every call takes the shell this long on the clock, as starting a program does.
+    void TakesTime(FakeClock& clock, std::uint64_t ms) {
+        clock_ = &clock;
+        callMs_ = ms;
+    }
     // The shell fails for this file with the given result and last error.
     void Fails(const std::wstring& file, ShellExecuteResult result) { failures_[file] = result; }
     const std::vector<Call>& calls() const { return calls_; }
@@ -54,6 +61,8 @@ class FakeShell : public Shell {
     std::vector<Call> calls_;
     std::map<std::wstring, std::uint32_t> refusals_;
     std::vector<std::wstring> recycled_;
+    FakeClock* clock_ = nullptr;
+    std::uint64_t callMs_ = 0;
 };
 
 }  // namespace tilora::testing

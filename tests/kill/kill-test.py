@@ -10,8 +10,13 @@ closing, on a desktop of many windows, and checks after every kill that
     the log, and neither file list shows one.
 
 Runs inside kill-test.sh, which provides the virtual display and the Wine prefix. Half the kills
-fall at any moment of the action, half while its temporary file is being written. The seed is
-printed; --seed repeats the same choices.
+fall at any moment of the action, half while its file is being written: the write is seen from
+the folder itself, when a file in it appears or changes its size, time or identity (a temporary
+file appearing, or the target file being created, truncated or growing), so a writer that writes
+the target in place is caught as well as one that writes a temporary file. A run fails when fewer
+than MIN_INSIDE of its kills landed inside a write (the kill left a temporary file, or a target
+that is neither old nor new), since it would then prove nothing. The seed is printed; --seed
+repeats the same choices.
 """
 
 import argparse
@@ -30,6 +35,8 @@ MODES = ("any moment", "while writing")
 REMOVED_LINE = "A temporary file left behind by an interrupted save was deleted: "
 TMP = ".~tmp"
 CHECKED_FOLDERS = ("_Arrangements", "_Settings")
+# A run with fewer kills inside a write than this proves nothing about interrupted writes.
+MIN_INSIDE = 3
 
 
 class Failure(Exception):
@@ -213,33 +220,47 @@ def wait_for_file(path, timeout, poll=0.0005):
     return False
 
 
-def wait_for_match(folder, pattern, timeout, poll=0.0005):
+def folder_state(folder):
+    """Every file of the folder with what a write changes: size, time and identity."""
+    state = {}
+    try:
+        with os.scandir(folder) as entries:
+            for entry in entries:
+                try:
+                    info = entry.stat(follow_symlinks=False)
+                except FileNotFoundError:
+                    continue
+                state[entry.name] = (info.st_size, info.st_mtime_ns, info.st_ino)
+    except FileNotFoundError:
+        pass
+    return state
+
+
+def wait_for_write(folder, before, timeout, poll=0.0005):
+    """Waits until a file of the folder appears or changes; True when one did in time."""
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
-        try:
-            if any(pattern.fullmatch(n) for n in os.listdir(folder)):
-                return True
-        except FileNotFoundError:
-            pass
+        if folder_state(folder) != before:
+            return True
         time.sleep(poll)
     return False
 
 
-def timed_with_write_window(desk, temporary, *driver_arguments):
-    """Runs a driver command that waits for its action while watching the action's temporary
-    file; returns the action's time and how long the temporary file existed, in seconds."""
-    seen = {}
+def timed_with_write_window(desk, folder, *driver_arguments):
+    """Runs a driver command that waits for its action while watching the folder the action
+    writes to; returns the action's time and how long its files kept changing, in seconds."""
+    seen = {"state": folder_state(folder)}
 
     def watch():
-        exists = os.path.exists(temporary)
-        now = time.monotonic()
-        if exists and "appeared" not in seen:
-            seen["appeared"] = now
-        if not exists and "appeared" in seen and "gone" not in seen:
-            seen["gone"] = now
+        state = folder_state(folder)
+        if state != seen["state"]:
+            now = time.monotonic()
+            seen.setdefault("first", now)
+            seen["last"] = now
+            seen["state"] = state
 
     took = desk.driver_ms(*driver_arguments, watch=watch)
-    write_window = seen["gone"] - seen["appeared"] if "gone" in seen else 0.0
+    write_window = seen["last"] - seen["first"] if "first" in seen else 0.0
     return took / 1000.0, write_window
 
 
@@ -271,6 +292,8 @@ class KillTest:
         self.crowd = None
         self.outcomes = []
         self.timings = {}
+        # Kills that left a temporary file; a target left neither old nor new fails at once.
+        self.inside_write = 0
 
     # Setting up --------------------------------------------------------------------------------
 
@@ -304,8 +327,7 @@ class KillTest:
         left, top = self.move_dialog()
         expected = settings_with_position(read(self.desk.path("_Settings", "Settings.txt")),
                                           left, top)
-        took, window = timed_with_write_window(
-            self.desk, self.desk.path("_Settings", "Settings.txt" + TMP), "close")
+        took, window = timed_with_write_window(self.desk, self.desk.path("_Settings"), "close")
         self.desk.process.wait()
         written = read(self.desk.path("_Settings", "Settings.txt"))
         if written != expected:
@@ -326,31 +348,27 @@ class KillTest:
     def reference_save(self):
         """An uninterrupted SaveAs of the desktop as it is: the bytes every complete save of
         this round must write."""
-        took, window = timed_with_write_window(
-            self.desk, self.desk.path("_Arrangements", "Reference.txt" + TMP),
-            "save-as", "Reference.txt")
+        took, window = timed_with_write_window(self.desk, self.desk.path("_Arrangements"),
+                                               "save-as", "Reference.txt")
         reference = read(self.desk.path("_Arrangements", "Reference.txt"))
         self.timings.setdefault("save", []).append((took, window, len(reference)))
         return reference, took, window
 
     def kill_during(self, kind, mode):
         """Starts the action, kills Tilora; returns whether the kill met a running process."""
+        folder = self.desk.path("_Settings" if kind == "close" else "_Arrangements")
+        before = folder_state(folder)
         if kind == "save-sd":
             self.desk.post("post-save-sd")
-            watch = lambda timeout: wait_for_match(
-                self.desk.path("_Arrangements"), re.compile(r"SessionDefault_.*\.txt\.~tmp"),
-                timeout)
         elif kind == "save-as":
             self.desk.post("post-save-as", "Layout.txt")
-            watch = lambda timeout: wait_for_file(
-                self.desk.path("_Arrangements", "Layout.txt" + TMP), timeout)
         else:
             self.desk.post("post-close")
-            watch = lambda timeout: wait_for_file(
-                self.desk.path("_Settings", "Settings.txt" + TMP), timeout)
         if mode == "while writing":
-            watch(max(5.0, 3 * self.action_time))
-            time.sleep(self.random.uniform(0, 1.2 * max(self.write_window, 0.005)))
+            wait_for_write(folder, before, max(5.0, 3 * self.action_time))
+            # A write takes a few milliseconds, and noticing it and killing take some of them:
+            # the kill falls into the first half of it.
+            time.sleep(self.random.uniform(0, 0.5 * max(self.write_window, 0.002)))
         else:
             time.sleep(self.random.uniform(0, 1.2 * self.action_time))
         killed = self.desk.kill()
@@ -431,6 +449,8 @@ class KillTest:
         else:
             target = outcome["_Settings/Settings.txt"]
         self.outcomes.append((kind, mode, killed, target, len(temporaries)))
+        if temporaries:
+            self.inside_write += 1
         print("kill %3d: %-7s %-13s %-22s file %s, %d temporary file(s) left"
               % (number + 1, kind, mode, "killed" if killed else "had ended by itself", target,
                  len(temporaries)), flush=True)
@@ -467,6 +487,12 @@ class KillTest:
                   % (kind, len(rows), sum(1 for o in rows if o[2]),
                      sum(1 for o in rows if o[3] == "old"), sum(1 for o in rows if o[3] == "new"),
                      sum(1 for o in rows if o[4] > 0)))
+        print("%d of %d kills landed inside a write" % (self.inside_write, len(self.outcomes)))
+        # Runs of a handful of kills, for trying something out, ask for fewer.
+        required = min(MIN_INSIDE, len(self.outcomes) // 4)
+        if self.inside_write < required:
+            raise Failure("only %d kill(s) landed inside a write, fewer than %d: the run shows "
+                          "nothing about interrupted writes" % (self.inside_write, required))
         if self.desk.restarts:
             print("Wine refused to start a program %d time(s); it was started again"
                   % self.desk.restarts)

@@ -46,8 +46,19 @@ Win32DialogControls::Win32DialogControls(HINSTANCE instance, int iconId)
       bigIcon_(LoadIconOfSize(instance, iconId, SM_CXICON, SM_CYICON)),
       smallIcon_(LoadIconOfSize(instance, iconId, SM_CXSMICON, SM_CYSMICON)) {}
 
+// Under Wine every GetDlgItem asks the server for the dialog's children: on the log's paths it
+// cost more than the list box's own work (reading 90,000 lines back took 3.2 s instead of 0.1 s).
+// The dialog's controls live as long as the dialog, so each is looked up once.
+HWND Win32DialogControls::Control(int controlId) const {
+    const auto known = controls_.find(controlId);
+    if (known != controls_.end()) return known->second;
+    const HWND control = ::GetDlgItem(dialog_, controlId);
+    if (control != nullptr) controls_.emplace(controlId, control);
+    return control;
+}
+
 LRESULT Win32DialogControls::Send(int controlId, UINT message, WPARAM wParam, LPARAM lParam) const {
-    return ::SendDlgItemMessageW(dialog_, controlId, message, wParam, lParam);
+    return ::SendMessageW(Control(controlId), message, wParam, lParam);
 }
 
 void Win32DialogControls::SetCaption(const std::wstring& caption) {
@@ -106,19 +117,19 @@ void Win32DialogControls::ShowInformationBox(const std::wstring& caption,
 }
 
 void Win32DialogControls::SetText(int controlId, const std::wstring& text) {
-    ::SetDlgItemTextW(dialog_, controlId, text.c_str());
+    ::SetWindowTextW(Control(controlId), text.c_str());
 }
 
 std::wstring Win32DialogControls::Text(int controlId) const {
-    return WindowTextOf(::GetDlgItem(dialog_, controlId));
+    return WindowTextOf(Control(controlId));
 }
 
 bool Win32DialogControls::IsChecked(int controlId) const {
-    return ::IsDlgButtonChecked(dialog_, controlId) == BST_CHECKED;
+    return Send(controlId, BM_GETCHECK) == BST_CHECKED;
 }
 
 void Win32DialogControls::SetChecked(int controlId, bool checked) {
-    ::CheckDlgButton(dialog_, controlId, checked ? BST_CHECKED : BST_UNCHECKED);
+    Send(controlId, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
 int Win32DialogControls::ListAppend(int controlId, const std::wstring& line) {
@@ -140,10 +151,37 @@ std::wstring Win32DialogControls::ListLine(int controlId, int index) const {
                             : std::wstring(buffer.data(), static_cast<std::size_t>(copied));
 }
 
+// Deleting a line moves every line after it, and a painting box repaints for each: deleting the
+// oldest lines of a full log one by one blocked the dialog for over a minute. Refilling the
+// emptied box with the kept lines, with painting off and the storage allocated at once, was the
+// fastest way measured that keeps every line a real string of the box (LB_GETTEXT, which screen
+// readers use): about as much as adding those lines.
 void Win32DialogControls::ListDeleteFirstLines(int controlId, int count) {
-    for (int deleted = 0; deleted < count; ++deleted) {
-        if (Send(controlId, LB_DELETESTRING, 0) == LB_ERR) return;
+    const int total = ListCount(controlId);
+    if (count <= 0) return;
+    if (count >= total) {
+        ListClear(controlId);
+        return;
     }
+    std::vector<std::wstring> kept;
+    kept.reserve(static_cast<std::size_t>(total - count));
+    std::size_t characters = 0;
+    for (int index = count; index < total; ++index) {
+        kept.push_back(ListLine(controlId, index));
+        characters += kept.back().size() + 1;
+    }
+    const LRESULT selected = Send(controlId, LB_GETCURSEL);
+    Send(controlId, WM_SETREDRAW, FALSE);
+    Send(controlId, LB_RESETCONTENT);
+    Send(controlId, LB_INITSTORAGE, static_cast<WPARAM>(kept.size()),
+         static_cast<LPARAM>(characters * sizeof(wchar_t)));
+    for (const std::wstring& line : kept) {
+        Send(controlId, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    }
+    if (selected != LB_ERR && selected >= count) {
+        Send(controlId, LB_SETCURSEL, static_cast<WPARAM>(selected - count));
+    }
+    if (listsNotPainting_.count(controlId) == 0) ListSetRedraw(controlId, true);
 }
 
 void Win32DialogControls::ListClear(int controlId) {
@@ -160,9 +198,13 @@ void Win32DialogControls::ListSetHorizontalExtent(int controlId, int pixels) {
 
 void Win32DialogControls::ListSetRedraw(int controlId, bool redraw) {
     Send(controlId, WM_SETREDRAW, redraw ? TRUE : FALSE);
-    if (!redraw) return;
+    if (!redraw) {
+        listsNotPainting_.insert(controlId);
+        return;
+    }
+    listsNotPainting_.erase(controlId);
     // The box does not repaint by itself when redrawing is allowed again.
-    ::RedrawWindow(::GetDlgItem(dialog_, controlId), nullptr, nullptr,
+    ::RedrawWindow(Control(controlId), nullptr, nullptr,
                    RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
@@ -214,12 +256,12 @@ void Win32DialogControls::EditClearSelection(int controlId) {
 
 void Win32DialogControls::SetButtonColours(int controlId, const ButtonColours& colours) {
     buttonColours_[controlId] = colours;
-    const HWND button = ::GetDlgItem(dialog_, controlId);
+    const HWND button = Control(controlId);
     if (button != nullptr) ::InvalidateRect(button, nullptr, TRUE);
 }
 
 std::optional<Rect> Win32DialogControls::ControlScreenRect(int controlId) const {
-    const HWND control = ::GetDlgItem(dialog_, controlId);
+    const HWND control = Control(controlId);
     RECT rect{};
     if (control == nullptr || ::GetWindowRect(control, &rect) == FALSE) return std::nullopt;
     return Rect{rect.left, rect.top, rect.right, rect.bottom};

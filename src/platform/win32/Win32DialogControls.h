@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <set>
 
 #include "platform/DialogControls.h"
 #include "platform/win32/Win32Handles.h"
@@ -15,7 +16,10 @@ class Win32DialogControls : public DialogControls {
     // Loads the application icon in the big and small system sizes.
     Win32DialogControls(HINSTANCE instance, int iconId);
 
-    void Attach(HWND dialog) { dialog_ = dialog; }
+    void Attach(HWND dialog) {
+        dialog_ = dialog;
+        controls_.clear();
+    }
     HWND dialog() const { return dialog_; }
     HICON bigIcon() const { return bigIcon_.Get(); }
     // The device context of the WM_PAINT being handled, for DrawIcon.
@@ -82,10 +86,12 @@ class Win32DialogControls : public DialogControls {
     void DestroyTooltip(TooltipHandle tooltip) override;
 
   private:
+    HWND Control(int controlId) const;
     LRESULT Send(int controlId, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     HINSTANCE instance_;
     HWND dialog_ = nullptr;
+    mutable std::map<int, HWND> controls_;
     HDC paintDc_ = nullptr;
     // A top-level window of its own rather than one owned by the dialog: Wine slots a window
     // that owns a topmost pop-up in below that pop-up when asked to make it topmost, and the
@@ -93,6 +99,8 @@ class Win32DialogControls : public DialogControls {
     UniqueWindow tooltip_;
     HWND tooltipOwner_ = nullptr;
     std::map<int, ButtonColours> buttonColours_;
+    // The list boxes told to stop painting, which making room must leave that way.
+    std::set<int> listsNotPainting_;
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
 };

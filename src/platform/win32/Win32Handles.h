@@ -103,4 +103,11 @@ struct MappedViewTraits {
 };
 using UniqueMappedView = UniqueHandle<void*, MappedViewTraits>;
 
+// CreateFileW fails with INVALID_HANDLE_VALUE, not with a null handle.
+struct FileTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE handle) { ::CloseHandle(handle); }
+};
+using UniqueFile = UniqueHandle<HANDLE, FileTraits>;
+
 }  // namespace tilora::win32

@@ -63,26 +63,38 @@ TEST_F(InfoLogTest, UncheckingClearByHandKeepsTheLog) {
 }
 
 TEST_F(InfoLogTest, AFullLogDropsItsOldestLinesInBlocks) {
-    for (const bool inBatch : {false, true}) {
+    constexpr int kMax = InfoLog::kMaxLines;
+    constexpr int kBlock = InfoLog::kDropBlockLines;
+    struct Case {
+        bool inBatch;
+        int written;
+        std::vector<int> blocks;
+    };
+    const Case cases[] = {
+        // One block at the first line past the bound, the next when it was full again.
+        {false, kMax + kBlock + 3, {kBlock, kBlock}},
+        // A batch drops them at its end, and leaves the same lines.
+        {true, kMax + kBlock + 3, {2 * kBlock}},
+        // Past its cap a batch makes room at once, so the box never holds more.
+        {true, 2 * kMax + kBlock + 3, {kMax + kBlock, kBlock}},
+    };
+    for (const Case& c : cases) {
         fake.controls.ListClear(IDC_LB_INFO);
         std::optional<InfoLog::Batch> batch;
-        if (inBatch) batch.emplace(log);
+        if (c.inBatch) batch.emplace(log);
         const std::size_t blocksBefore = fake.controls.deletedBlocks().size();
-        const int written = InfoLog::kMaxLines + InfoLog::kDropBlockLines + 3;
-        for (int i = 0; i < written; ++i) log.AppendInfo(std::to_wstring(i));
+        for (int i = 0; i < c.written; ++i) log.AppendInfo(std::to_wstring(i));
         batch.reset();
 
-        // One block at the first line past the cap, the next one the line after it was full again.
         EXPECT_EQ(std::vector<int>(fake.controls.deletedBlocks().begin() +
                                        static_cast<std::ptrdiff_t>(blocksBefore),
                                    fake.controls.deletedBlocks().end()),
-                  (std::vector<int>{InfoLog::kDropBlockLines, InfoLog::kDropBlockLines}))
-            << inBatch;
+                  c.blocks)
+            << c.written;
         const auto lines = Lines();
-        ASSERT_EQ(static_cast<int>(lines.size()),
-                  InfoLog::kMaxLines - InfoLog::kDropBlockLines + 3);
-        EXPECT_EQ(lines.front(), std::to_wstring(written - static_cast<int>(lines.size())));
-        EXPECT_EQ(lines.back(), std::to_wstring(written - 1));
+        ASSERT_EQ(static_cast<int>(lines.size()), kMax - kBlock + 3);
+        EXPECT_EQ(lines.front(), std::to_wstring(c.written - static_cast<int>(lines.size())));
+        EXPECT_EQ(lines.back(), std::to_wstring(c.written - 1));
         EXPECT_EQ(fake.controls.TopIndex(IDC_LB_INFO), static_cast<int>(lines.size()) - 1);
     }
 }

@@ -30,7 +30,7 @@ class RefusedWindowTest : public testing::StartedDialogTest {
         dialog.OnButtonClicked(IDC_BN_SAVEAS);
         dialog.OnButtonClicked(IDC_BN_SAVESD);
         WriteTextFile(context.paths.appStartScriptsDir + L"Desk.csv",
-                      L"# the desk\r\n;;Desk.txt;\r\n");
+                      L"# the desk\n;;Desk.txt;\n");
         Command(17);  // lists the script
     }
     void Command(int command) { ChooseCommandEntry(CommandEntry(command)); }
@@ -84,6 +84,7 @@ TEST_F(RefusedWindowTest, EveryCommandAndButtonReportsTheRefusalOnceInsteadOfSuc
             EXPECT_EQ(line, refused);
         }
         EXPECT_EQ(named, 1);
+        if (named != 1) for (const auto& l : Lines()) ADD_FAILURE() << std::string(l.begin(), l.end());
         EXPECT_EQ(fake.windows.NormalRect(admin), (Rect{-50, 0, 750, 600}));
         EXPECT_EQ(fake.journal.Contains("SetWindowPlacement Notes"), row.bulk);
     }

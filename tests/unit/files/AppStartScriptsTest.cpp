@@ -1,9 +1,12 @@
 #include <algorithm>
+#include <fstream>
 #include <gtest/gtest.h>
 
+#include "LineEndFiles.h"
 #include "StartedDialogTest.h"
 #include "commands/CommandList.h"
 #include "commands/ScriptCommands.h"
+#include "files/PathText.h"
 #include "files/ScriptFormat.h"
 #include "files/TextFile.h"
 
@@ -106,6 +109,24 @@ TEST_F(ExecuteTest, EntriesAreReadFromEveryLineThatIsNoCommentAndLineTwoNamesThe
     EXPECT_EQ(b->entries, (std::vector<StartEntry>{{L"C:\\B\\b.txt", L"C:\\Tools\\editor.exe"}}));
 }
 
+TEST_F(ExecuteTest, EveryLineEndAndAMarkBeforeALineGiveTheLinesAnEditorShows) {
+    const std::vector<std::string> lines = {"C:\\A\\a.txt;", "C:\\B\\b.txt;;Work.txt;", "# note",
+                                            "C:\\C\\c.txt;"};
+    ArrangementCommands arrangements(context);
+    ScriptCommands scripts(context, arrangements);
+    for (const testing::LineEndFile& c : testing::LineEndFiles()) {
+        std::ofstream(ToPath(context.paths.appStartScriptsDir + L"a.csv"), std::ios::binary)
+            << testing::FileBytes(c, lines);
+        const std::optional<AppStartScript> script = scripts.ReadAppStartScript(L"a.csv");
+        ASSERT_TRUE(script) << c.what;
+        EXPECT_EQ(script->entries,
+                  (std::vector<StartEntry>{
+                      {L"C:\\A\\a.txt", L""}, {L"C:\\B\\b.txt", L""}, {L"C:\\C\\c.txt", L""}}))
+            << c.what;
+        EXPECT_EQ(script->arrangement, L"Work.txt") << c.what;
+    }
+}
+
 TEST_F(ExecuteTest, EntriesThatCannotStartAreReportedAndTheOthersStillStart) {
     Script(L"a.csv",
            L"File;Program;Arrangement;\n;C:\\missing.exe;\nplan.txt;C:\\Tools\\editor.exe;\n"
@@ -121,6 +142,40 @@ TEST_F(ExecuteTest, EntriesThatCannotStartAreReportedAndTheOthersStillStart) {
             L" ! The following entry of the app start script could not be started: "
             L"plan.txt;C:\\Tools\\editor.exe;. It names a program, but its file has no folder."}));
     EXPECT_EQ(fake.shell.calls().back().file, L"C:\\Tools\\editor.exe");
+}
+
+TEST_F(ExecuteTest, ALongScriptStartsOverTheTicksInFileOrderAndThenItsArrangementApplies) {
+    constexpr int kEntries = 40;
+    std::wstring script;
+    std::vector<std::wstring> documents;
+    for (int i = 0; i < kEntries; ++i) {
+        documents.push_back(L"C:\\Docs\\" + std::to_wstring(i) + L".txt");
+        script += documents.back() + (i == 1 ? L";;Work.txt;\n" : L";\n");
+    }
+    Script(L"long.csv", script);
+    ArrangementFile(L"Work.txt", L"ltrb: 1/2/3/4; winName: Mail;\n");
+    const WindowHandle mail = fake.windows.AddWindow(L"Mail", {0, 0, 100, 100});
+    fake.shell.TakesTime(fake.clock, 20);
+
+    dialog.OnButtonClicked(IDC_BN_EXECUTE);
+    const std::size_t firstSlice = fake.shell.calls().size();
+    EXPECT_GT(firstSlice, 0u);
+    EXPECT_LE(firstSlice * 20, ScriptCommands::kStartSliceMs + 20);
+    EXPECT_EQ(fake.windows.NormalRect(mail), (Rect{0, 0, 100, 100}));  // waits for the starts
+    for (int tick = 0; tick < 20 && fake.shell.calls().size() < kEntries; ++tick) Tick(500);
+
+    std::vector<std::wstring> started;
+    for (const auto& call : fake.shell.calls()) started.push_back(call.file);
+    EXPECT_EQ(started, documents);
+    std::vector<std::wstring> reported;
+    const std::wstring& notStarted = context.Text(Msg::ScriptEntryNotStarted);
+    for (const std::wstring& line : Lines()) {
+        if (line.starts_with(notStarted)) {
+            reported.push_back(line.substr(notStarted.size(), line.find(L';') - notStarted.size()));
+        }
+    }
+    EXPECT_EQ(reported, documents);
+    EXPECT_EQ(fake.windows.NormalRect(mail), (Rect{1, 2, 3, 4}));
 }
 
 TEST_F(ExecuteTest, OnlyARefusalOnLineOneCountsAsAHeading) {

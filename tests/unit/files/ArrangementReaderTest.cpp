@@ -2,6 +2,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include "LineEndFiles.h"
 #include "StartedDialogTest.h"
 #include "files/ArrangementFormat.h"
 #include "files/PathText.h"
@@ -77,6 +78,24 @@ class ApplyTest : public testing::StartedDialogTest {
         return lines;
     }
 };
+
+TEST_F(ApplyTest, EveryLineEndAndAMarkBeforeALineGiveTheLinesAnEditorShows) {
+    const WindowHandle editor = fake.windows.AddWindow(L"Editor", {0, 0, 100, 100});
+    const WindowHandle mail = fake.windows.AddWindow(L"Mail", {0, 0, 100, 100});
+    const std::vector<std::string> lines = {"ltrb: 10/20/410/320; winName: Editor;",
+                                            "ltrb: 1/2/30/40; winName: Mail;", "# comment"};
+    for (const testing::LineEndFile& c : testing::LineEndFiles()) {
+        for (const WindowHandle window : {editor, mail}) {
+            fake.windows.window(window).placement.normalPosition = {0, 0, 100, 100};
+        }
+        Arrangement(L"a.txt", {});
+        std::ofstream(ToPath(context.paths.arrangementsDir + L"a.txt"), std::ios::binary)
+            << testing::FileBytes(c, lines);
+        EXPECT_TRUE(Apply().empty()) << c.what;
+        EXPECT_EQ(fake.windows.NormalRect(editor), (Rect{10, 20, 410, 320})) << c.what;
+        EXPECT_EQ(fake.windows.NormalRect(mail), (Rect{1, 2, 30, 40})) << c.what;
+    }
+}
 
 TEST_F(ApplyTest, WindowsGetTheirRectanglesShowStatesAndStackingFromTheFile) {
     const WindowHandle editor = fake.windows.AddWindow(L"Editor", {0, 0, 10, 10});

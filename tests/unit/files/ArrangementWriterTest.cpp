@@ -99,7 +99,7 @@ TEST_F(SaveTest, SaveAsRefusesNamesThatLeaveTheArrangementFolder) {
     std::filesystem::create_directories(ToPath(context.paths.arrangementsDir + L"sub"));
     const auto before = filesBelowBase();
     for (const wchar_t* input : {L"..\\..\\x", L"..\\x", L"../x", L"sub\\x", L"sub/x", L"C:\\x",
-                                 L"C:x", L"x..txt", L"a|b", L"a?b", L"a\tb"}) {
+                                 L"C:x", L"x..txt", L"a|b", L"a?b", L"a\tb", L"x.", L"COM2"}) {
         fake.controls.ListClear(IDC_LB_INFO);
         fake.controls.UserTypes(IDC_ED_USERINPUT, input);
         dialog.OnButtonClicked(IDC_BN_SAVEAS);
@@ -110,7 +110,8 @@ TEST_F(SaveTest, SaveAsRefusesNamesThatLeaveTheArrangementFolder) {
                                L"The button 'SaveAs' was pressed.",
                                L" ! Nothing was saved: a name for SaveAs may not contain a "
                                L"folder, a drive, \"..\" or any of the characters \\ / : * ? \" "
-                               L"< > |. The name was: " +
+                               L"< > |, nor be a name Windows keeps for a device (CON, PRN, AUX, "
+                               L"NUL, COM1 to COM9, LPT1 to LPT9). The name was: " +
                                    shownInput}));
     }
     EXPECT_EQ(filesBelowBase(), before);
@@ -182,6 +183,22 @@ TEST_F(SaveTest, TheLogShowsOddTitleCharactersReplacedAndTheFileKeepsThemAsCaptu
         found = found || line.find(L"; winName: " + title + L"; ") != std::wstring::npos;
     }
     EXPECT_TRUE(found);
+}
+
+TEST_F(SaveTest, NamesUpToTheLongestWindowsTakesAreSavedAndLongerOnesReportedWith206) {
+    const std::wstring longest(251, L'n');  // 255 characters with ".txt"
+    fake.controls.UserTypes(IDC_ED_USERINPUT, longest);
+    dialog.OnButtonClicked(IDC_BN_SAVEAS);
+    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"The button 'SaveAs' was pressed."});
+    EXPECT_TRUE(std::filesystem::is_regular_file(Arrangement(longest + L".txt")));
+
+    fake.controls.ListClear(IDC_LB_INFO);
+    fake.controls.UserTypes(IDC_ED_USERINPUT, longest + L"n");
+    dialog.OnButtonClicked(IDC_BN_SAVEAS);
+    EXPECT_EQ(Lines().back(), L" ! The following file could not be written: " +
+                                  context.paths.arrangementsDir + longest +
+                                  L"n.txt. The following Windows error (decimal value) has "
+                                  L"occurred: 206");
 }
 
 TEST_F(SaveTest, AFailedWriteIsReportedWithTheFileAndTheWindowsCode) {

@@ -63,5 +63,31 @@ TEST(PathText, APlainFileNameStaysInItsFolder) {
     for (const auto& [name, plain] : cases) EXPECT_EQ(IsPlainFileName(name), plain) << name;
 }
 
+TEST(PathText, DeviceNamesAndNamesWindowsWouldShortenAreReserved) {
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"CON", true},
+        {L"prn.txt", true},
+        {L"Aux.tar.txt", true},
+        {L"NUL .txt", true},
+        {L"com1", true},
+        {L"COM9.txt", true},
+        {L"LPT1.txt", true},
+        {L"lpt9", true},
+        {L"COM\u00b9.txt", true},
+        {L"Layout.", true},
+        {L"Layout ", true},
+        {L"CONSOLE.txt", false},
+        {L"COM0.txt", false},
+        {L"COM10.txt", false},
+        {L"LPT.txt", false},
+        {L"xCON.txt", false},
+        {L" CON.txt", false},
+        {L"Layout.txt", false},
+        {L"Layout.txt .txt", false},
+    };
+    for (const auto& [name, reserved] : cases)
+        EXPECT_EQ(IsReservedFileName(name), reserved) << name;
+}
+
 }  // namespace
 }  // namespace tilora

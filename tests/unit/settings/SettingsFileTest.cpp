@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "FakePlatform.h"
+#include "LineEndFiles.h"
 #include "commands/SettingsCommands.h"
 #include "files/FileAccess.h"
 #include "files/PathText.h"
@@ -111,8 +112,45 @@ TEST_F(SettingsFileTest, KeysCountOnlyExactlyAtTheStartAndTheLastOfAKeyWins) {
     EXPECT_EQ(run.catalogue.currentLanguage(), L"English");
     EXPECT_EQ(run.startPosition(), (Point{-20, 30}));
     EXPECT_TRUE(run.Checked(IDC_CK_TOP));
-    EXPECT_EQ(run.excludeMaxText(), L"c.exe");
+    EXPECT_EQ(run.excludeMaxText(), L"a.exe;b.exe;c.exe");
     EXPECT_EQ(run.excludeMaxList(), (Lines{L"a.exe", L"b.exe", L"c.exe"}));
+}
+
+TEST_F(SettingsFileTest, EveryLineEndAndAMarkBeforeALineGiveTheLinesAnEditorShows) {
+    const std::vector<std::string> lines = {"Language = German", "Topmost = True",
+                                            "StartPosition = 10,20", "ExcludeMax = a.exe;b.exe"};
+    for (const testing::LineEndFile& c : testing::LineEndFiles()) {
+        ProgramRun fresh;
+        WriteFile(testing::FileBytes(c, lines));
+        fresh.ReadSettings(path);
+        EXPECT_EQ(fresh.catalogue.currentLanguage(), L"German") << c.what;
+        EXPECT_TRUE(fresh.Checked(IDC_CK_TOP)) << c.what;
+        EXPECT_EQ(fresh.startPosition(), (Point{10, 20})) << c.what;
+        EXPECT_EQ(fresh.excludeMaxList(), (Lines{L"a.exe", L"b.exe"})) << c.what;
+    }
+}
+
+TEST_F(SettingsFileTest, EveryExclusionLineAndAnEditMadeWhileRunningSurviveTheClosing) {
+    Read(
+        "Language = English\r\nExcludeMax = a.exe;b.exe\r\nExcludeMax = c.exe;a.exe\r\n"
+        "ExcludeMax = d.exe\r\n");
+    ASSERT_EQ(run.WriteSettings(path, {5, 6, 0, 0}), 0);
+    EXPECT_EQ(FileBytes(),
+              "Language = English\r\nStartPosition = 5,6\r\nTopmost = False\r\nMinimize = "
+              "False\r\nExcludeMax = a.exe;b.exe;c.exe;d.exe\r\n");
+    // Its own writes are no edit of the user's.
+    ASSERT_EQ(run.WriteSettings(path, {5, 6, 0, 0}), 0);
+    EXPECT_EQ(run.Log(), (Lines{L"Read Settings File:", L"Language = English"}));
+
+    // The user edits the file while the program runs; the dialog's own state still wins.
+    run.fake.controls.SetChecked(IDC_CK_TOP, true);
+    WriteFile("Language = German\r\nTopmost = False\r\nExcludeMax = e.exe\r\nExcludeMax = f.exe\n");
+    ASSERT_EQ(run.WriteSettings(path, {7, 8, 0, 0}), 0);
+    EXPECT_EQ(FileBytes(),
+              "Language = English\r\nStartPosition = 7,8\r\nTopmost = True\r\nMinimize = "
+              "False\r\nExcludeMax = e.exe;f.exe\r\n");
+    EXPECT_EQ(run.Log().back(), Message(Language::English, Msg::SettingsEditedWhileRunning) + path);
+    EXPECT_EQ(run.excludeMaxList(), (Lines{L"e.exe", L"f.exe"}));
 }
 
 TEST(SplitList, PiecesBeforeTheLastDelimiterAllCountTheLastOnlyFromThreeCharacters) {
@@ -131,6 +169,24 @@ TEST(SplitList, PiecesBeforeTheLastDelimiterAllCountTheLastOnlyFromThreeCharacte
         SplitList(text, delimiter, list);
         list.erase(list.begin());
         EXPECT_EQ(list, pieces) << text;
+    }
+}
+
+TEST(JoinList, GivesTheTextSplitListTurnsBackIntoThePieces) {
+    const std::pair<Lines, std::wstring> cases[] = {
+        {{}, L""},
+        {{L"a.exe", L"b.exe"}, L"a.exe;b.exe"},
+        {{L"a.exe", L"ab"}, L"a.exe;ab;"},
+        {{L"a.exe", L"", L"b.exe"}, L"a.exe;;b.exe"},
+        {{L"a.exe", L""}, L"a.exe;;;"},
+        {{L""}, L";;"},
+        {{L"x", L"C:\\Program Files\\y.exe"}, L"x;C:\\Program Files\\y.exe"},
+    };
+    for (const auto& [pieces, text] : cases) {
+        EXPECT_EQ(JoinList(pieces), text);
+        Lines back;
+        SplitList(text, L";", back);
+        EXPECT_EQ(back, pieces) << text;
     }
 }
 

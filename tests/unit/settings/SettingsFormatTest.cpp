@@ -66,10 +66,12 @@ TEST(ParseSettings, EveryKeyAndValueInFileOrder) {
         {L"StartPosition = 99999999999,-5\nStartPosition = 3",
          Values(L"English", {2147483647, -5}),
          {{kPosition, L"99999999999,-5"}}},
-        // Every exclusion line adds to the list, while only the last text is kept and written.
-        {L"ExcludeMax = a.exe;b.exe\nExcludeMax =  c.exe ;; d.exe ;\nExcludeMax = ab",
-         Values(L"English", {}, {}, {}, L"ab", {L"a.exe", L"b.exe", L"c.exe", L"", L"d.exe"}),
-         {{kExclude, L"a.exe;b.exe"}, {kExclude, L"c.exe ;; d.exe ;"}, {kExclude, L"ab"}}},
+        // Every exclusion line adds to the list; several lines are written back as one line of
+        // every piece, each once.
+        {L"ExcludeMax = a.exe;b.exe\nExcludeMax =  c.exe ;; d.exe ;\nExcludeMax = b.exe;ab",
+         Values(L"English", {}, {}, {}, L"a.exe;b.exe;c.exe;;d.exe",
+                {L"a.exe", L"b.exe", L"c.exe", L"", L"d.exe", L"b.exe"}),
+         {{kExclude, L"a.exe;b.exe"}, {kExclude, L"c.exe ;; d.exe ;"}, {kExclude, L"b.exe;ab"}}},
     };
     for (const Case& c : cases) {
         const SettingsText parsed = ParseSettings(LinesOf(c.text));
