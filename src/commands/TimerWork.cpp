@@ -41,9 +41,15 @@ void TimerWork::FollowForegroundWindow() {
     WindowModel& model = ctx_.model;
     const WindowHandle foreground = ctx_.windows.GetForegroundWindow();
     if (model.IsLastActiveWindow(foreground) || foreground == model.ownWindow()) return;
+    // A tool window or another window the capture leaves out may stay in front for hours;
+    // capturing the whole desktop for it on every tick would find nothing new.
+    if (model.IsRejectedForeground(foreground)) return;
     model.CaptureWindows();
     const WindowRecord* record = model.FindRecord(foreground);
-    if (record == nullptr) return;
+    if (record == nullptr) {
+        model.RememberRejectedForeground(foreground);
+        return;
+    }
     ctx_.Log(ctx_.Text(Msg::NewLastActiveWindow) + record->winName);
     model.SetLastActiveWindow(foreground);
 }

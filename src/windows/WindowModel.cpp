@@ -105,6 +105,9 @@ CaptureVerdict WindowModel::Classify(WindowHandle window) const {
 }
 
 CaptureVerdict WindowModel::Examine(WindowHandle window, TitleRead& title) const {
+    // Most windows a desktop lists are hidden; asking whether a window is visible sends it
+    // nothing, so they are left out before their program is asked anything.
+    if (!windows_.IsWindowVisible(window)) return CaptureVerdict::Invisible;
     // Asking a window for its title length sends it a message; one whose program does not
     // answer would hold the capture, and the dialog with it, until the program wakes up.
     title.notResponding = IsNotResponding(windows_, window);
@@ -115,16 +118,17 @@ CaptureVerdict WindowModel::Examine(WindowHandle window, TitleRead& title) const
         title.length = windows_.WindowTextLength(window);
     }
     if (title.length == 0) return CaptureVerdict::NoTitleLength;
-    if (!windows_.IsWindowVisible(window)) return CaptureVerdict::Invisible;
     if (!PassesTaskSwitchTest(window)) return CaptureVerdict::NotTaskSwitchable;
+    // The style is read from the system's copy; the title bar's state costs a device context
+    // under Wine, so it is asked only of windows that are not tool windows.
+    if ((windows_.GetExtendedStyle(window) & kWsExToolWindow) != 0)
+        return CaptureVerdict::ToolWindow;
     // Reading the title bar's state may wait for the window's thread too (under Wine it once did
     // for a hung program), so a window that does not respond counts as having a visible bar.
     const std::optional<unsigned> titleBar =
         title.notResponding ? std::nullopt : windows_.GetTitleBarState(window);
     if (titleBar && (*titleBar & kStateSystemInvisible) != 0)
         return CaptureVerdict::InvisibleTitleBar;
-    if ((windows_.GetExtendedStyle(window) & kWsExToolWindow) != 0)
-        return CaptureVerdict::ToolWindow;
     // Last, as only windows that passed every other test pay for the extra call.
     if (windows_.IsWindowCloaked(window)) return CaptureVerdict::Cloaked;
     return CaptureVerdict::Recorded;
@@ -166,34 +170,53 @@ void WindowModel::CaptureOne(WindowHandle window, int zLevel) {
     if (record.winName == ownTitle_) {
         ownWindowRecord_ = record;
     } else if (firstForeignPending_) {
-        lastActiveWindow_ = window;
-        lastActiveProcessId_ = *processId;
         // Known from the names just read, without asking the system again.
         const auto known = knownProcesses_.find(*processId);
-        lastActiveProcessCreated_ = known == knownProcesses_.end()
-                                        ? std::nullopt
-                                        : std::optional<std::uint64_t>(known->second.creationTime);
+        lastActive_ = {window, *processId,
+                       known == knownProcesses_.end()
+                           ? std::nullopt
+                           : std::optional<std::uint64_t>(known->second.creationTime)};
         firstForeignPending_ = false;
     }
     currentSnapshot_.push_back(std::move(record));
 }
 
 void WindowModel::SetLastActiveWindow(WindowHandle window) {
-    lastActiveWindow_ = window;
-    lastActiveProcessId_ = windows_.GetWindowProcessId(window).value_or(0);
-    lastActiveProcessCreated_ = ProcessCreated(lastActiveProcessId_);
+    lastActive_ = Know(window);
 }
 
 bool WindowModel::IsLastActiveWindow(WindowHandle window) const {
-    if (window == kNoWindow || window != lastActiveWindow_) return false;
-    const std::optional<unsigned> processId = windows_.GetWindowProcessId(window);
-    if (!processId || *processId != lastActiveProcessId_) return false;
+    return window != kNoWindow && IsStill(lastActive_, window);
+}
+
+void WindowModel::RememberRejectedForeground(WindowHandle window) {
+    rejectedBecause_ = Classify(window);
+    rejectedForeground_ =
+        rejectedBecause_ == CaptureVerdict::Recorded ? KnownWindow{} : Know(window);
+}
+
+bool WindowModel::IsRejectedForeground(WindowHandle window) const {
+    // A title set late, a window shown or brought from another virtual desktop changes the
+    // reason, and the capture then takes the window.
+    return rejectedBecause_ != CaptureVerdict::Recorded && IsStill(rejectedForeground_, window) &&
+           Classify(window) == rejectedBecause_;
+}
+
+WindowModel::KnownWindow WindowModel::Know(WindowHandle window) const {
+    const std::uint32_t processId = windows_.GetWindowProcessId(window).value_or(0);
+    return {window, processId, ProcessCreated(processId)};
+}
+
+bool WindowModel::IsStill(const KnownWindow& known, WindowHandle window) const {
+    if (window != known.handle) return false;
+    const std::uint32_t processId = windows_.GetWindowProcessId(window).value_or(0);
+    if (processId != known.processId) return false;
     // Where the creation time could not be read, the handle and the process id must do.
-    if (!lastActiveProcessCreated_) return true;
-    return ProcessCreated(*processId) == lastActiveProcessCreated_;
+    return !known.processCreated || ProcessCreated(processId) == known.processCreated;
 }
 
 std::optional<std::uint64_t> WindowModel::ProcessCreated(std::uint32_t processId) const {
+    if (processId == 0) return std::nullopt;
     OpenedProcess process(windows_, processId, ProcessAccess::QueryLimited);
     if (process.get() == 0) return std::nullopt;
     return windows_.ProcessCreationTime(process.get());

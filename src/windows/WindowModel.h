@@ -14,11 +14,11 @@ namespace tilora {
 // Why the capture leaves a window out; Recorded when it takes it.
 enum class CaptureVerdict {
     Recorded,
-    NoTitleLength,
     Invisible,
+    NoTitleLength,
     NotTaskSwitchable,
-    InvisibleTitleBar,
     ToolWindow,
+    InvisibleTitleBar,
     // Visible to the system but not on the screen: on another virtual desktop, or a suspended
     // store app. Tiling it would leave an empty slot.
     Cloaked,
@@ -79,16 +79,31 @@ class WindowModel {
     const WindowRecord& ownWindowRecord() const { return ownWindowRecord_; }
 
     // The window the user worked in last, other than the dialog; seeded by the first capture.
-    WindowHandle lastActiveWindow() const { return lastActiveWindow_; }
+    WindowHandle lastActiveWindow() const { return lastActive_.handle; }
     void SetLastActiveWindow(WindowHandle window);
-    // Whether the window is still the last active one: the same handle of the same process. The
-    // handle of a closed window may be handed out again to another program's window, and the id
-    // of an ended process to a new process, so the process's creation time is compared too.
+    // Whether the window is still the last active one: the same handle of the same process.
     bool IsLastActiveWindow(WindowHandle window) const;
+
+    // A foreground window the capture left out. While the same window stays in front and the
+    // capture would still leave it out for the same reason, capturing again finds nothing new.
+    // A window that passes the tests but could not be read is not remembered: the next capture
+    // may read it.
+    void RememberRejectedForeground(WindowHandle window);
+    bool IsRejectedForeground(WindowHandle window) const;
 
     const std::wstring& ownTitle() const { return ownTitle_; }
 
   private:
+    // A window as it was known: its handle and the process that owned it. The handle of a closed
+    // window may be handed out again to another program's window, and the id of an ended process
+    // to a new process, so the process's creation time is kept too.
+    struct KnownWindow {
+        WindowHandle handle = kNoWindow;
+        std::uint32_t processId = 0;
+        std::optional<std::uint64_t> processCreated;
+    };
+    KnownWindow Know(WindowHandle window) const;
+    bool IsStill(const KnownWindow& known, WindowHandle window) const;
     // When the process was created; nothing when it cannot be opened or read.
     std::optional<std::uint64_t> ProcessCreated(std::uint32_t processId) const;
     // A process whose names were read in full, and when it was created: a later process given
@@ -129,9 +144,9 @@ class WindowModel {
     WindowSnapshot startSnapshot_;
     WindowRecord ownWindowRecord_;
     WindowHandle ownWindow_ = kNoWindow;
-    WindowHandle lastActiveWindow_ = kNoWindow;
-    std::uint32_t lastActiveProcessId_ = 0;
-    std::optional<std::uint64_t> lastActiveProcessCreated_;
+    KnownWindow lastActive_;
+    KnownWindow rejectedForeground_;
+    CaptureVerdict rejectedBecause_ = CaptureVerdict::Recorded;
     bool processNamesAvailable_ = true;
     bool firstForeignPending_ = true;
     WindowHandle lastAppendedHandle_ = kInsertAfterPending;

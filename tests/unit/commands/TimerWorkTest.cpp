@@ -69,6 +69,33 @@ TEST_F(TimerTest, TheLastActiveWindowFollowsTheForegroundButNeverTheDialog) {
     EXPECT_EQ(context.model.lastActiveWindow(), a);
 }
 
+TEST_F(TimerTest, AForegroundWindowTheCaptureLeftOutIsCapturedAgainOnlyWhenSomethingChanged) {
+    fake.windows.AddWindow(L"Editor", {0, 0, 10, 10});
+    const WindowHandle tool = fake.windows.AddWindow(L"Tool", {0, 0, 10, 10});
+    fake.windows.window(tool).extendedStyle = kWsExToolWindow;
+    Tick();
+    fake.windows.SetForeground(tool);
+    Tick();
+    const std::uint64_t captures = context.model.captureNumber();
+    Tick();
+    Tick();
+    EXPECT_EQ(context.model.captureNumber(), captures);
+
+    // Another window in front is captured; the tool window, still left out, is not again.
+    const WindowHandle mail = fake.windows.AddWindow(L"Mail", {0, 0, 10, 10});
+    fake.windows.SetForeground(mail);
+    Tick();
+    fake.windows.SetForeground(tool);
+    Tick();
+    EXPECT_EQ(context.model.captureNumber(), captures + 1);
+
+    // The same window, no longer left out for the reason it was.
+    fake.windows.window(tool).extendedStyle = 0;
+    fake.controls.ListClear(IDC_LB_INFO);
+    Tick();
+    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"New last active Window: Tool"});
+}
+
 TEST_F(TimerTest, AnotherProgramsWindowUnderTheHandleOfAClosedOneIsANewActiveWindow) {
     const WindowHandle editor = fake.windows.AddWindow(L"Editor", {0, 0, 10, 10}, 1000);
     Tick();
