@@ -34,6 +34,7 @@ void MonitorFollowing::Tick() {
     if (!memory_.started()) memory_.Start(MonitorLayout::Of(ctx_.monitors.found()), now);
     if (!following()) return;
     if (const auto settled = memory_.TakeSettledLayout(now)) RestoreDesk(*settled);
+    CaptureWhenStale(now);
     TakeLatestCapture();
     if (const auto desk = memory_.TakeDueDesk(now)) WriteDesk(*desk);
 }
@@ -46,6 +47,17 @@ void MonitorFollowing::OnClosing() {
 
 void MonitorFollowing::TakeLatestCapture() {
     if (following()) memory_.Remember(ctx_.model.currentSnapshot(), ctx_.model.captureNumber());
+}
+
+void MonitorFollowing::CaptureWhenStale(std::uint64_t now) {
+    if (ctx_.model.captureNumber() == seenCapture_ &&
+        now - seenCaptureAt_ >= DeskMemory::kWriteIntervalMs) {
+        ctx_.model.CaptureWindows();
+    }
+    if (ctx_.model.captureNumber() != seenCapture_) {
+        seenCapture_ = ctx_.model.captureNumber();
+        seenCaptureAt_ = now;
+    }
 }
 
 void MonitorFollowing::RestoreDesk(const MonitorLayout& layout) {

@@ -25,6 +25,9 @@ class MonitorFollowing {
   private:
     bool following() const { return ctx_.settings.followMonitors; }
     void TakeLatestCapture();
+    // The timer captures only when another window comes to the front; windows moved meanwhile
+    // reach the desk through a capture of its own once no other came for a write interval.
+    void CaptureWhenStale(std::uint64_t now);
     void RestoreDesk(const MonitorLayout& layout);
     void WriteDesk(const Desk& desk);
     // Shows a new file in the arrangement box without changing the user's choice there.
@@ -33,6 +36,8 @@ class MonitorFollowing {
     CommandContext& ctx_;
     ArrangementCommands& arrangements_;
     DeskMemory memory_;
+    std::uint64_t seenCapture_ = 0;
+    std::uint64_t seenCaptureAt_ = 0;
 };
 
 }  // namespace tilora

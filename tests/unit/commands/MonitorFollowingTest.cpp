@@ -78,6 +78,13 @@ TEST_F(FollowTest, TheDeskIsWrittenAtMostEvery30SecondsWhenItChangedAndAtClosing
     EXPECT_TRUE(Lines().empty());
 }
 
+TEST_F(FollowTest, AWindowMovedWhileNothingCapturesReachesTheDeskWithinAWriteInterval) {
+    FirstTick();
+    Move(editor, {2100, 100, 2600, 600});
+    Wait(31000);
+    EXPECT_EQ(SavedPlace(twoMonitors, L"Editor"), L"ltrb: 2100/ 100/2600/ 600; winName: Editor");
+}
+
 TEST_F(FollowTest, ALayoutThatComesBackGetsTheDeskItHadBeforeItWent) {
     const WindowHandle mail = fake.windows.AddWindow(L"Mail", {2100, 200, 2500, 500});
     FirstTick();
