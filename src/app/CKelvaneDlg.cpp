@@ -15,6 +15,20 @@ const std::wstring kPsapi = L"PSAPI.DLL";
 const std::wstring kPowrprof = L"powrprof.dll";
 
 constexpr int kInfoListExtentPx = 2000;
+
+// Holds the dialog's painting for as long as it lives.
+class PaintingHeld {
+  public:
+    explicit PaintingHeld(DialogControls& controls) : controls_(controls) {
+        controls_.SetDialogRedraw(false);
+    }
+    ~PaintingHeld() { controls_.SetDialogRedraw(true); }
+    PaintingHeld(const PaintingHeld&) = delete;
+    PaintingHeld& operator=(const PaintingHeld&) = delete;
+
+  private:
+    DialogControls& controls_;
+};
 constexpr int kCommandListWidthPx = 500;
 
 }  // namespace
@@ -114,10 +128,15 @@ void CKelvaneDlg::RunFirstPaint() {
     if (!topmost) flags |= kSwpNoZOrder;
     windows.SetWindowPos(own, topmost ? kHwndTopmost : kHwndTop, start.x, start.y, 0, 0, flags);
 
-    chrome_.BuildButtonTable();
+    {
+        // Each caption set on a shown control would repaint it at once: 21 of them were most of
+        // the start-up. The dialog is painted once, when they are all set.
+        PaintingHeld held(ctx_.controls);
+        chrome_.BuildButtonTable();
 
-    // Labels the dialog and fills the three combo boxes.
-    ApplyLanguage();
+        // Labels the dialog and fills the three combo boxes.
+        ApplyLanguage();
+    }
 
     firstPaintDone_ = true;
     ctx_.controls.StartTimer(kTimerId, kTimerPeriodMs);

@@ -46,6 +46,8 @@ class DialogControls {
     virtual void DrawIcon(int x, int y) = 0;
     // Lets the dialog framework paint the dialog.
     virtual void DefaultPaint() = 0;
+    // Holds the painting of the dialog and its controls; allowing it again paints them once.
+    virtual void SetDialogRedraw(bool redraw) = 0;
     virtual void StartTimer(unsigned timerId, unsigned periodMs) = 0;
     virtual void StopTimer(unsigned timerId) = 0;
     virtual void EndDialog(int result) = 0;

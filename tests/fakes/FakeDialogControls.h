@@ -37,6 +37,9 @@ class FakeDialogControls : public DialogControls {
     Size SystemIconSize() const override { return iconSize_; }
     void DrawIcon(int x, int y) override { drawnIcons_.push_back({x, y}); }
     void DefaultPaint() override { ++defaultPaints_; }
+    void SetDialogRedraw(bool redraw) override {
+        journal_.Add(redraw ? "DialogRedraw on" : "DialogRedraw off");
+    }
     void StartTimer(unsigned timerId, unsigned periodMs) override;
     void StopTimer(unsigned timerId) override;
     void EndDialog(int result) override;

@@ -94,6 +94,15 @@ void Win32DialogControls::DefaultPaint() {
     // BeginPaint has erased the background; the controls paint themselves.
 }
 
+void Win32DialogControls::SetDialogRedraw(bool redraw) {
+    ::SendMessageW(dialog_, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+    // Invalidated only: the paint comes as the next WM_PAINT, never inside the one being handled.
+    if (redraw) {
+        ::RedrawWindow(dialog_, nullptr, nullptr,
+                       RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+}
+
 void Win32DialogControls::StartTimer(unsigned timerId, unsigned periodMs) {
     ::SetTimer(dialog_, timerId, periodMs, nullptr);
 }
