@@ -1,9 +1,13 @@
 // Times the start of the real Tilora.exe until its dialog is visible, painted and idle, beside
-// the start of Wine's notepad until its window is visible and idle, the two taking turns over 7
-// rounds. Run it by hand under Wine (Tilora.exe is found beside this program):
+// the start of Wine's notepad until its window is visible and idle, taking turns over 30 rounds
+// (single starts swing by 2x on a loaded 2-core machine). A second Tilora.exe, for example an
+// older build, takes its turn in the same rounds when given. Run it by hand under Wine (Tilora.exe
+// is found beside this program):
 //   tests/wine/run-in-desktop.sh build/mingw/wineprefix build/mingw/tilora_startup_timing.exe
+//       [ROUNDS [Z:\path\to\other\Tilora.exe]]
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -18,7 +22,7 @@
 
 namespace {
 
-constexpr int kRounds = 7;
+constexpr int kRounds = 30;
 constexpr int kCommandBox = 1010;
 
 // Polls often, so that the polling adds little to what it measures.
@@ -72,7 +76,9 @@ std::wstring OwnFolder() {
 
 }  // namespace
 
-int main() {
+int wmain(int argc, wchar_t** argv) {
+    const int rounds = argc > 1 ? std::max(1, _wtoi(argv[1])) : kRounds;
+    const std::wstring other = argc > 2 ? argv[2] : L"";
     tilora::e2e::ScratchFolder folder(L"Tilora start-up");
     const std::wstring tilora = OwnFolder() + L"\\Tilora.exe";
     // The dialog is painted for the first time when its command box is filled.
@@ -87,17 +93,32 @@ int main() {
 
     // One start of each before counting: the first start of a run loads from a cold cache.
     StartUntilIdle(tilora, folder.path(), tiloraReady);
+    if (!other.empty()) StartUntilIdle(other, folder.path(), tiloraReady);
     StartUntilIdle(L"notepad.exe", folder.path(), anyWindow);
-    std::vector<double> tiloras;
-    std::vector<double> notepads;
-    for (int round = 0; round < kRounds; ++round) {
+    std::vector<double> tiloras, others, notepads, ratios, otherRatios;
+    for (int round = 0; round < rounds; ++round) {
         tiloras.push_back(StartUntilIdle(tilora, folder.path(), tiloraReady));
+        if (!other.empty()) others.push_back(StartUntilIdle(other, folder.path(), tiloraReady));
         notepads.push_back(StartUntilIdle(L"notepad.exe", folder.path(), anyWindow));
-        std::printf("round %d: Tilora %.1f ms, notepad %.1f ms, ratio %.2f\n", round + 1,
-                    tiloras.back(), notepads.back(), tiloras.back() / notepads.back());
+        ratios.push_back(tiloras.back() / notepads.back());
+        std::printf("round %d: Tilora %.1f ms, notepad %.1f ms, ratio %.2f", round + 1,
+                    tiloras.back(), notepads.back(), ratios.back());
+        if (!other.empty()) {
+            otherRatios.push_back(others.back() / notepads.back());
+            std::printf("; other Tilora %.1f ms, ratio %.2f", others.back(), otherRatios.back());
+        }
+        std::printf("\n");
         std::fflush(stdout);
     }
-    tilora::timing::PrintBeside("Start-up to visible and idle, Tilora beside notepad", tiloras,
-                                notepads);
+    using tilora::timing::PrintSpread;
+    PrintSpread("Tilora start-up", tiloras);
+    PrintSpread("notepad start-up", notepads);
+    PrintSpread("Tilora / notepad, round by round", ratios, "x");
+    tilora::timing::PrintBeside("Tilora beside notepad", tiloras, notepads);
+    if (!other.empty()) {
+        PrintSpread("other Tilora start-up", others);
+        PrintSpread("other Tilora / notepad, round by round", otherRatios, "x");
+        tilora::timing::PrintBeside("other Tilora beside notepad", others, notepads);
+    }
     return 0;
 }

@@ -1,14 +1,24 @@
-// The dialog's processor time while the foreground window is one the capture never takes (here
-// a tool window of this program), so that the timer looks at the desktop on every tick. Starts
-// the real Tilora.exe beside 3 and 30 notepad windows and reads its processor time over a minute.
-// Run it by hand under Wine:
-//   tests/wine/run-in-desktop.sh build/mingw/wineprefix build/mingw/tilora_timer_load_timing.exe
+// Sets the scene for bench/timer-load.sh, which reads the processor time from Linux: 30 notepad
+// windows, a tool window of this program (one the capture never takes), and the real Tilora.exe
+// with first the tool window and then its own dialog in front. A first phase gives the floor:
+// this program's tool window with a 500 ms timer that does nothing, as the dialog's timer ticks.
+// Each phase is announced on a line "PHASE <name> <seconds>" and held quietly for that long plus
+// a second; the script samples /proc while it lasts. This program itself only waits for messages
+// meanwhile, so that it adds next to nothing to the wineserver's time. Wine's GetProcessTimes on
+// another process undercounts and leaves out the wineserver, which serves every call the dialog
+// makes: read no figures here.
+//   tilora_timer_load_timing.exe [SECONDS [PATH\TO\Tilora.exe]]
 #include <windows.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cwchar>
+#include <filesystem>
 #include <fstream>
 #include <memory>
-#include <thread>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "DesktopPrograms.h"
@@ -18,17 +28,7 @@ namespace {
 
 using tilora::win32::testing::DesktopProgram;
 
-double CpuSeconds(HANDLE process) {
-    FILETIME created{}, exited{}, kernel{}, user{};
-    ::GetProcessTimes(process, &created, &exited, &kernel, &user);
-    const auto seconds = [](const FILETIME& time) {
-        ULARGE_INTEGER value;
-        value.LowPart = time.dwLowDateTime;
-        value.HighPart = time.dwHighDateTime;
-        return static_cast<double>(value.QuadPart) / 1e7;
-    };
-    return seconds(kernel) + seconds(user);
-}
+constexpr int kNotepads = 30;
 
 // A visible tool window: the capture leaves it out, so the timer never takes it as last active.
 HWND MakeToolWindow() {
@@ -42,51 +42,61 @@ HWND MakeToolWindow() {
                              windowClass.hInstance, nullptr);
 }
 
-void Pump(std::chrono::milliseconds duration) {
+// Handles this program's messages until the time is up, sleeping while there are none.
+void Idle(std::chrono::milliseconds duration) {
     const auto end = std::chrono::steady_clock::now() + duration;
-    while (std::chrono::steady_clock::now() < end) {
+    for (auto now = std::chrono::steady_clock::now(); now < end;
+         now = std::chrono::steady_clock::now()) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left.count()) + 1,
+                                    QS_ALLINPUT);
         MSG message;
         while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+}
+
+void Phase(const char* name, HWND expectedInFront, int seconds) {
+    Idle(std::chrono::seconds(3));  // the start's and the switch's work is over
+    std::printf("PHASE %s %d foreground=%s\n", name, seconds,
+                ::GetForegroundWindow() == expectedInFront ? "as-meant" : "OTHER");
+    std::fflush(stdout);
+    Idle(std::chrono::seconds(seconds + 1));
 }
 
 }  // namespace
 
-int main() {
+int wmain(int argc, wchar_t** argv) {
+    const int seconds = argc > 1 ? std::max(5, _wtoi(argv[1])) : 60;
+    const std::optional<std::filesystem::path> exe =
+        argc > 2 ? std::optional<std::filesystem::path>(argv[2]) : std::nullopt;
+
     tilora::e2e::ScratchFolder folder(L"Tilora timer load");
     std::vector<std::unique_ptr<DesktopProgram>> programs;
-    const HWND tool = MakeToolWindow();
-    for (int count : {3, 30}) {
-        while (static_cast<int>(programs.size()) < count) {
-            const std::wstring name = L"load" + std::to_wstring(programs.size()) + L".txt";
-            std::ofstream(folder.path() / name) << "x";
-            programs.push_back(
-                std::make_unique<DesktopProgram>(L"notepad.exe " + name, name, folder.path()));
-        }
-        tilora::e2e::TiloraProcess tilora(folder.path());
-        tilora.WaitForStartUpReport();
-        ::SetForegroundWindow(tool);
-        Pump(std::chrono::seconds(2));
-        DWORD processId = 0;
-        ::GetWindowThreadProcessId(tilora.dialog(), &processId);
-        HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-        const double before = CpuSeconds(process);
-        const auto start = std::chrono::steady_clock::now();
-        Pump(std::chrono::seconds(60));
-        const double wall =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        const double used = CpuSeconds(process) - before;
-        std::printf(
-            "%d notepad windows, foreground %s: %.2f s processor time in %.1f s "
-            "= %.2f %% of one core\n",
-            count, ::GetForegroundWindow() == tool ? "the tool window" : "ANOTHER window", used,
-            wall, 100.0 * used / wall);
-        std::fflush(stdout);
-        ::CloseHandle(process);
-        tilora.PressEscape();
-        tilora.WaitForExit();
+    while (static_cast<int>(programs.size()) < kNotepads) {
+        const std::wstring name = L"load" + std::to_wstring(programs.size()) + L".txt";
+        std::ofstream(folder.path() / name) << "x";
+        programs.push_back(
+            std::make_unique<DesktopProgram>(L"notepad.exe " + name, name, folder.path()));
     }
+    const HWND tool = MakeToolWindow();
+    ::SetForegroundWindow(tool);
+    ::SetTimer(tool, 1, 500, nullptr);
+    Phase("bare-timer", tool, seconds);
+    ::KillTimer(tool, 1);
+    Phase("without-tilora", tool, seconds);
+    {
+        auto tilora = exe ? std::make_unique<tilora::e2e::TiloraProcess>(folder.path(), *exe)
+                          : std::make_unique<tilora::e2e::TiloraProcess>(folder.path());
+        tilora->WaitForStartUpReport();
+        ::SetForegroundWindow(tool);
+        Phase("tool-in-front", tool, seconds);
+        ::SetForegroundWindow(tilora->dialog());
+        Phase("dialog-in-front", tilora->dialog(), seconds);
+        tilora->PressEscape();
+        tilora->WaitForExit();
+    }
+    std::printf("DONE\n");
+    std::fflush(stdout);
     ::DestroyWindow(tool);
     return 0;
 }

@@ -28,6 +28,22 @@ inline double Min(const std::vector<double>& values) {
     return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
 }
 
+// The value below which the share q of the values lie (nearest rank).
+inline double Quantile(std::vector<double> values, double q) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const auto rank = static_cast<std::size_t>(q * static_cast<double>(values.size() - 1) + 0.5);
+    return values[rank];
+}
+
+// One line: minimum, lower quartile, median, upper quartile and maximum.
+inline void PrintSpread(const char* what, const std::vector<double>& values,
+                        const char* unit = "ms") {
+    std::printf("%s: min %.2f, quartiles %.2f / %.2f / %.2f, max %.2f %s (%zu values)\n", what,
+                Min(values), Quantile(values, 0.25), Median(values), Quantile(values, 0.75),
+                Quantile(values, 1.0), unit, values.size());
+}
+
 // One line: the figure's minimum and median, the baseline's, and the two ratios.
 inline void PrintBeside(const char* what, const std::vector<double>& figure,
                         const std::vector<double>& baseline, const char* unit = "ms") {
