@@ -15,6 +15,7 @@ const std::wstring kPsapi = L"PSAPI.DLL";
 const std::wstring kPowrprof = L"powrprof.dll";
 
 constexpr int kInfoListExtentPx = 2000;
+constexpr int kCommandListWidthPx = 500;
 
 // Holds the dialog's painting for as long as it lives.
 class PaintingHeld {
@@ -29,7 +30,6 @@ class PaintingHeld {
   private:
     DialogControls& controls_;
 };
-constexpr int kCommandListWidthPx = 500;
 
 }  // namespace
 

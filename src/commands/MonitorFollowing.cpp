@@ -4,13 +4,13 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/ControlIds.h"
 #include "commands/ComboBoxes.h"
 #include "commands/HelpAndMonitorButtons.h"
 #include "commands/ScriptCommands.h"
 #include "files/ArrangementFormat.h"
 #include "files/PathText.h"
 #include "files/TextFile.h"
+#include "platform/ControlIds.h"
 
 namespace tilora {
 

@@ -22,7 +22,6 @@ void PrintTo(const Desk& desk, std::ostream* out) {
 
 class DeskTest : public testing::StartedDialogTest, public ::testing::WithParamInterface<Desk> {
   protected:
-
     void SetUp() override {
         const Desk& desk = GetParam();
         fake.windows.SetMonitors(desk.monitors);
