@@ -113,7 +113,9 @@ void CKelvaneDlg::OnPaint() {
 
 void CKelvaneDlg::RunFirstPaint() {
     WindowManager& windows = ctx_.windows;
-    const WindowHandle own = windows.FindWindowByTitle(kOwnTitle);
+    // Not looked up by its title: a Tilora started from another folder has the same one, and a
+    // topmost one comes first in such a lookup.
+    const WindowHandle own = ctx_.controls.DialogWindow();
     ctx_.model.SetOwnWindow(own);
 
     const ScreenRect rect = windows.GetWindowRect(own).value_or(ScreenRect{});

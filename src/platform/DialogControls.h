@@ -37,6 +37,7 @@ class DialogControls {
     virtual ~DialogControls() = default;
 
     // Dialog window.
+    virtual WindowHandle DialogWindow() const = 0;
     virtual void SetCaption(const std::wstring& caption) = 0;
     virtual void SetIcons() = 0;
     virtual bool IsMinimized() const = 0;

@@ -99,8 +99,6 @@ class WindowManager {
     // GetCursorPos, in screen pixels.
     virtual Point GetCursorPos() const = 0;
 
-    // FindWindowW without a class name.
-    virtual WindowHandle FindWindowByTitle(const std::wstring& title) const = 0;
     // GetWindowRect; nothing when the window does not exist.
     virtual std::optional<ScreenRect> GetWindowRect(WindowHandle window) const = 0;
     // DwmGetWindowAttribute(DWMWA_EXTENDED_FRAME_BOUNDS): the part of the window's rectangle that

@@ -72,7 +72,7 @@ class WindowModel {
     void ReleaseRestorePoint() { restorePointHeld_ = false; }
     const WindowSnapshot& startSnapshot() const { return startSnapshot_; }
 
-    // The dialog's own window, as the first paint found it by its title.
+    // The dialog's own window, which the first paint takes from the dialog itself.
     WindowHandle ownWindow() const { return ownWindow_; }
     void SetOwnWindow(WindowHandle window) { ownWindow_ = window; }
     // The own dialog's record from the latest capture that saw it.

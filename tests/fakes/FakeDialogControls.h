@@ -30,6 +30,8 @@ class FakeDialogControls : public DialogControls {
 
     explicit FakeDialogControls(CallJournal& journal) : journal_(journal) {}
 
+    WindowHandle DialogWindow() const override { return dialogWindow_; }
+    void SetDialogWindow(WindowHandle window) { dialogWindow_ = window; }
     void SetCaption(const std::wstring& caption) override { caption_ = caption; }
     void SetIcons() override { journal_.Add("SetIcons"); }
     bool IsMinimized() const override { return minimized_; }
@@ -143,6 +145,7 @@ class FakeDialogControls : public DialogControls {
     };
 
     CallJournal& journal_;
+    WindowHandle dialogWindow_ = 0;
     std::wstring caption_;
     bool minimized_ = false;
     Size clientSize_{443, 376};

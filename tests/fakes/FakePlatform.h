@@ -25,6 +25,12 @@ struct FakePlatform {
     FakeShell shell;
 
     Platform platform() { return Platform{windows, controls, clock, libraries, shell}; }
+    // The dialog's own window, which it is given by its controls.
+    WindowHandle AddDialogWindow(const std::wstring& title, const Rect& rect) {
+        const WindowHandle window = windows.AddWindow(title, rect);
+        controls.SetDialogWindow(window);
+        return window;
+    }
 };
 
 // A fresh empty folder that is the current directory while the object lives.

@@ -348,14 +348,6 @@ void FakeWindowManager::CloseProcess(ProcessHandle process) {
     openProcesses_.erase(process);
 }
 
-WindowHandle FakeWindowManager::FindWindowByTitle(const std::wstring& title) const {
-    Count(Method::Other);
-    for (WindowHandle handle : zOrder_) {
-        if (windows_.at(handle).title == title) return handle;
-    }
-    return kNoWindow;
-}
-
 std::optional<ScreenRect> FakeWindowManager::GetWindowRect(WindowHandle window) const {
     Count(Method::Other);
     const Window* w = Find(window);

@@ -176,7 +176,6 @@ class FakeWindowManager : public WindowManager {
         return virtualScreenOrigin_;
     }
 
-    WindowHandle FindWindowByTitle(const std::wstring& title) const override;
     std::optional<ScreenRect> GetWindowRect(WindowHandle window) const override;
     std::optional<ScreenRect> ExtendedFrameBounds(WindowHandle window) const override;
     bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,

@@ -14,7 +14,7 @@ class StartedDialogTest : public ::testing::Test {
   protected:
     ScopedWorkingFolder folder;
     FakePlatform fake;
-    WindowHandle own = fake.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+    WindowHandle own = fake.AddDialogWindow(kOwnTitle, {0, 0, 449, 405});
     CommandContext context{fake.platform()};
     CKelvaneDlg dialog{context};
 

@@ -18,6 +18,7 @@ class NullDialogControls : public DialogControls {
     Size SystemIconSize() const override { return {}; }
     void DrawIcon(int, int) override {}
     void DefaultPaint() override {}
+    WindowHandle DialogWindow() const override { return 0; }
     void SetDialogRedraw(bool) override {}
     void StartTimer(unsigned, unsigned) override {}
     void StopTimer(unsigned) override {}

@@ -61,6 +61,10 @@ LRESULT Win32DialogControls::Send(int controlId, UINT message, WPARAM wParam, LP
     return ::SendMessageW(Control(controlId), message, wParam, lParam);
 }
 
+WindowHandle Win32DialogControls::DialogWindow() const {
+    return FromHwnd(dialog_);
+}
+
 void Win32DialogControls::SetCaption(const std::wstring& caption) {
     ::SetWindowTextW(dialog_, caption.c_str());
 }

@@ -32,6 +32,7 @@ class Win32DialogControls : public DialogControls {
     Size SystemIconSize() const override;
     void DrawIcon(int x, int y) override;
     void DefaultPaint() override;
+    WindowHandle DialogWindow() const override;
     void SetDialogRedraw(bool redraw) override;
     void StartTimer(unsigned timerId, unsigned periodMs) override;
     void StopTimer(unsigned timerId) override;

@@ -297,10 +297,6 @@ Point Win32WindowManager::GetCursorPos() const {
     return {point.x, point.y};
 }
 
-WindowHandle Win32WindowManager::FindWindowByTitle(const std::wstring& title) const {
-    return FromHwnd(::FindWindowW(nullptr, title.c_str()));
-}
-
 std::optional<ScreenRect> Win32WindowManager::GetWindowRect(WindowHandle window) const {
     RECT rect{};
     if (!::GetWindowRect(ToHwnd(window), &rect)) return std::nullopt;

@@ -59,7 +59,6 @@ class Win32WindowManager : public WindowManager {
     WindowHandle GetForegroundWindow() const override;
     Point GetCursorPos() const override;
 
-    WindowHandle FindWindowByTitle(const std::wstring& title) const override;
     std::optional<ScreenRect> GetWindowRect(WindowHandle window) const override;
     std::optional<ScreenRect> ExtendedFrameBounds(WindowHandle window) const override;
     bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,

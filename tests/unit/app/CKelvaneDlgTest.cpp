@@ -129,13 +129,23 @@ TEST_F(DialogTest, FirstPaintPlacesTheDialogAtTheCheckedStartPosition) {
     EXPECT_EQ(fake.windows.window(own).rect, (Rect{100, 200, 549, 605}));
 
     FakePlatform other;
-    const WindowHandle otherWindow = other.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+    const WindowHandle otherWindow = other.AddDialogWindow(kOwnTitle, {0, 0, 449, 405});
     WriteSettings("StartPosition = 100,-5\r\n");
     CommandContext offScreenContext(other.platform());
     CKelvaneDlg offScreen(offScreenContext);
     offScreen.OnInitDialog();
     offScreen.OnPaint();
     EXPECT_EQ(other.windows.window(otherWindow).rect, (Rect{0, 0, 449, 405}));
+}
+
+TEST_F(DialogTest, FirstPaintMovesItsOwnWindowNotAnotherTiloraOfTheSameTitle) {
+    // Started from another folder and first in the z-order, as a topmost one is.
+    const WindowHandle another = fake.windows.AddWindow(kOwnTitle, {500, 500, 949, 905});
+    WriteSettings("StartPosition = 100,200\r\n");
+    Start();
+    EXPECT_EQ(context.model.ownWindow(), own);
+    EXPECT_EQ(fake.windows.window(own).rect, (Rect{100, 200, 549, 605}));
+    EXPECT_EQ(fake.windows.window(another).rect, (Rect{500, 500, 949, 905}));
 }
 
 TEST_F(DialogTest, ADialogClosedOnAMonitorLeftOfThePrimaryOneReopensThere) {
@@ -150,7 +160,7 @@ TEST_F(DialogTest, ADialogClosedOnAMonitorLeftOfThePrimaryOneReopensThere) {
 TEST_F(DialogTest, FirstPaintMakesTheDialogTopmostOnlyWhenSet) {
     for (bool topmost : {true, false}) {
         FakePlatform platform;
-        const WindowHandle ownOfCase = platform.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+        const WindowHandle ownOfCase = platform.AddDialogWindow(kOwnTitle, {0, 0, 449, 405});
         WriteSettings(std::string("StartPosition = 10,10\r\nTopmost = ") +
                       (topmost ? "True" : "False"));
         CommandContext startingDialogContext(platform.platform());
@@ -349,7 +359,7 @@ TEST_F(DialogTest, FirstPaintLabelsTheDialogInTheLanguageRead) {
     ExpectLabelledIn(fake.controls, Language::English);
 
     FakePlatform german;
-    german.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+    german.AddDialogWindow(kOwnTitle, {0, 0, 449, 405});
     CommandContext germanDialogContext(german.platform());
     CKelvaneDlg germanDialog(germanDialogContext);
     germanDialog.OnInitDialog();

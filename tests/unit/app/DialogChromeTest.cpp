@@ -127,7 +127,7 @@ TEST_F(ChromeTest, ButtonsOneToEightShowTheirFacesAndTheOthersPaletteColours) {
 TEST_F(ChromeTest, TheColoursOfButtonsNineToFourteenComeWithTheSecondOfTheStart) {
     auto facesAfterStartAt = [](int second) {
         testing::FakePlatform other;
-        other.windows.AddWindow(kOwnTitle, {0, 0, 449, 405});
+        other.AddDialogWindow(kOwnTitle, {0, 0, 449, 405});
         other.clock.SetLocalTime({2024, 3, 7, 9, 5, second});
         CommandContext otherContext(other.platform());
         CKelvaneDlg otherDialog(otherContext);
