@@ -196,10 +196,31 @@ void WindowModel::RememberRejectedForeground(WindowHandle window) {
 }
 
 bool WindowModel::IsRejectedForeground(WindowHandle window) const {
-    // A title set late, a window shown or brought from another virtual desktop changes the
-    // reason, and the capture then takes the window.
+    // A title set late, a window shown or brought from another virtual desktop passes the test
+    // that left it out, and the capture then looks at it again.
     return rejectedBecause_ != CaptureVerdict::Recorded && IsStill(rejectedForeground_, window) &&
-           Classify(window) == rejectedBecause_;
+           StillFails(window, rejectedBecause_);
+}
+
+bool WindowModel::StillFails(WindowHandle window, CaptureVerdict verdict) const {
+    // One failing test is enough to leave a window out, so only that one is asked again: the
+    // others would send the window in front a message on every tick.
+    switch (verdict) {
+        case CaptureVerdict::Invisible:
+            return !windows_.IsWindowVisible(window);
+        case CaptureVerdict::NotTaskSwitchable:
+            return !PassesTaskSwitchTest(window);
+        case CaptureVerdict::ToolWindow:
+            return (windows_.GetExtendedStyle(window) & kWsExToolWindow) != 0;
+        case CaptureVerdict::Cloaked:
+            return windows_.IsWindowCloaked(window);
+        case CaptureVerdict::Recorded:
+        case CaptureVerdict::NoTitleLength:
+        case CaptureVerdict::InvisibleTitleBar:
+            // The title and the title bar are asked for only after the hung check.
+            return Classify(window) == verdict;
+    }
+    return false;
 }
 
 WindowModel::KnownWindow WindowModel::Know(WindowHandle window) const {

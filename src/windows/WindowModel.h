@@ -22,8 +22,6 @@ enum class CaptureVerdict {
     // Visible to the system but not on the screen: on another virtual desktop, or a suspended
     // store app. Tiling it would leave an empty slot.
     Cloaked,
-    EmptyTitle,
-    Vanished,
 };
 
 struct ProcessIdentity {
@@ -124,6 +122,8 @@ class WindowModel {
     // The capture's tests in their order; the title is read once and handed back.
     CaptureVerdict Examine(WindowHandle window, TitleRead& title) const;
     bool PassesTaskSwitchTest(WindowHandle window) const;
+    // Whether the test that gave this verdict still leaves the window out.
+    bool StillFails(WindowHandle window, CaptureVerdict verdict) const;
     // The window's depth is the number of windows the enumeration listed before it.
     void CaptureOne(WindowHandle window, int zLevel);
     // IdentifyProcess, answered from the names read earlier when the process is still the same.

@@ -77,9 +77,12 @@ TEST_F(TimerTest, AForegroundWindowTheCaptureLeftOutIsCapturedAgainOnlyWhenSomet
     fake.windows.SetForeground(tool);
     Tick();
     const std::uint64_t captures = context.model.captureNumber();
+    fake.windows.ResetCallCounts();
     Tick();
     Tick();
     EXPECT_EQ(context.model.captureNumber(), captures);
+    // Nor is it sent a message: asking for its title would wake its program on every tick.
+    EXPECT_EQ(fake.windows.CallsTo(testing::FakeWindowManager::Method::WindowTextLength), 0);
 
     // Another window in front is captured; the tool window, still left out, is not again.
     const WindowHandle mail = fake.windows.AddWindow(L"Mail", {0, 0, 10, 10});
