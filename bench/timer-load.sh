@@ -32,12 +32,13 @@ wineserver_pid() {
         esac
     done
 }
-# The Tilora.exe started in this prefix: the process whose program (first argument) it is.
+# The Tilora started in this prefix: the process whose program (first argument) it is.
+tilora_name=$(basename "${2:-Tilora.exe}")
 tilora_pid() {
     local pid
-    for pid in $(pgrep -f 'Tilora\.exe'); do
+    for pid in $(pgrep -f -- "$tilora_name"); do
         case "$(head -z -n1 "/proc/$pid/cmdline" 2>/dev/null | tr -d '\0')" in
-            *Tilora.exe) ;;
+            *"$tilora_name") ;;
             *) continue ;;
         esac
         if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
@@ -82,6 +83,10 @@ while kill -0 "$harness" 2>/dev/null || [ "$(lines_so_far | wc -l)" -gt "$seen" 
             tilora_used=$(($(cpu_ticks "$tilora") - tilora_before))
             harness_used=$(($(cpu_ticks "$harness_pid") - harness_before))
             [ -n "$server" ] || echo "no wineserver process found for $WINEPREFIX" >&2
+            case "$name" in
+                tool-in-front | dialog-in-front)
+                    [ -n "$tilora" ] || echo "no $tilora_name process found for $WINEPREFIX" >&2 ;;
+            esac
             printf '%-16s %s  harness %6s %%  Tilora %6s %%  wineserver %6s %%  Tilora + wineserver %6s %% of one core\n' \
                 "$name" "$foreground" "$(share "$harness_used" "$wall")" "$(share "$tilora_used" "$wall")" \
                 "$(share "$server_used" "$wall")" \
