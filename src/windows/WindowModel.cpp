@@ -99,6 +99,10 @@ bool WindowModel::PassesTaskSwitchTest(WindowHandle window) const {
     return walk == window;
 }
 
+bool WindowModel::IsToolWindow(WindowHandle window) const {
+    return (windows_.GetExtendedStyle(window) & kWsExToolWindow) != 0;
+}
+
 CaptureVerdict WindowModel::Classify(WindowHandle window) const {
     TitleRead title;
     return Examine(window, title);
@@ -121,8 +125,7 @@ CaptureVerdict WindowModel::Examine(WindowHandle window, TitleRead& title) const
     if (!PassesTaskSwitchTest(window)) return CaptureVerdict::NotTaskSwitchable;
     // The style is read from the system's copy; the title bar's state costs a device context
     // under Wine, so it is asked only of windows that are not tool windows.
-    if ((windows_.GetExtendedStyle(window) & kWsExToolWindow) != 0)
-        return CaptureVerdict::ToolWindow;
+    if (IsToolWindow(window)) return CaptureVerdict::ToolWindow;
     // Reading the title bar's state may wait for the window's thread too (under Wine it once did
     // for a hung program), so a window that does not respond counts as having a visible bar.
     const std::optional<unsigned> titleBar =
@@ -211,7 +214,7 @@ bool WindowModel::StillFails(WindowHandle window, CaptureVerdict verdict) const 
         case CaptureVerdict::NotTaskSwitchable:
             return !PassesTaskSwitchTest(window);
         case CaptureVerdict::ToolWindow:
-            return (windows_.GetExtendedStyle(window) & kWsExToolWindow) != 0;
+            return IsToolWindow(window);
         case CaptureVerdict::Cloaked:
             return windows_.IsWindowCloaked(window);
         case CaptureVerdict::Recorded:

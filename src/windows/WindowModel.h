@@ -122,6 +122,7 @@ class WindowModel {
     // The capture's tests in their order; the title is read once and handed back.
     CaptureVerdict Examine(WindowHandle window, TitleRead& title) const;
     bool PassesTaskSwitchTest(WindowHandle window) const;
+    bool IsToolWindow(WindowHandle window) const;
     // Whether the test that gave this verdict still leaves the window out.
     bool StillFails(WindowHandle window, CaptureVerdict verdict) const;
     // The window's depth is the number of windows the enumeration listed before it.
